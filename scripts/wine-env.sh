@@ -1,0 +1,31 @@
+# Sourced: the project's own Wine environment for one build folder.
+#   . scripts/wine-env.sh BUILD_DIR
+# Exports WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES, ODBCSYSINI, ODBCINI and a pinned locale,
+# and creates the prefix once (kept afterwards). Never touches ~/.wine.
+
+vidalto_build=$(cd "$1" && pwd)
+export WINEPREFIX="$vidalto_build/wineprefix"
+export WINEDEBUG=-all
+# No Mono or Gecko installer may wait for a click; a crash must end the process, not
+# start a debugger that waits for ever.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+export ODBCSYSINI="$vidalto_build/odbc"
+export ODBCINI="$vidalto_build/odbc/odbc.ini"
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+mkdir -p "$ODBCSYSINI"
+
+if [ -x /usr/lib/wine/wine64 ]; then VIDALTO_WINE64=/usr/lib/wine/wine64; else VIDALTO_WINE64=wine64; fi
+VIDALTO_WINESERVER=$(command -v wineserver || echo /usr/lib/wine/wineserver)
+export VIDALTO_WINE64 VIDALTO_WINESERVER
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Creating the Wine prefix $WINEPREFIX (once)..."
+  "$VIDALTO_WINE64" wineboot -i >/dev/null 2>&1 || true
+  # The Task Scheduler service cannot start until the prefix has finished setting up.
+  "$VIDALTO_WINESERVER" -w
+fi
+
+# True when this host can run 32-bit programs (and so the i686 build under Wine).
+vidalto_peut_32bits() {
+  /lib/ld-linux.so.2 --version >/dev/null 2>&1
+}

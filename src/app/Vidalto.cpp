@@ -1,0 +1,18 @@
+#include "app/Vidalto.h"
+
+#include "mainwindow/VidaltoDlg.h"
+
+CVidaltoApp theApp;
+
+BOOL CVidaltoApp::InitInstance()
+{
+    CVidaltoDlg dlg;
+    dlg.DoModal();
+    // No message loop of our own: the program ends with the main window.
+    return FALSE;
+}
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*precedente*/, LPSTR /*ligne*/, int /*affichage*/)
+{
+    return CApplication::Lancer();
+}

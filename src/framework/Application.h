@@ -1,0 +1,26 @@
+#pragma once
+// The application object: one global instance whose InitInstance runs the program.
+
+#include <windows.h>
+
+class CApplication
+{
+public:
+    CApplication();
+    virtual ~CApplication();
+    CApplication(const CApplication&) = delete;
+    CApplication& operator=(const CApplication&) = delete;
+
+    // Returns false so that the program ends instead of running a message loop of its own.
+    virtual BOOL InitInstance() = 0;
+
+    // The entry point's work: the framework's start-up, then InitInstance.
+    static int Lancer();
+
+protected:
+    // The framework's usual start-up for a dialog application: the common controls.
+    static void InitialiserControles();
+
+private:
+    static CApplication* s_instance;
+};

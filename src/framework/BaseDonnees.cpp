@@ -1,0 +1,214 @@
+#include "framework/BaseDonnees.h"
+
+#include <cstring>
+
+namespace
+{
+bool Reussi(SQLRETURN resultat)
+{
+    return resultat == SQL_SUCCESS || resultat == SQL_SUCCESS_WITH_INFO;
+}
+
+const char PREFIXE_ODBC[] = "ODBC;";
+} // namespace
+
+CExceptionBaseDonnees CExceptionBaseDonnees::Depuis(SQLSMALLINT type, SQLHANDLE poignee,
+                                                    SQLRETURN resultat)
+{
+    std::string texte, etatSql;
+    for (SQLSMALLINT numero = 1;; ++numero)
+    {
+        SQLCHAR etat[SQL_SQLSTATE_SIZE + 1] = {};
+        SQLINTEGER natif = 0;
+        std::vector<SQLCHAR> message(SQL_MAX_MESSAGE_LENGTH);
+        SQLSMALLINT longueur = 0;
+        SQLRETURN lu = SQLGetDiagRec(type, poignee, numero, etat, &natif, message.data(),
+                                     static_cast<SQLSMALLINT>(message.size()), &longueur);
+        if (lu == SQL_SUCCESS_WITH_INFO && longueur >= static_cast<SQLSMALLINT>(message.size()))
+        {
+            // A longer text than the usual limit: ask again with room for all of it.
+            message.resize(static_cast<std::size_t>(longueur) + 1);
+            lu = SQLGetDiagRec(type, poignee, numero, etat, &natif, message.data(),
+                               static_cast<SQLSMALLINT>(message.size()), &longueur);
+        }
+        if (!Reussi(lu))
+            break;
+        if (numero == 1)
+            etatSql = reinterpret_cast<const char*>(etat);
+        if (!texte.empty())
+            texte += '\n';
+        texte += reinterpret_cast<const char*>(message.data());
+    }
+    if (texte.empty())
+        texte = "Erreur de la base de données (code ODBC " + std::to_string(resultat) + ").";
+    return CExceptionBaseDonnees(std::move(texte), std::move(etatSql));
+}
+
+bool CBaseDeDonnees::Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat)
+{
+    m_derniereErreur = poignee != SQL_NULL_HANDLE
+                           ? CExceptionBaseDonnees::Depuis(type, poignee, resultat).Texte()
+                           : std::string("Erreur de la base de données (pas de poignée ODBC).");
+    m_connexion = CPoigneeConnexion();
+    m_environnement = CPoigneeEnvironnement();
+    return false;
+}
+
+bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool exclusif, bool lectureSeule,
+                            const std::string& texteConnexion, bool bibliothequeCurseurs)
+{
+    Fermer();
+    m_derniereErreur.clear();
+    if (exclusif)
+    {
+        m_derniereErreur = "Une connexion exclusive n'existe pas en ODBC.";
+        return false;
+    }
+
+    SQLRETURN resultat = m_environnement.Allouer(SQL_NULL_HANDLE);
+    if (!Reussi(resultat))
+        return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
+    resultat = SQLSetEnvAttr(m_environnement.Get(), SQL_ATTR_ODBC_VERSION,
+                             reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    if (!Reussi(resultat))
+        return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
+    resultat = m_connexion.Allouer(m_environnement.Get());
+    if (!Reussi(resultat))
+        return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
+
+    // Both attributes must be set before connecting. The cursor library is a connection
+    // attribute: unixODBC loads it (libodbccr.so) while connecting.
+    if (bibliothequeCurseurs)
+    {
+        resultat = SQLSetConnectAttr(m_connexion.Get(), SQL_ATTR_ODBC_CURSORS,
+                                     reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC),
+                                     SQL_IS_UINTEGER);
+        if (!Reussi(resultat))
+            return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
+    }
+    if (lectureSeule)
+    {
+        resultat = SQLSetConnectAttr(m_connexion.Get(), SQL_ATTR_ACCESS_MODE,
+                                     reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY),
+                                     SQL_IS_UINTEGER);
+        if (!Reussi(resultat))
+            return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
+    }
+
+    // "ODBC;" names the kind of connection text for the program; the driver manager wants
+    // the key=value pairs that follow it.
+    std::string chaine = texteConnexion;
+    if (chaine.compare(0, sizeof PREFIXE_ODBC - 1, PREFIXE_ODBC) == 0)
+        chaine.erase(0, sizeof PREFIXE_ODBC - 1);
+    chaine += "DSN=" + nomSource;
+
+    std::vector<SQLCHAR> texte(chaine.begin(), chaine.end());
+    texte.push_back('\0');
+    SQLCHAR complete[1024];
+    SQLSMALLINT longueur = 0;
+    resultat = SQLDriverConnect(m_connexion.Get(), nullptr, texte.data(), SQL_NTS, complete,
+                                static_cast<SQLSMALLINT>(sizeof complete), &longueur,
+                                SQL_DRIVER_NOPROMPT);
+    if (!Reussi(resultat))
+        return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
+    m_connectee = true;
+    return true;
+}
+
+void CBaseDeDonnees::Fermer()
+{
+    if (m_connectee)
+        SQLDisconnect(m_connexion.Get());
+    m_connectee = false;
+    m_connexion = CPoigneeConnexion();
+    m_environnement = CPoigneeEnvironnement();
+}
+
+void CJeuEnregistrements::Ouvrir(const std::string& sql)
+{
+    Fermer();
+    if (!m_base.EstOuverte())
+        throw CExceptionBaseDonnees("La connexion à la base de données n'est pas ouverte.", "");
+
+    SQLRETURN resultat = m_instruction.Allouer(m_base.Poignee());
+    if (!Reussi(resultat))
+        throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_DBC, m_base.Poignee(), resultat);
+    try
+    {
+        SQLHSTMT instruction = m_instruction.Get();
+        resultat = SQLSetStmtAttr(instruction, SQL_ATTR_CURSOR_TYPE,
+                                  reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
+        if (!Reussi(resultat))
+            throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
+
+        std::string texte = sql.empty() ? SqlParDefaut() : sql;
+        std::vector<SQLCHAR> requete(texte.begin(), texte.end());
+        requete.push_back('\0');
+        resultat = SQLExecDirect(instruction, requete.data(), SQL_NTS);
+        if (!Reussi(resultat))
+            throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
+
+        SQLSMALLINT nombre = 0;
+        resultat = SQLNumResultCols(instruction, &nombre);
+        if (!Reussi(resultat))
+            throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
+        m_colonnes.assign(static_cast<std::size_t>(nombre > 0 ? nombre : 0), Colonne());
+        for (SQLUSMALLINT i = 0; i < m_colonnes.size(); ++i)
+        {
+            resultat = SQLBindCol(instruction, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR,
+                                  m_colonnes[i].texte.data(), TAILLE_COLONNE,
+                                  &m_colonnes[i].indicateur);
+            if (!Reussi(resultat))
+                throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
+        }
+        m_fin = false;
+        Lire();
+    }
+    catch (...)
+    {
+        Fermer();
+        throw;
+    }
+}
+
+void CJeuEnregistrements::Lire()
+{
+    const SQLRETURN resultat = SQLFetch(m_instruction.Get());
+    if (resultat == SQL_NO_DATA)
+    {
+        m_fin = true;
+        return;
+    }
+    // SQL_SUCCESS_WITH_INFO: for instance a text longer than 255 characters, cut (01004).
+    if (!Reussi(resultat))
+        throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, m_instruction.Get(), resultat);
+    EchangerChamps();
+}
+
+void CJeuEnregistrements::Suivant()
+{
+    if (!m_instruction || m_fin)
+        return;
+    Lire();
+}
+
+std::string CJeuEnregistrements::Valeur(int indice) const
+{
+    if (m_fin || indice < 0 || static_cast<std::size_t>(indice) >= m_colonnes.size())
+        return std::string();
+    const Colonne& colonne = m_colonnes[static_cast<std::size_t>(indice)];
+    if (colonne.indicateur == SQL_NULL_DATA)
+        return std::string();
+    // The indicator gives the full length even when the text was cut to the buffer.
+    std::size_t longueur = ::strnlen(colonne.texte.data(), TAILLE_COLONNE - 1);
+    if (colonne.indicateur >= 0 && static_cast<std::size_t>(colonne.indicateur) < longueur)
+        longueur = static_cast<std::size_t>(colonne.indicateur);
+    return std::string(colonne.texte.data(), longueur);
+}
+
+void CJeuEnregistrements::Fermer()
+{
+    m_instruction = CPoigneeInstruction();
+    m_colonnes.clear();
+    m_fin = true;
+}

@@ -1,0 +1,174 @@
+#pragma once
+// Our stand-in for the database classes the program uses: a connection to a named ODBC data
+// source, a forward-only recordset whose columns are bound as text, and the database error,
+// which carries the driver's own message text.
+//
+// Built without UNICODE, so the undecorated ODBC names are called: Wine 8's odbc32 does not
+// implement the ...A exports (SQLDriverConnectA, SQLExecDirectA abort the process).
+
+#include <windows.h>
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <array>
+#include <exception>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Owner of one ODBC handle of type TYPE, freed with SQLFreeHandle of that same type.
+template <SQLSMALLINT TYPE> class CPoigneeOdbc
+{
+public:
+    CPoigneeOdbc() = default;
+    ~CPoigneeOdbc() { Liberer(); }
+    CPoigneeOdbc(const CPoigneeOdbc&) = delete;
+    CPoigneeOdbc& operator=(const CPoigneeOdbc&) = delete;
+    CPoigneeOdbc(CPoigneeOdbc&& autre) noexcept
+        : m_poignee(std::exchange(autre.m_poignee, SQL_NULL_HANDLE))
+    {
+    }
+    CPoigneeOdbc& operator=(CPoigneeOdbc&& autre) noexcept
+    {
+        if (this != &autre)
+        {
+            Liberer();
+            m_poignee = std::exchange(autre.m_poignee, SQL_NULL_HANDLE);
+        }
+        return *this;
+    }
+
+    // A new handle under `parent` (SQL_NULL_HANDLE for an environment), replacing this one.
+    SQLRETURN Allouer(SQLHANDLE parent)
+    {
+        Liberer();
+        return SQLAllocHandle(TYPE, parent, &m_poignee);
+    }
+    SQLHANDLE Get() const { return m_poignee; }
+    explicit operator bool() const { return m_poignee != SQL_NULL_HANDLE; }
+
+private:
+    void Liberer()
+    {
+        if (m_poignee != SQL_NULL_HANDLE)
+            SQLFreeHandle(TYPE, m_poignee);
+        m_poignee = SQL_NULL_HANDLE;
+    }
+
+    SQLHANDLE m_poignee = SQL_NULL_HANDLE;
+};
+
+using CPoigneeEnvironnement = CPoigneeOdbc<SQL_HANDLE_ENV>;
+using CPoigneeConnexion = CPoigneeOdbc<SQL_HANDLE_DBC>;
+using CPoigneeInstruction = CPoigneeOdbc<SQL_HANDLE_STMT>;
+
+// A database error: the driver's message texts (all its diagnostic records, one a line) and
+// the SQLSTATE of the first record.
+class CExceptionBaseDonnees : public std::exception
+{
+public:
+    CExceptionBaseDonnees(std::string texte, std::string etatSql)
+        : m_texte(std::move(texte)), m_etatSql(std::move(etatSql))
+    {
+    }
+    // The diagnostics of a failed call on `poignee`, of ODBC handle type `type`.
+    static CExceptionBaseDonnees Depuis(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat);
+
+    const std::string& Texte() const { return m_texte; }
+    const std::string& EtatSql() const { return m_etatSql; }
+    const char* what() const noexcept override { return m_texte.c_str(); }
+
+private:
+    std::string m_texte;
+    std::string m_etatSql;
+};
+
+// A connection to a named data source.
+class CBaseDeDonnees
+{
+public:
+    CBaseDeDonnees() = default;
+    ~CBaseDeDonnees() { Fermer(); }
+    CBaseDeDonnees(const CBaseDeDonnees&) = delete;
+    CBaseDeDonnees& operator=(const CBaseDeDonnees&) = delete;
+
+    // Connects to the data source `nomSource` (texteConnexion "ODBC;" and nomSource "Chaines"
+    // give the driver manager "DSN=Chaines"), without any prompt. False when the driver
+    // manager or the driver refuses (the diagnostics are then in DerniereErreur()); an
+    // exclusive connection is refused, as ODBC has none.
+    bool Ouvrir(const std::string& nomSource, bool exclusif, bool lectureSeule,
+                const std::string& texteConnexion, bool bibliothequeCurseurs);
+    bool EstOuverte() const { return m_connectee; }
+    void Fermer();
+
+    // The diagnostics of the last refused Ouvrir.
+    const std::string& DerniereErreur() const { return m_derniereErreur; }
+
+    SQLHDBC Poignee() const { return m_connexion.Get(); }
+
+private:
+    bool Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat);
+
+    // Declared in this order so that the connection is freed before its environment.
+    CPoigneeEnvironnement m_environnement;
+    CPoigneeConnexion m_connexion;
+    bool m_connectee = false;
+    std::string m_derniereErreur;
+};
+
+// A forward-only recordset on an open connection. Every result column is bound as SQL_C_CHAR
+// into a buffer of 256 bytes (texts of at most 255 characters) with its length indicator.
+// With the ODBC cursor library on, unixODBC's SQLFetch fails (SL009) unless the columns are
+// bound: the recordset always binds them. Errors raise CExceptionBaseDonnees.
+class CJeuEnregistrements
+{
+public:
+    static constexpr std::size_t TAILLE_COLONNE = 256;
+
+    explicit CJeuEnregistrements(CBaseDeDonnees& base) : m_base(base) {}
+    virtual ~CJeuEnregistrements() = default;
+    CJeuEnregistrements(const CJeuEnregistrements&) = delete;
+    CJeuEnregistrements& operator=(const CJeuEnregistrements&) = delete;
+
+    // What a recordset class says of itself; used only by a caller that gives no query.
+    virtual std::string ConnexionParDefaut() const { return "ODBC;"; }
+    virtual std::string SqlParDefaut() const = 0;
+    virtual int NombreChamps() const = 0;
+
+    // Rows asked of the driver per fetch. Rows are read one at a time, so the request is
+    // only kept.
+    void DefinirTailleBloc(long lignes) { m_tailleBloc = lignes; }
+    long TailleBloc() const { return m_tailleBloc; }
+
+    // Runs `sql` (the default SQL when empty) forward-only and moves to its first row.
+    void Ouvrir(const std::string& sql = std::string());
+    bool EstOuvert() const { return static_cast<bool>(m_instruction); }
+    bool FinDonnees() const { return m_fin; }
+    // The next row; at the end of the data, FinDonnees() becomes true.
+    void Suivant();
+    // Column `indice` (0 for the first) of the current row as text; empty for NULL, past the
+    // last column or at the end of the data.
+    std::string Valeur(int indice) const;
+    void Fermer();
+
+protected:
+    // Copies the current row into the members of a derived recordset after each fetch.
+    virtual void EchangerChamps() {}
+
+private:
+    void Lire();
+
+    struct Colonne
+    {
+        std::array<char, TAILLE_COLONNE> texte{};
+        SQLLEN indicateur = SQL_NULL_DATA;
+    };
+
+    CBaseDeDonnees& m_base;
+    CPoigneeInstruction m_instruction;
+    // Sized once before binding: the driver keeps the buffers' addresses.
+    std::vector<Colonne> m_colonnes;
+    long m_tailleBloc = 1;
+    bool m_fin = true;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// Thin wrappers of the controls the program uses.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <string>
+
+// The whole window text of a window, read after asking its length.
+std::string TexteFenetre(HWND fenetre);
+
+class CControle
+{
+public:
+    void Attacher(HWND fenetre) { m_hWnd = fenetre; }
+    HWND Fenetre() const { return m_hWnd; }
+    void Activer(bool actif) const { EnableWindow(m_hWnd, actif ? TRUE : FALSE); }
+
+protected:
+    HWND m_hWnd = nullptr;
+};
+
+// A list view in report view.
+class CListeRapport : public CControle
+{
+public:
+    int InsererColonne(int index, const char* titre, int format, int largeur, int sousElement) const;
+    // A row with its column-0 text; its index, or -1.
+    int InsererLigne(int index, const std::string& texte) const;
+    void DefinirTexte(int ligne, int colonne, const std::string& texte) const;
+    std::string Texte(int ligne, int colonne) const;
+    int NombreLignes() const;
+    bool SupprimerLigne(int ligne) const;
+    // The selected row, or -1.
+    int Selection() const;
+    int LargeurClient() const;
+};
+
+class CListeSimple : public CControle
+{
+public:
+    int AjouterFin(const std::string& texte) const;
+    void DefinirSelection(int index) const;
+    int Selection() const;
+    int NombreLignes() const;
+};
+
+class CHautBas : public CControle
+{
+public:
+    void DefinirPlage(int bas, int haut) const;
+};

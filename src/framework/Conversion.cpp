@@ -1,0 +1,48 @@
+#include "framework/Conversion.h"
+
+#include <vector>
+
+bool VersLarge(const std::string& texte, wchar_t* destination, int taille)
+{
+    if (taille <= 0)
+        return false;
+    destination[0] = L'\0';
+    const int ecrits =
+        MultiByteToWideChar(CP_ACP, 0, texte.c_str(), -1, destination, taille);
+    if (ecrits == 0)
+    {
+        // A failed conversion may have written part of the text.
+        destination[0] = L'\0';
+        return false;
+    }
+    return true;
+}
+
+bool VersLarge(const std::string& texte, std::wstring& resultat, int taille)
+{
+    std::vector<wchar_t> tampon(static_cast<std::size_t>(taille));
+    const bool ok = VersLarge(texte, tampon.data(), taille);
+    resultat = tampon.data();
+    return ok;
+}
+
+bool VersAnsi(const wchar_t* texte, std::string& resultat, int octetsMax)
+{
+    resultat.clear();
+    if (texte == nullptr)
+        return true;
+    const int requis = WideCharToMultiByte(CP_ACP, 0, texte, -1, nullptr, 0, nullptr, nullptr);
+    if (requis <= 0)
+        return false;
+    std::string tampon(static_cast<std::size_t>(requis), '\0');
+    if (WideCharToMultiByte(CP_ACP, 0, texte, -1, &tampon[0], requis, nullptr, nullptr) == 0)
+        return false;
+    tampon.resize(static_cast<std::size_t>(requis - 1));
+    if (tampon.size() > static_cast<std::size_t>(octetsMax))
+    {
+        resultat = tampon.substr(0, static_cast<std::size_t>(octetsMax));
+        return false;
+    }
+    resultat = std::move(tampon);
+    return true;
+}

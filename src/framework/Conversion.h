@@ -1,0 +1,20 @@
+#pragma once
+// Conversions between the ANSI code page of the program's texts and the UTF-16 of the
+// scheduler, into bounded buffers.
+
+#include <windows.h>
+#include <string>
+
+// Texts of the program live in buffers of 260 units: 259 and the terminator.
+constexpr int TAILLE_TAMPON = 260;
+
+// texte into destination (taille units, terminator included). False, with an empty
+// destination, when the text does not fit or cannot be converted.
+bool VersLarge(const std::string& texte, wchar_t* destination, int taille);
+
+// The same into a growable text, bounded to taille units with the terminator.
+bool VersLarge(const std::string& texte, std::wstring& resultat, int taille = TAILLE_TAMPON);
+
+// texte to ANSI; false when it needs more than octetsMax bytes (resultat is then the
+// first octetsMax bytes) or cannot be converted (resultat empty).
+bool VersAnsi(const wchar_t* texte, std::string& resultat, int octetsMax = TAILLE_TAMPON - 1);

@@ -1,0 +1,197 @@
+#include "framework/Dialogue.h"
+
+#include "framework/Echange.h"
+
+#include <deque>
+#include <set>
+
+namespace
+{
+// Posted after WM_INITDIALOG so that a test script runs once the dialog is shown.
+constexpr UINT WM_SCRIPT_TEST = WM_APP + 0x3A1;
+
+std::deque<CDialogue::Script>& Scripts()
+{
+    static std::deque<CDialogue::Script> scripts;
+    return scripts;
+}
+
+std::set<HWND>& Dialogues()
+{
+    static std::set<HWND> dialogues;
+    return dialogues;
+}
+} // namespace
+
+CDialogue::CDialogue(UINT idModele, HWND parent) : m_idModele(idModele), m_parent(parent) {}
+
+CDialogue::~CDialogue() = default;
+
+INT_PTR CDialogue::DoModal()
+{
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_idModele), m_parent,
+                           &CDialogue::Procedure, reinterpret_cast<LPARAM>(this));
+}
+
+void CDialogue::EndDialog(INT_PTR resultat)
+{
+    ::EndDialog(m_hWnd, resultat);
+}
+
+void CDialogue::EchangerDonnees(bool lire)
+{
+    const bool avant = m_echangeEnCours;
+    m_echangeEnCours = true;
+    CEchange echange(m_hWnd, lire);
+    DoDataExchange(echange);
+    m_echangeEnCours = avant;
+}
+
+void CDialogue::ProgrammerScript(Script script)
+{
+    Scripts().push_back(std::move(script));
+}
+
+void CDialogue::OublierScripts()
+{
+    Scripts().clear();
+}
+
+bool CDialogue::EstNotreDialogue(HWND fenetre)
+{
+    return Dialogues().count(fenetre) != 0;
+}
+
+BOOL CDialogue::OnInitDialog()
+{
+    EchangerDonnees(false);
+    return TRUE;
+}
+
+bool CDialogue::OnCommand(WORD id, WORD code, HWND /*controle*/)
+{
+    if (code != BN_CLICKED && code != 0)
+        return false;
+    if (id == IDOK)
+    {
+        OnOK();
+        return true;
+    }
+    if (id == IDCANCEL)
+    {
+        OnCancel();
+        return true;
+    }
+    return false;
+}
+
+bool CDialogue::OnNotify(int /*id*/, NMHDR* /*entete*/, LRESULT& /*resultat*/)
+{
+    return false;
+}
+
+void CDialogue::OnOK()
+{
+    EchangerDonnees(true);
+    EndDialog(IDOK);
+}
+
+void CDialogue::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialogue::LancerScript()
+{
+    if (Scripts().empty())
+        return;
+    Script script = std::move(Scripts().front());
+    Scripts().pop_front();
+    script(*this);
+}
+
+INT_PTR CALLBACK CDialogue::Procedure(HWND fenetre, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CDialogue* dialogue = nullptr;
+    if (message == WM_INITDIALOG)
+    {
+        dialogue = reinterpret_cast<CDialogue*>(lParam);
+        SetWindowLongPtrA(fenetre, DWLP_USER, lParam);
+        dialogue->m_hWnd = fenetre;
+        Dialogues().insert(fenetre);
+    }
+    else
+    {
+        dialogue = reinterpret_cast<CDialogue*>(GetWindowLongPtrA(fenetre, DWLP_USER));
+    }
+    // Messages sent before WM_INITDIALOG (WM_SETFONT...) have no object yet.
+    if (dialogue == nullptr)
+        return FALSE;
+
+    // Nothing may unwind through the dialog manager.
+    try
+    {
+        const INT_PTR resultat = dialogue->Traiter(message, wParam, lParam);
+        if (message == WM_NCDESTROY)
+        {
+            Dialogues().erase(fenetre);
+            dialogue->m_hWnd = nullptr;
+            SetWindowLongPtrA(fenetre, DWLP_USER, 0);
+        }
+        return resultat;
+    }
+    catch (...)
+    {
+        return TRUE;
+    }
+}
+
+INT_PTR CDialogue::Traiter(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_INITDIALOG: {
+        const BOOL focus = OnInitDialog();
+        if (!Scripts().empty())
+            PostMessageA(m_hWnd, WM_SCRIPT_TEST, 0, 0);
+        return focus;
+    }
+    case WM_SCRIPT_TEST:
+        LancerScript();
+        return TRUE;
+    case WM_COMMAND: {
+        const HWND controle = reinterpret_cast<HWND>(lParam);
+        // A show or read rewrites controls, which notify: those echoes are not user actions.
+        if (controle != nullptr && m_echangeEnCours)
+            return TRUE;
+        return OnCommand(LOWORD(wParam), HIWORD(wParam), controle) ? TRUE : FALSE;
+    }
+    case WM_NOTIFY: {
+        if (m_echangeEnCours)
+            return TRUE;
+        LRESULT resultat = 0;
+        auto* entete = reinterpret_cast<NMHDR*>(lParam);
+        if (!OnNotify(static_cast<int>(wParam), entete, resultat))
+            return FALSE;
+        // A dialog procedure only says "handled"; the notification's result goes here.
+        SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, resultat);
+        return TRUE;
+    }
+    case WM_TIMER:
+        OnTimer(static_cast<UINT_PTR>(wParam));
+        return FALSE;
+    case WM_SYSCOMMAND:
+        return OnSysCommand(wParam, lParam) ? TRUE : FALSE;
+    case WM_PAINT:
+        return OnPaint() ? TRUE : FALSE;
+    case WM_QUERYDRAGICON: {
+        // One of the few messages whose result a dialog procedure returns directly.
+        return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
+    }
+    case WM_CLOSE:
+        OnClose();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

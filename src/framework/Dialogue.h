@@ -1,0 +1,67 @@
+#pragma once
+// A modal dialog from a resource template, with its messages dispatched to virtual handlers.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <functional>
+
+class CEchange;
+
+class CDialogue
+{
+public:
+    explicit CDialogue(UINT idModele, HWND parent = nullptr);
+    virtual ~CDialogue();
+    CDialogue(const CDialogue&) = delete;
+    CDialogue& operator=(const CDialogue&) = delete;
+
+    // Runs the dialog; 1 for OK, 2 for cancel, -1 when it could not be created.
+    INT_PTR DoModal();
+    void EndDialog(INT_PTR resultat);
+
+    HWND Fenetre() const { return m_hWnd; }
+    HWND Controle(int id) const { return GetDlgItem(m_hWnd, id); }
+
+    // Copies members and controls into each other as a whole: read (controls to members)
+    // or show. Notifications from the dialog's own controls are not handled meanwhile.
+    void EchangerDonnees(bool lire);
+    bool EchangeEnCours() const { return m_echangeEnCours; }
+
+    // Test seam: a script run once inside the modal loop of the next dialog shown.
+    using Script = std::function<void(CDialogue&)>;
+    static void ProgrammerScript(Script script);
+    static void OublierScripts();
+    // Whether a window is one of our dialogs (and not, say, a message box).
+    static bool EstNotreDialogue(HWND fenetre);
+
+protected:
+    virtual void DoDataExchange(CEchange& /*echange*/) {}
+    // Base: a first show of the members into the controls. True gives the focus to the
+    // first tab stop.
+    virtual BOOL OnInitDialog();
+    // true when the command was handled.
+    virtual bool OnCommand(WORD id, WORD code, HWND controle);
+    virtual bool OnNotify(int id, NMHDR* entete, LRESULT& resultat);
+    virtual void OnTimer(UINT_PTR /*id*/) {}
+    // false hands the command to the default handling.
+    virtual bool OnSysCommand(WPARAM /*commande*/, LPARAM /*parametre*/) { return false; }
+    // false leaves painting to the default dialog painting.
+    virtual bool OnPaint() { return false; }
+    virtual HICON OnQueryDragIcon() { return nullptr; }
+    // Default close handling: the cancel command.
+    virtual void OnClose() { OnCancel(); }
+    virtual void OnOK();
+    virtual void OnCancel();
+
+private:
+    static INT_PTR CALLBACK Procedure(HWND fenetre, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Traiter(UINT message, WPARAM wParam, LPARAM lParam);
+    void LancerScript();
+
+    UINT m_idModele;
+    HWND m_parent;
+    bool m_echangeEnCours = false;
+
+protected:
+    HWND m_hWnd = nullptr;
+};

@@ -1,0 +1,56 @@
+#include "framework/Echange.h"
+
+#include "framework/Controles.h"
+
+#include <commctrl.h>
+
+void CEchange::Texte(int id, std::string& texte) const
+{
+    const HWND controle = GetDlgItem(m_dialogue, id);
+    if (!m_lire)
+    {
+        SetWindowTextA(controle, texte.c_str());
+        return;
+    }
+    texte = TexteFenetre(controle);
+}
+
+void CEchange::Case(int id, std::int32_t& drapeau) const
+{
+    if (m_lire)
+        drapeau = IsDlgButtonChecked(m_dialogue, id) == BST_CHECKED ? 1 : 0;
+    else
+        CheckDlgButton(m_dialogue, id, drapeau != 0 ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CEchange::DateHeure(int id, CTemps& valeur) const
+{
+    const HWND selecteur = GetDlgItem(m_dialogue, id);
+    SYSTEMTIME st = {};
+    if (m_lire)
+    {
+        if (DateTime_GetSystemtime(selecteur, &st) != GDT_VALID)
+            return;
+        CTemps lu;
+        if (CTemps::DepuisLocal(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
+                                lu))
+            valeur = lu;
+        return;
+    }
+    ChampsLocaux champs;
+    if (!valeur.Local(champs))
+        return;
+    st.wYear = static_cast<WORD>(champs.annee);
+    st.wMonth = static_cast<WORD>(champs.mois);
+    st.wDay = static_cast<WORD>(champs.jour);
+    st.wDayOfWeek = static_cast<WORD>(champs.jourSemaine - 1);
+    st.wHour = static_cast<WORD>(champs.heure);
+    st.wMinute = static_cast<WORD>(champs.minute);
+    st.wSecond = static_cast<WORD>(champs.seconde);
+    DateTime_SetSystemtime(selecteur, GDT_VALID, &st);
+}
+
+void CEchange::Controle(int id, CControle& controle) const
+{
+    controle.Attacher(GetDlgItem(m_dialogue, id));
+}

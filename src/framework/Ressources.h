@@ -1,0 +1,114 @@
+#pragma once
+// Owners of the system's resources: every handle, text and COM apartment the program
+// obtains is released on every path, error paths included.
+
+#include <windows.h>
+#include <objbase.h>
+#include <utility>
+
+// A move-only owner of one handle; Regle gives its null value and how to release it.
+template <typename T, typename Regle>
+class CPoignee
+{
+public:
+    CPoignee() = default;
+    explicit CPoignee(T valeur) : m_valeur(valeur) {}
+    ~CPoignee() { Liberer(); }
+
+    CPoignee(const CPoignee&) = delete;
+    CPoignee& operator=(const CPoignee&) = delete;
+    CPoignee(CPoignee&& autre) noexcept : m_valeur(std::exchange(autre.m_valeur, Regle::Nulle()))
+    {
+    }
+    CPoignee& operator=(CPoignee&& autre) noexcept
+    {
+        if (this != &autre)
+        {
+            Liberer();
+            m_valeur = std::exchange(autre.m_valeur, Regle::Nulle());
+        }
+        return *this;
+    }
+
+    T Get() const { return m_valeur; }
+    bool EstValide() const { return m_valeur != Regle::Nulle(); }
+    // For the functions that return a handle through a pointer; the old one is released.
+    T* Adresse()
+    {
+        Liberer();
+        return &m_valeur;
+    }
+    void Liberer()
+    {
+        if (m_valeur != Regle::Nulle())
+            Regle::Liberer(m_valeur);
+        m_valeur = Regle::Nulle();
+    }
+
+private:
+    T m_valeur = Regle::Nulle();
+};
+
+struct RegleCleRegistre
+{
+    static HKEY Nulle() { return nullptr; }
+    static void Liberer(HKEY cle) { RegCloseKey(cle); }
+};
+using CCleRegistre = CPoignee<HKEY, RegleCleRegistre>;
+
+struct RegleRecherche
+{
+    static HANDLE Nulle() { return INVALID_HANDLE_VALUE; }
+    static void Liberer(HANDLE recherche) { FindClose(recherche); }
+};
+using CRechercheFichiers = CPoignee<HANDLE, RegleRecherche>;
+
+struct RegleModule
+{
+    static HMODULE Nulle() { return nullptr; }
+    static void Liberer(HMODULE module) { FreeLibrary(module); }
+};
+using CModule = CPoignee<HMODULE, RegleModule>;
+
+struct RegleCrochet
+{
+    static HHOOK Nulle() { return nullptr; }
+    static void Liberer(HHOOK crochet) { UnhookWindowsHookEx(crochet); }
+};
+using CCrochet = CPoignee<HHOOK, RegleCrochet>;
+
+// A text that the scheduler allocated; it belongs to the caller, who frees it with
+// CoTaskMemFree.
+struct RegleTexteCom
+{
+    static LPWSTR Nulle() { return nullptr; }
+    static void Liberer(LPWSTR texte) { CoTaskMemFree(texte); }
+};
+using CTexteCom = CPoignee<LPWSTR, RegleTexteCom>;
+
+// The COM apartment of the user-interface thread, from Initialiser until Terminer or the
+// end of the object; a failed CoInitialize is not balanced by CoUninitialize.
+class CApartementCom
+{
+public:
+    CApartementCom() = default;
+    ~CApartementCom() { Terminer(); }
+    CApartementCom(const CApartementCom&) = delete;
+    CApartementCom& operator=(const CApartementCom&) = delete;
+
+    HRESULT Initialiser()
+    {
+        const HRESULT hr = CoInitialize(nullptr);
+        m_initialise = SUCCEEDED(hr);
+        return hr;
+    }
+    void Terminer()
+    {
+        if (m_initialise)
+            CoUninitialize();
+        m_initialise = false;
+    }
+
+private:
+    bool m_initialise = false;
+};

@@ -1,0 +1,208 @@
+#include "mainwindow/VidaltoDlg.h"
+
+#include "framework/Conversion.h"
+#include "framework/Echange.h"
+#include "mainwindow/LectureParametres.h"
+#include "resources/resource.h"
+#include "tasks/PlanificateurCom.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+const char* const M1 =
+    "La clé HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio n'a pas été trouvé.\n Le programme "
+    "ne saura pas où chercher l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine "
+    "TvAppPath ayant pour valeur le chemin de l'éxécutable WinTV";
+const char* const M2 =
+    "La valeur chaine TvAppPath n'a pas été trouvé dans la clé "
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio.\n Le programme ne saura pas où chercher "
+    "l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine TvAppPath ayant pour valeur le "
+    "chemin de l'éxécutable WinTV";
+const char* const PHRASE_M3 = "Le programme va être arrêter.\nPassez en administrateur.";
+const char* const PHRASE_M4 =
+    "Avez-vous installé les tâches planifiées sur votre machine?\nLe programme va être arrêté";
+
+// Names per call of the enumerator.
+constexpr ULONG NOMS_PAR_LOT = 255;
+} // namespace
+
+CVidaltoDlg::CVidaltoDlg(HWND parent)
+    : CDialogue(IDD, parent),
+      m_hIcone(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+{
+}
+
+void CVidaltoDlg::DoDataExchange(CEchange& echange)
+{
+    echange.Controle(IDC_LISTE, m_liste);
+    echange.Texte(IDC_HORLOGE, m_horloge);
+}
+
+BOOL CVidaltoDlg::OnInitDialog()
+{
+    CDialogue::OnInitDialog();
+    AjouterEntreeAPropos();
+    SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcone));
+    SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcone));
+    SetTimer(m_hWnd, ID_TIMER_HORLOGE, 1000, nullptr);
+    MettreAJourHorloge();
+    CreerColonnes();
+
+    if (LireCheminTV() && ConnecterPlanificateur())
+        ListerTaches();
+    return TRUE;
+}
+
+void CVidaltoDlg::CreerColonnes()
+{
+    static const char* const titres[] = {"Nom du programme", "Prochain démarrage",
+                                         "Infos du Programme", "Enregistrement", "Durée"};
+    const int largeur = m_liste.LargeurClient() / 5;
+    for (int i = 0; i < 5; ++i)
+        m_liste.InsererColonne(i, titres[i], LVCFMT_CENTER, largeur, i);
+}
+
+bool CVidaltoDlg::LireCheminTV()
+{
+    CCleRegistre cle;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, KEY_READ,
+                      cle.Adresse()) != ERROR_SUCCESS)
+    {
+        AfficherErreur(M1);
+        ArreterProgramme(1);
+        return false;
+    }
+    char chemin[TAILLE_TAMPON] = {};
+    DWORD taille = sizeof chemin;
+    const LONG lu = RegQueryValueExA(cle.Get(), "TvAppPath", nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(chemin), &taille);
+    // A value stored without its terminator can fill the buffer to its last byte: it does
+    // not fit either.
+    if (lu != ERROR_SUCCESS || chemin[sizeof chemin - 1] != '\0')
+    {
+        AfficherErreur(M2);
+        ArreterProgramme(1);
+        return false;
+    }
+    m_cheminTV = chemin;
+    return true;
+}
+
+bool CVidaltoDlg::ConnecterPlanificateur()
+{
+    HRESULT hr = m_com.Initialiser();
+    if (FAILED(hr))
+    {
+        Arreter(hr, PHRASE_M3);
+        return false;
+    }
+    hr = CreerPlanificateur(m_planificateur);
+    if (FAILED(hr))
+    {
+        Arreter(hr, PHRASE_M4);
+        return false;
+    }
+    return true;
+}
+
+bool CVidaltoDlg::ListerTaches()
+{
+    std::unique_ptr<CEnumerateurTaches> enumerateur;
+    HRESULT hr = m_planificateur->Enumerer(enumerateur);
+    if (FAILED(hr))
+    {
+        Arreter(hr, PHRASE_M3);
+        return false;
+    }
+    std::vector<std::wstring> noms;
+    while (SUCCEEDED(enumerateur->Suivants(NOMS_PAR_LOT, noms)) && !noms.empty())
+    {
+        for (const std::wstring& nomListe : noms)
+        {
+            std::string nomComplet;
+            // A name too long for the program's buffers is no work item of ours: skipped.
+            if (!VersAnsi(nomListe.c_str(), nomComplet, TAILLE_TAMPON - 1 + 4))
+                continue;
+            const std::string nom = NomSansSuffixeJob(nomComplet);
+            if (nom.size() > static_cast<std::size_t>(TAILLE_TAMPON - 1))
+                continue;
+            // The scheduler lists "NAME.job", but Wine's Activate and Delete refuse that form;
+            // the bare name works on Windows as well.
+            const std::wstring nomOuvert =
+                nomListe.substr(0, nomListe.size() - (nomComplet.size() - nom.size()));
+
+            std::unique_ptr<CTache> tache;
+            hr = m_planificateur->Activer(nomOuvert.c_str(), tache);
+            if (FAILED(hr))
+            {
+                Arreter(hr, PHRASE_M3);
+                return false;
+            }
+            InsererLigne(*tache, nom);
+        }
+    }
+    return true;
+}
+
+void CVidaltoDlg::Arreter(HRESULT code, const char* phrase)
+{
+    char texte[TAILLE_TAMPON] = {};
+    TexteErreur(code, texte, sizeof texte);
+    AfficherErreur((std::string(texte) + phrase).c_str());
+    ArreterProgramme(1);
+}
+
+HRESULT CVidaltoDlg::CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur)
+{
+    return CreerPlanificateurCom(planificateur);
+}
+
+void CVidaltoDlg::ArreterProgramme(int statut)
+{
+    std::exit(statut);
+}
+
+void CVidaltoDlg::TexteErreur(HRESULT code, char* tampon, DWORD taille)
+{
+    if (code >= 0 || tampon == nullptr || taille == 0)
+        return;
+    std::memset(tampon, 0, taille);
+    const DWORD ecrits =
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                       static_cast<DWORD>(code), 0, tampon, taille, nullptr);
+    // A text that does not fit is not shown cut: the system then has no text for us.
+    if (ecrits == 0 || ecrits >= taille)
+        std::memset(tampon, 0, taille);
+}
+
+void CVidaltoDlg::AfficherErreur(const char* texte) const
+{
+    MessageBoxA(m_hWnd, texte, "Erreur", MB_OK | MB_ICONERROR);
+}
+
+void CVidaltoDlg::AfficherErreur(HRESULT code) const
+{
+    char texte[TAILLE_TAMPON] = {};
+    TexteErreur(code, texte, sizeof texte);
+    AfficherErreur(texte);
+}
+
+bool CVidaltoDlg::OnCommand(WORD id, WORD code, HWND controle)
+{
+    // Button 1 is "&Ajouter": Enter adds a programme and never ends the dialog.
+    if (id == IDOK)
+    {
+        OnAjouter();
+        return true;
+    }
+    return CDialogue::OnCommand(id, code, controle);
+}
+
+void CVidaltoDlg::OnClose()
+{
+    m_planificateur.reset();
+    m_com.Terminer();
+    CDialogue::OnClose();
+}

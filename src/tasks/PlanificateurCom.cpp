@@ -1,0 +1,237 @@
+#include "tasks/PlanificateurCom.h"
+
+#include "framework/Ressources.h"
+#include "tasks/UuidTaches.h"
+
+#include <wrl/client.h>
+
+using Microsoft::WRL::ComPtr;
+
+namespace
+{
+// Copies a text the scheduler allocated, and frees it whatever happens.
+HRESULT CopierTexte(HRESULT hr, LPWSTR brut, std::wstring& resultat)
+{
+    CTexteCom texte(brut);
+    if (SUCCEEDED(hr) && texte.EstValide())
+        resultat = texte.Get();
+    else
+        resultat.clear();
+    return hr;
+}
+
+class CDeclencheurCom : public CDeclencheur
+{
+public:
+    explicit CDeclencheurCom(ComPtr<ITaskTrigger> declencheur) : m_declencheur(std::move(declencheur)) {}
+    HRESULT Definir(const TASK_TRIGGER& declencheur) override
+    {
+        TASK_TRIGGER copie = declencheur;
+        return m_declencheur->SetTrigger(&copie);
+    }
+    HRESULT Lire(TASK_TRIGGER& declencheur) override
+    {
+        declencheur = TASK_TRIGGER{};
+        declencheur.cbTriggerSize = sizeof(TASK_TRIGGER);
+        return m_declencheur->GetTrigger(&declencheur);
+    }
+
+private:
+    ComPtr<ITaskTrigger> m_declencheur;
+};
+
+class CPersistanceCom : public CPersistance
+{
+public:
+    explicit CPersistanceCom(ComPtr<IPersistFile> fichier) : m_fichier(std::move(fichier)) {}
+    HRESULT Enregistrer() override { return m_fichier->Save(nullptr, FALSE); }
+
+private:
+    ComPtr<IPersistFile> m_fichier;
+};
+
+class CTacheCom : public CTache
+{
+public:
+    explicit CTacheCom(ComPtr<ITask> tache) : m_tache(std::move(tache)) {}
+    ITask* Interface() const { return m_tache.Get(); }
+
+    HRESULT LireDeclencheur(WORD index, std::unique_ptr<CDeclencheur>& declencheur) override
+    {
+        declencheur.reset();
+        ComPtr<ITaskTrigger> brut;
+        const HRESULT hr = m_tache->GetTrigger(index, &brut);
+        if (FAILED(hr))
+            return hr;
+        if (!brut)
+            return E_POINTER;
+        declencheur = std::make_unique<CDeclencheurCom>(std::move(brut));
+        return hr;
+    }
+    HRESULT CreerDeclencheur(WORD& index, std::unique_ptr<CDeclencheur>& declencheur) override
+    {
+        declencheur.reset();
+        ComPtr<ITaskTrigger> brut;
+        const HRESULT hr = m_tache->CreateTrigger(&index, &brut);
+        if (FAILED(hr))
+            return hr;
+        if (!brut)
+            return E_POINTER;
+        declencheur = std::make_unique<CDeclencheurCom>(std::move(brut));
+        return hr;
+    }
+    HRESULT LireParametres(std::wstring& parametres) override
+    {
+        LPWSTR brut = nullptr;
+        return CopierTexte(m_tache->GetParameters(&brut), brut, parametres);
+    }
+    HRESULT LireApplication(std::wstring& application) override
+    {
+        LPWSTR brut = nullptr;
+        return CopierTexte(m_tache->GetApplicationName(&brut), brut, application);
+    }
+    HRESULT LireCommentaire(std::wstring& commentaire) override
+    {
+        LPWSTR brut = nullptr;
+        return CopierTexte(m_tache->GetComment(&brut), brut, commentaire);
+    }
+    HRESULT DefinirApplication(const wchar_t* application) override
+    {
+        return m_tache->SetApplicationName(application);
+    }
+    HRESULT DefinirParametres(const wchar_t* parametres) override
+    {
+        return m_tache->SetParameters(parametres);
+    }
+    HRESULT ProchaineExecution(SYSTEMTIME& prochaine) override
+    {
+        prochaine = SYSTEMTIME{};
+        return m_tache->GetNextRunTime(&prochaine);
+    }
+    HRESULT DefinirIndicateurs(DWORD indicateurs) override { return m_tache->SetFlags(indicateurs); }
+    HRESULT DefinirCompte(const wchar_t* compte, const wchar_t* motDePasse) override
+    {
+        // Wine's mstask crashes on a null account.
+        if (compte == nullptr)
+            return E_INVALIDARG;
+        return m_tache->SetAccountInformation(compte, motDePasse);
+    }
+    HRESULT LireCompte(std::wstring& compte) override
+    {
+        LPWSTR brut = nullptr;
+        return CopierTexte(m_tache->GetAccountInformation(&brut), brut, compte);
+    }
+    HRESULT ObtenirPersistance(std::unique_ptr<CPersistance>& persistance) override
+    {
+        persistance.reset();
+        ComPtr<IPersistFile> fichier;
+        const HRESULT hr = m_tache.As(&fichier);
+        if (FAILED(hr))
+            return hr;
+        persistance = std::make_unique<CPersistanceCom>(std::move(fichier));
+        return hr;
+    }
+
+private:
+    ComPtr<ITask> m_tache;
+};
+
+class CEnumerateurCom : public CEnumerateurTaches
+{
+public:
+    explicit CEnumerateurCom(ComPtr<IEnumWorkItems> enumerateur) : m_enumerateur(std::move(enumerateur)) {}
+    HRESULT Suivants(ULONG demandes, std::vector<std::wstring>& noms) override
+    {
+        noms.clear();
+        LPWSTR* tableau = nullptr;
+        ULONG obtenus = 0;
+        const HRESULT hr = m_enumerateur->Next(demandes, &tableau, &obtenus);
+        if (tableau != nullptr)
+        {
+            // The array and every name in it belong to the caller.
+            for (ULONG i = 0; i < obtenus; ++i)
+            {
+                CTexteCom nom(tableau[i]);
+                if (SUCCEEDED(hr) && nom.EstValide())
+                    noms.emplace_back(nom.Get());
+            }
+            CoTaskMemFree(tableau);
+        }
+        return hr;
+    }
+
+private:
+    ComPtr<IEnumWorkItems> m_enumerateur;
+};
+
+class CPlanificateurCom : public CPlanificateur
+{
+public:
+    explicit CPlanificateurCom(ComPtr<ITaskScheduler> planificateur)
+        : m_planificateur(std::move(planificateur))
+    {
+    }
+
+    HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& enumerateur) override
+    {
+        enumerateur.reset();
+        ComPtr<IEnumWorkItems> brut;
+        const HRESULT hr = m_planificateur->Enum(&brut);
+        if (FAILED(hr))
+            return hr;
+        if (!brut)
+            return E_POINTER;
+        enumerateur = std::make_unique<CEnumerateurCom>(std::move(brut));
+        return hr;
+    }
+    HRESULT Activer(const wchar_t* nom, std::unique_ptr<CTache>& tache) override
+    {
+        ComPtr<IUnknown> obtenu;
+        return EnTache(m_planificateur->Activate(nom, IID_ITask, &obtenu), obtenu, tache);
+    }
+    HRESULT NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& tache) override
+    {
+        ComPtr<IUnknown> obtenu;
+        return EnTache(m_planificateur->NewWorkItem(nom, CLSID_CTask, IID_ITask, &obtenu), obtenu,
+                       tache);
+    }
+    HRESULT AjouterTache(const wchar_t* nom, CTache& tache) override
+    {
+        auto* com = dynamic_cast<CTacheCom*>(&tache);
+        if (com == nullptr)
+            return E_INVALIDARG;
+        return m_planificateur->AddWorkItem(nom, com->Interface());
+    }
+    HRESULT Supprimer(const wchar_t* nom) override { return m_planificateur->Delete(nom); }
+
+private:
+    static HRESULT EnTache(HRESULT hr, const ComPtr<IUnknown>& obtenu, std::unique_ptr<CTache>& tache)
+    {
+        tache.reset();
+        if (FAILED(hr))
+            return hr;
+        if (!obtenu)
+            return E_POINTER;
+        ComPtr<ITask> interfaceTache;
+        const HRESULT conversion = obtenu.As(&interfaceTache);
+        if (FAILED(conversion))
+            return conversion;
+        tache = std::make_unique<CTacheCom>(std::move(interfaceTache));
+        return hr;
+    }
+
+    ComPtr<ITaskScheduler> m_planificateur;
+};
+} // namespace
+
+HRESULT CreerPlanificateurCom(std::unique_ptr<CPlanificateur>& planificateur)
+{
+    planificateur.reset();
+    ComPtr<ITaskScheduler> brut;
+    const HRESULT hr = CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_ITaskScheduler, reinterpret_cast<void**>(brut.GetAddressOf()));
+    if (FAILED(hr))
+        return hr;
+    planificateur = std::make_unique<CPlanificateurCom>(std::move(brut));
+    return hr;
+}
