@@ -1,1 +1,113 @@
-// en cours
+#include "channels/SourceChaines.h"
+
+#include "channels/BaseDonnee.h"
+#include "channels/BlocSourceDonnees.h"
+
+#include <odbcinst.h>
+
+const char* const NOM_PILOTE_ACCESS = "Driver do Microsoft Access (*.mdb)";
+const char* const NOM_SOURCE_CHAINES = "Chaines";
+const char* const MESSAGE_CHEMIN_TROP_LONG =
+    "Le chemin du dossier du programme TV est trop long pour la base des chaînes.";
+
+namespace
+{
+// Owner of a directory search.
+class CRecherche
+{
+public:
+    explicit CRecherche(HANDLE recherche) : m_recherche(recherche) {}
+    ~CRecherche()
+    {
+        if (m_recherche != INVALID_HANDLE_VALUE)
+            FindClose(m_recherche);
+    }
+    CRecherche(const CRecherche&) = delete;
+    CRecherche& operator=(const CRecherche&) = delete;
+    bool Trouve() const { return m_recherche != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_recherche;
+};
+
+// Owner of a library loaded at run time.
+class CBibliotheque
+{
+public:
+    explicit CBibliotheque(const char* nom) : m_module(LoadLibraryA(nom)) {}
+    ~CBibliotheque()
+    {
+        if (m_module)
+            FreeLibrary(m_module);
+    }
+    CBibliotheque(const CBibliotheque&) = delete;
+    CBibliotheque& operator=(const CBibliotheque&) = delete;
+    HMODULE Get() const { return m_module; }
+
+private:
+    HMODULE m_module;
+};
+
+using FnConfigurerSource = BOOL(WINAPI*)(HWND, WORD, LPCSTR, LPCSTR);
+
+// SQLConfigDataSource without a window. The installer is loaded at each call, as the program
+// needs it only when the editor opens and closes; without it, the user is told and the
+// request counts as refused.
+bool ConfigurerSource(WORD requete, const char* attributs)
+{
+    CBibliotheque installateur("odbccp32.dll");
+    if (!installateur.Get())
+    {
+        MessageBoxA(nullptr, "The ODBC installer DLL (ODBCCP32.DLL) is not installed on this system.",
+                    "ODBC Installer Error", MB_ICONINFORMATION | MB_OK);
+        return false;
+    }
+    const auto configurer = reinterpret_cast<FnConfigurerSource>(
+        reinterpret_cast<void (*)()>(GetProcAddress(installateur.Get(), "SQLConfigDataSource")));
+    return configurer && configurer(nullptr, requete, NOM_PILOTE_ACCESS, attributs) != FALSE;
+}
+} // namespace
+
+std::string TrouverBase(const std::string& dossierTV)
+{
+    WIN32_FIND_DATAA entree{};
+    CRecherche recherche(FindFirstFileA(MotifRechercheBase(dossierTV).c_str(), &entree));
+    if (!recherche.Trouve())
+        return std::string();
+    return CheminBase(dossierTV, entree.cFileName);
+}
+
+ResultatEnregistrement EnregistrerSource(const std::string& cheminBase)
+{
+    BlocAttributs bloc{};
+    if (!ConstruireBlocEnregistrement(cheminBase, bloc))
+        return ResultatEnregistrement::CheminTropLong;
+    return ConfigurerSource(ODBC_ADD_DSN, bloc.data()) ? ResultatEnregistrement::Enregistree
+                                                       : ResultatEnregistrement::Refusee;
+}
+
+bool ConnecterChaines(CBaseDeDonnees& base)
+{
+    return base.Ouvrir(NOM_SOURCE_CHAINES, false, true, "ODBC;", true);
+}
+
+void RemplirChaines(CBaseDeDonnees& base, HWND listeChaines)
+{
+    CBaseDonnee chaines(base);
+    chaines.DefinirTailleBloc(100);
+    chaines.Ouvrir(REQUETE_CHAINES);
+    for (; !chaines.FinDonnees(); chaines.Suivant())
+    {
+        const std::string ligne = TexteLigneChaine(chaines.Valeur(CBaseDonnee::COLONNE_NUMERO),
+                                                   chaines.Valeur(CBaseDonnee::COLONNE_NOM),
+                                                   chaines.Valeur(CBaseDonnee::COLONNE_LANGUE));
+        SendMessageA(listeChaines, LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(ligne.c_str()));
+    }
+    // The recordset is closed here, before the caller closes the connection.
+}
+
+void SupprimerSource()
+{
+    ConfigurerSource(ODBC_REMOVE_DSN, BlocSuppression().data());
+}

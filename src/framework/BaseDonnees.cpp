@@ -46,7 +46,7 @@ CExceptionBaseDonnees CExceptionBaseDonnees::Depuis(SQLSMALLINT type, SQLHANDLE 
 
 bool CBaseDeDonnees::Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat)
 {
-    m_derniereErreur = poignee != SQL_NULL_HANDLE
+    m_derniereErreur = poignee != nullptr
                            ? CExceptionBaseDonnees::Depuis(type, poignee, resultat).Texte()
                            : std::string("Erreur de la base de données (pas de poignée ODBC).");
     m_connexion = CPoigneeConnexion();
@@ -142,6 +142,9 @@ void CJeuEnregistrements::Ouvrir(const std::string& sql)
             throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
 
         std::string texte = sql.empty() ? SqlParDefaut() : sql;
+        // A default SQL that only names a table, such as "[hcwChannels]", reads all of it.
+        if (_strnicmp(texte.c_str(), "SELECT", 6) != 0)
+            texte = "SELECT * FROM " + texte;
         std::vector<SQLCHAR> requete(texte.begin(), texte.end());
         requete.push_back('\0');
         resultat = SQLExecDirect(instruction, requete.data(), SQL_NTS);
@@ -153,7 +156,7 @@ void CJeuEnregistrements::Ouvrir(const std::string& sql)
         if (!Reussi(resultat))
             throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
         m_colonnes.assign(static_cast<std::size_t>(nombre > 0 ? nombre : 0), Colonne());
-        for (SQLUSMALLINT i = 0; i < m_colonnes.size(); ++i)
+        for (std::size_t i = 0; i < m_colonnes.size(); ++i)
         {
             resultat = SQLBindCol(instruction, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR,
                                   m_colonnes[i].texte.data(), TAILLE_COLONNE,

@@ -26,7 +26,7 @@ public:
     CPoigneeOdbc(const CPoigneeOdbc&) = delete;
     CPoigneeOdbc& operator=(const CPoigneeOdbc&) = delete;
     CPoigneeOdbc(CPoigneeOdbc&& autre) noexcept
-        : m_poignee(std::exchange(autre.m_poignee, SQL_NULL_HANDLE))
+        : m_poignee(std::exchange(autre.m_poignee, nullptr))
     {
     }
     CPoigneeOdbc& operator=(CPoigneeOdbc&& autre) noexcept
@@ -34,7 +34,7 @@ public:
         if (this != &autre)
         {
             Liberer();
-            m_poignee = std::exchange(autre.m_poignee, SQL_NULL_HANDLE);
+            m_poignee = std::exchange(autre.m_poignee, nullptr);
         }
         return *this;
     }
@@ -46,17 +46,18 @@ public:
         return SQLAllocHandle(TYPE, parent, &m_poignee);
     }
     SQLHANDLE Get() const { return m_poignee; }
-    explicit operator bool() const { return m_poignee != SQL_NULL_HANDLE; }
+    explicit operator bool() const { return m_poignee != nullptr; }
 
 private:
     void Liberer()
     {
-        if (m_poignee != SQL_NULL_HANDLE)
+        if (m_poignee != nullptr)
             SQLFreeHandle(TYPE, m_poignee);
-        m_poignee = SQL_NULL_HANDLE;
+        m_poignee = nullptr;
     }
 
-    SQLHANDLE m_poignee = SQL_NULL_HANDLE;
+    // SQL_NULL_HANDLE is the integer 0L: nullptr keeps std::exchange well typed.
+    SQLHANDLE m_poignee = nullptr;
 };
 
 using CPoigneeEnvironnement = CPoigneeOdbc<SQL_HANDLE_ENV>;
@@ -141,7 +142,8 @@ public:
     void DefinirTailleBloc(long lignes) { m_tailleBloc = lignes; }
     long TailleBloc() const { return m_tailleBloc; }
 
-    // Runs `sql` (the default SQL when empty) forward-only and moves to its first row.
+    // Runs `sql` forward-only and moves to its first row. Without `sql`, the default SQL,
+    // which may name a table only.
     void Ouvrir(const std::string& sql = std::string());
     bool EstOuvert() const { return static_cast<bool>(m_instruction); }
     bool FinDonnees() const { return m_fin; }

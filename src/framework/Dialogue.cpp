@@ -103,11 +103,10 @@ void CDialogue::OnCancel()
 
 void CDialogue::LancerScript()
 {
-    if (Scripts().empty())
-        return;
-    Script script = std::move(Scripts().front());
-    Scripts().pop_front();
-    script(*this);
+    Script script = std::move(m_script);
+    m_script = nullptr;
+    if (script)
+        script(*this);
 }
 
 INT_PTR CALLBACK CDialogue::Procedure(HWND fenetre, UINT message, WPARAM wParam, LPARAM lParam)
@@ -151,8 +150,15 @@ INT_PTR CDialogue::Traiter(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message)
     {
     case WM_INITDIALOG: {
-        const BOOL focus = OnInitDialog();
+        // Taken before the initialisation, so that a dialog opened by it gets the next one,
+        // and posted after it, so that it runs in the dialog's own loop once it is shown.
         if (!Scripts().empty())
+        {
+            m_script = std::move(Scripts().front());
+            Scripts().pop_front();
+        }
+        const BOOL focus = OnInitDialog();
+        if (m_script && m_hWnd != nullptr)
             PostMessageA(m_hWnd, WM_SCRIPT_TEST, 0, 0);
         return focus;
     }

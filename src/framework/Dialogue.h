@@ -61,6 +61,7 @@ private:
     UINT m_idModele;
     HWND m_parent;
     bool m_echangeEnCours = false;
+    Script m_script;
 
 protected:
     HWND m_hWnd = nullptr;

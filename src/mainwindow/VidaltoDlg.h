@@ -14,6 +14,10 @@ class CDefinitionProgramme;
 
 constexpr UINT_PTR ID_TIMER_HORLOGE = 101;
 
+// The result of a command whose path or parameter string does not fit the scheduler's
+// 260-unit buffers: ERROR_FILENAME_EXCED_RANGE, "The filename or extension is too long."
+constexpr HRESULT COMMANDE_TROP_LONGUE = static_cast<HRESULT>(0x800700CE);
+
 class CVidaltoDlg : public CDialogue
 {
 public:
@@ -31,7 +35,8 @@ public:
     void InsererLigne(CTache& tache, const std::string& nom);
     void RemplirLigne(CTache& tache, int ligne, const std::string& parametres);
 
-    // Recording steps
+    // Recording steps. DefinirCommande saves the work item once, then sets its command; it
+    // hands back the work item's persistence, through which the account step saves it.
     HRESULT DefinirCommande(CTache& tache, const CDefinitionProgramme& edition, const std::string& nom,
                             std::unique_ptr<CPersistance>& persistance);
     HRESULT DefinirDeclencheur(CDeclencheur& declencheur, const CDefinitionProgramme& edition);

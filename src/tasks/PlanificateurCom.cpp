@@ -9,9 +9,13 @@ using Microsoft::WRL::ComPtr;
 
 namespace
 {
-// Copies a text the scheduler allocated, and frees it whatever happens.
-HRESULT CopierTexte(HRESULT hr, LPWSTR brut, std::wstring& resultat)
+// Reads a text the scheduler allocates, copies it and frees it whatever happens. The call
+// comes first: the text pointer is only valid once it has returned.
+template <typename Lecture>
+HRESULT CopierTexte(Lecture lecture, std::wstring& resultat)
 {
+    LPWSTR brut = nullptr;
+    const HRESULT hr = lecture(&brut);
     CTexteCom texte(brut);
     if (SUCCEEDED(hr) && texte.EstValide())
         resultat = texte.Get();
@@ -82,18 +86,15 @@ public:
     }
     HRESULT LireParametres(std::wstring& parametres) override
     {
-        LPWSTR brut = nullptr;
-        return CopierTexte(m_tache->GetParameters(&brut), brut, parametres);
+        return CopierTexte([this](LPWSTR* brut) { return m_tache->GetParameters(brut); }, parametres);
     }
     HRESULT LireApplication(std::wstring& application) override
     {
-        LPWSTR brut = nullptr;
-        return CopierTexte(m_tache->GetApplicationName(&brut), brut, application);
+        return CopierTexte([this](LPWSTR* brut) { return m_tache->GetApplicationName(brut); }, application);
     }
     HRESULT LireCommentaire(std::wstring& commentaire) override
     {
-        LPWSTR brut = nullptr;
-        return CopierTexte(m_tache->GetComment(&brut), brut, commentaire);
+        return CopierTexte([this](LPWSTR* brut) { return m_tache->GetComment(brut); }, commentaire);
     }
     HRESULT DefinirApplication(const wchar_t* application) override
     {
@@ -118,8 +119,7 @@ public:
     }
     HRESULT LireCompte(std::wstring& compte) override
     {
-        LPWSTR brut = nullptr;
-        return CopierTexte(m_tache->GetAccountInformation(&brut), brut, compte);
+        return CopierTexte([this](LPWSTR* brut) { return m_tache->GetAccountInformation(brut); }, compte);
     }
     HRESULT ObtenirPersistance(std::unique_ptr<CPersistance>& persistance) override
     {

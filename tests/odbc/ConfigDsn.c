@@ -24,6 +24,14 @@
 typedef char*(__cdecl* FnCheminUnix)(LPCWSTR);
 typedef WCHAR*(__cdecl* FnCheminDos)(LPCSTR);
 
+/* A variable of the process environment, or NULL when unset or empty. The Win32 environment
+ * rather than the C runtime's copy: a test changes it with SetEnvironmentVariable. */
+static const char* Variable(const char* nom, char* valeur, DWORD taille)
+{
+    DWORD longueur = GetEnvironmentVariableA(nom, valeur, taille);
+    return longueur && longueur < taille ? valeur : NULL;
+}
+
 static FARPROC FonctionWine(const char* nom)
 {
     return GetProcAddress(GetModuleHandleA("kernel32.dll"), nom);
@@ -128,12 +136,13 @@ static char* SansSectionChaines(const char* texte, const char* ajout)
 
 static BOOL RemplacerSection(const char* section)
 {
-    const char* ini = getenv("ODBCINI");
+    char variable[MAX_PATH * 4];
+    const char* ini = Variable("ODBCINI", variable, sizeof variable);
     WCHAR* chemin;
     char *texte, *nouveau = NULL;
     BOOL ok = FALSE;
     /* Without ODBCINI unixODBC would use the user's own ~/.odbc.ini: never touch that. */
-    if (!ini || !*ini || !(chemin = CheminDos(ini)))
+    if (!ini || !(chemin = CheminDos(ini)))
         return FALSE;
     texte = LireFichier(chemin);
     if (texte)
@@ -148,10 +157,11 @@ static BOOL RemplacerSection(const char* section)
 
 static void Journaliser(const char* requete, const char* detail)
 {
-    const char* journal = getenv("VIDALTO_CONFIGDSN_LOG");
+    char variable[MAX_PATH * 4];
+    const char* journal = Variable("VIDALTO_CONFIGDSN_LOG", variable, sizeof variable);
     WCHAR* chemin;
     char ligne[1024];
-    if (!journal || !*journal || !(chemin = CheminDos(journal)))
+    if (!journal || !(chemin = CheminDos(journal)))
         return;
     lstrcpynA(ligne, requete, sizeof ligne);
     if (detail)
@@ -194,7 +204,8 @@ static BOOL Ajouter(const char* attributs)
 
 BOOL WINAPI ConfigDSN(HWND fenetre, WORD requete, LPCSTR pilote, LPCSTR attributs)
 {
-    const char* refuser = getenv("VIDALTO_CONFIGDSN_REFUSER");
+    char variable[8];
+    const char* refuser = Variable("VIDALTO_CONFIGDSN_REFUSER", variable, sizeof variable);
     (void)fenetre;
     (void)pilote;
     switch (requete)

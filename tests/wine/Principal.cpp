@@ -1,1 +1,21 @@
-// en cours
+// The Wine tests of the scheduler binding, the main window and its commands, in one process.
+
+#include "AideTaches.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    INITCOMMONCONTROLSEX controles = {sizeof controles, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&controles);
+    // The tests' own apartment; the main window's CoInitialize then only adds a reference.
+    CoInitialize(nullptr);
+    DefinirCheminTV("C:\\TV");
+    const int resultat = RUN_ALL_TESTS();
+    CoUninitialize();
+    return resultat;
+}

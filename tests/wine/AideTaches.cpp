@@ -1,0 +1,157 @@
+#include "AideTaches.h"
+
+#include "framework/Ressources.h"
+#include "tasks/UuidTaches.h"
+
+#include <wrl/client.h>
+
+#include <ctime>
+
+using Microsoft::WRL::ComPtr;
+
+namespace
+{
+ComPtr<ITaskScheduler> Planificateur()
+{
+    ComPtr<ITaskScheduler> planificateur;
+    CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
+                     reinterpret_cast<void**>(planificateur.GetAddressOf()));
+    return planificateur;
+}
+} // namespace
+
+TASK_TRIGGER DeclencheurAVenir()
+{
+    const std::time_t maintenant = std::time(nullptr);
+    const std::tm* local = std::localtime(&maintenant);
+    TASK_TRIGGER t = {};
+    t.cbTriggerSize = sizeof t;
+    t.wBeginYear = static_cast<WORD>(local->tm_year + 1900 + 1);
+    t.wBeginMonth = 3;
+    t.wBeginDay = 14;
+    t.wStartHour = 20;
+    t.wStartMinute = 45;
+    t.TriggerType = TASK_TIME_TRIGGER_ONCE;
+    return t;
+}
+
+bool CreerTacheReelle(const TacheEssai& essai)
+{
+    const ComPtr<ITaskScheduler> planificateur = Planificateur();
+    if (!planificateur)
+        return false;
+    planificateur->Delete(essai.nom.c_str());
+    ComPtr<ITask> tache;
+    if (FAILED(planificateur->NewWorkItem(essai.nom.c_str(), CLSID_CTask, IID_ITask,
+                                          reinterpret_cast<IUnknown**>(tache.GetAddressOf()))))
+        return false;
+    tache->SetApplicationName(essai.application.c_str());
+    tache->SetParameters(essai.parametres.c_str());
+    tache->SetComment(essai.commentaire.c_str());
+    if (essai.declencheur)
+    {
+        WORD index = 0;
+        ComPtr<ITaskTrigger> declencheur;
+        if (FAILED(tache->CreateTrigger(&index, &declencheur)))
+            return false;
+        TASK_TRIGGER t = *essai.declencheur;
+        if (FAILED(declencheur->SetTrigger(&t)))
+            return false;
+    }
+    ComPtr<IPersistFile> fichier;
+    return SUCCEEDED(tache.As(&fichier)) && SUCCEEDED(fichier->Save(nullptr, FALSE));
+}
+
+void SupprimerTacheReelle(const std::wstring& nom)
+{
+    if (const ComPtr<ITaskScheduler> planificateur = Planificateur())
+        planificateur->Delete(nom.c_str());
+}
+
+void SupprimerTachesReelles(const std::wstring& prefixe)
+{
+    const ComPtr<ITaskScheduler> planificateur = Planificateur();
+    ComPtr<IEnumWorkItems> enumerateur;
+    if (!planificateur || FAILED(planificateur->Enum(&enumerateur)))
+        return;
+    std::vector<std::wstring> aSupprimer;
+    for (;;)
+    {
+        LPWSTR* noms = nullptr;
+        ULONG obtenus = 0;
+        const HRESULT hr = enumerateur->Next(100, &noms, &obtenus);
+        for (ULONG i = 0; i < obtenus; ++i)
+        {
+            CTexteCom nom(noms[i]);
+            std::wstring texte = nom.Get();
+            if (texte.size() > 4 && texte.compare(texte.size() - 4, 4, L".job") == 0)
+                texte.resize(texte.size() - 4);
+            if (texte.compare(0, prefixe.size(), prefixe) == 0)
+                aSupprimer.push_back(texte);
+        }
+        CoTaskMemFree(noms);
+        if (hr != S_OK || obtenus == 0)
+            break;
+    }
+    for (const auto& nom : aSupprimer)
+        planificateur->Delete(nom.c_str());
+}
+
+void DefinirCheminTV(const std::string& chemin)
+{
+    CCleRegistre cle;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, nullptr, 0, KEY_WRITE,
+                    nullptr, cle.Adresse(), nullptr);
+    RegSetValueExA(cle.Get(), "TvAppPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(chemin.c_str()),
+                   static_cast<DWORD>(chemin.size() + 1));
+}
+
+HRESULT CFenetreEssai::CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur)
+{
+    if (m_fabrique)
+        return m_fabrique(planificateur);
+    return CVidaltoDlg::CreerPlanificateur(planificateur);
+}
+
+void CFenetreEssai::ArreterProgramme(int statut)
+{
+    m_statutArret = statut;
+    EndDialog(100 + statut);
+}
+
+Lignes LireLignes(const CListeRapport& liste)
+{
+    Lignes lignes;
+    for (int i = 0; i < liste.NombreLignes(); ++i)
+    {
+        std::vector<std::string> ligne;
+        for (int colonne = 0; colonne < 5; ++colonne)
+            ligne.push_back(liste.Texte(i, colonne));
+        lignes.push_back(ligne);
+    }
+    return lignes;
+}
+
+Lignes Filtrer(const Lignes& lignes, const std::string& prefixe)
+{
+    Lignes gardees;
+    for (const auto& ligne : lignes)
+    {
+        if (ligne[0].compare(0, prefixe.size(), prefixe) == 0)
+            gardees.push_back(ligne);
+    }
+    return gardees;
+}
+
+INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
+{
+    CDialogue::ProgrammerScript([&fenetre, script](CDialogue&) {
+        if (script)
+            script(fenetre);
+        SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
+    });
+    const INT_PTR resultat = fenetre.DoModal();
+    // A window that stopped during its start-up never ran its script.
+    CDialogue::OublierScripts();
+    return resultat;
+}

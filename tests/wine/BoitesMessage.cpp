@@ -1,0 +1,57 @@
+#include "BoitesMessage.h"
+
+#include "framework/Controles.h"
+#include "framework/Dialogue.h"
+
+namespace
+{
+std::vector<BoiteVue>* g_vues = nullptr;
+
+// Message boxes keep their text in static 0xFFFF and their icon in static 0x440.
+constexpr int ID_TEXTE_BOITE = 0xFFFF;
+constexpr int ID_ICONE_BOITE = 0x440;
+
+bool MemeIcone(HWND boite, LPCSTR icone)
+{
+    const HWND statique = GetDlgItem(boite, ID_ICONE_BOITE);
+    if (statique == nullptr)
+        return false;
+    const auto affichee = reinterpret_cast<HICON>(SendMessageA(statique, STM_GETICON, 0, 0));
+    return affichee != nullptr && affichee == LoadIconA(nullptr, icone);
+}
+} // namespace
+
+CBoitesMessage::CBoitesMessage()
+{
+    g_vues = &m_vues;
+    *m_crochet.Adresse() = SetWindowsHookExA(WH_CBT, &CBoitesMessage::Crochet, nullptr, GetCurrentThreadId());
+}
+
+CBoitesMessage::~CBoitesMessage()
+{
+    m_crochet.Liberer();
+    g_vues = nullptr;
+}
+
+LRESULT CALLBACK CBoitesMessage::Crochet(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && g_vues != nullptr)
+    {
+        const auto fenetre = reinterpret_cast<HWND>(wParam);
+        char classe[16] = {};
+        GetClassNameA(fenetre, classe, sizeof classe);
+        // A box is a dialog of the system's, not one of ours.
+        if (std::string(classe) == "#32770" && !CDialogue::EstNotreDialogue(fenetre) &&
+            GetDlgItem(fenetre, ID_TEXTE_BOITE) != nullptr)
+        {
+            BoiteVue vue;
+            vue.titre = TexteFenetre(fenetre);
+            vue.texte = TexteFenetre(GetDlgItem(fenetre, ID_TEXTE_BOITE));
+            vue.iconeErreur = MemeIcone(fenetre, IDI_HAND);
+            vue.iconeInformation = MemeIcone(fenetre, IDI_ASTERISK);
+            g_vues->push_back(vue);
+            PostMessageA(fenetre, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
