@@ -31,7 +31,3 @@ if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
   "$VIDALTO_WINESERVER" -w
 fi
 
-# True when this host can run 32-bit programs (and so the i686 build under Wine).
-vidalto_peut_32bits() {
-  /lib/ld-linux.so.2 --version >/dev/null 2>&1
-}
