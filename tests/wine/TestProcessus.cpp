@@ -1,0 +1,224 @@
+// The whole program, as a user starts it: vidalto.exe run in its own process for each registry
+// state, its windows read and answered from outside, its exit status checked.
+
+#include "AideTaches.h"
+
+#include "framework/Controles.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace
+{
+const std::string M1 =
+    "La clé HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio n'a pas été trouvé.\n Le programme "
+    "ne saura pas où chercher l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine "
+    "TvAppPath ayant pour valeur le chemin de l'éxécutable WinTV";
+const std::string M2 =
+    "La valeur chaine TvAppPath n'a pas été trouvé dans la clé "
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio.\n Le programme ne saura pas où chercher "
+    "l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine TvAppPath ayant pour valeur le "
+    "chemin de l'éxécutable WinTV";
+
+// Long enough for a slow Wine start, short enough that a hung program fails the test.
+constexpr DWORD DELAI_MS = 30000;
+
+struct RegleProcessus
+{
+    static HANDLE Nulle() { return nullptr; }
+    static void Liberer(HANDLE poignee) { CloseHandle(poignee); }
+};
+using CPoigneeProcessus = CPoignee<HANDLE, RegleProcessus>;
+
+// The program beside the tests' folder: <build>\tests\wine\tests_processus.exe -> <build>\vidalto.exe.
+std::string CheminProgramme()
+{
+    char chemin[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, chemin, MAX_PATH);
+    std::string dossier = chemin;
+    for (int niveau = 0; niveau < 3; ++niveau)
+        dossier = dossier.substr(0, dossier.find_last_of('\\'));
+    return dossier + "\\vidalto.exe";
+}
+
+// vidalto.exe in a process of its own; ended at the end of the test if it still runs.
+class CProgramme
+{
+public:
+    CProgramme()
+    {
+        std::string ligne = "\"" + CheminProgramme() + "\"";
+        STARTUPINFOA demarrage = {};
+        demarrage.cb = sizeof demarrage;
+        PROCESS_INFORMATION info = {};
+        m_lance = CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &demarrage, &info) != FALSE;
+        if (m_lance)
+        {
+            m_processus = CPoigneeProcessus(info.hProcess);
+            CloseHandle(info.hThread);
+            m_id = info.dwProcessId;
+        }
+    }
+    ~CProgramme()
+    {
+        if (m_lance && WaitForSingleObject(m_processus.Get(), 0) == WAIT_TIMEOUT)
+            TerminateProcess(m_processus.Get(), 99);
+    }
+    CProgramme(const CProgramme&) = delete;
+    CProgramme& operator=(const CProgramme&) = delete;
+
+    bool Lance() const { return m_lance; }
+
+    // The program's visible dialog of that caption, waited for; null after the delay.
+    HWND Fenetre(const std::string& titre) const
+    {
+        const DWORD debut = GetTickCount();
+        do
+        {
+            if (const HWND trouvee = Chercher(titre))
+                return trouvee;
+            Sleep(50);
+        } while (GetTickCount() - debut < DELAI_MS);
+        return nullptr;
+    }
+    bool Montre(const std::string& titre) const { return Chercher(titre) != nullptr; }
+
+    // The exit status, once the process has ended; -1 when it did not end in time.
+    long Statut() const
+    {
+        DWORD statut = 0;
+        if (WaitForSingleObject(m_processus.Get(), DELAI_MS) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(m_processus.Get(), &statut))
+            return -1;
+        return static_cast<long>(statut);
+    }
+
+private:
+    struct Recherche
+    {
+        DWORD id;
+        const std::string* titre;
+        HWND trouvee;
+    };
+
+    HWND Chercher(const std::string& titre) const
+    {
+        Recherche recherche = {m_id, &titre, nullptr};
+        EnumWindows(
+            [](HWND fenetre, LPARAM parametre) -> BOOL {
+                auto* r = reinterpret_cast<Recherche*>(parametre);
+                DWORD id = 0;
+                GetWindowThreadProcessId(fenetre, &id);
+                char classe[16] = {};
+                GetClassNameA(fenetre, classe, sizeof classe);
+                if (id == r->id && IsWindowVisible(fenetre) && std::string(classe) == "#32770" &&
+                    TexteFenetre(fenetre) == *r->titre)
+                {
+                    r->trouvee = fenetre;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&recherche));
+        return recherche.trouvee;
+    }
+
+    CPoigneeProcessus m_processus;
+    DWORD m_id = 0;
+    bool m_lance = false;
+};
+
+// A control's text read by WM_GETTEXT, which the system carries across processes.
+std::string TexteDe(HWND fenetre)
+{
+    char texte[1024] = {};
+    SendMessageA(fenetre, WM_GETTEXT, sizeof texte, reinterpret_cast<LPARAM>(texte));
+    return texte;
+}
+
+// The "Erreur" box the program shows at start-up: its text, answered with OK; then the
+// program's exit status.
+struct Arret
+{
+    std::string texte;
+    bool iconeErreur = false;
+    long statut = -1;
+};
+
+Arret ArretAuDemarrage()
+{
+    Arret arret;
+    CProgramme programme;
+    EXPECT_TRUE(programme.Lance());
+    const HWND boite = programme.Fenetre("Erreur");
+    if (boite == nullptr)
+        return arret;
+    // A box keeps its text in static 0xFFFF and its icon in static 0x440.
+    arret.texte = TexteDe(GetDlgItem(boite, 0xFFFF));
+    const HWND icone = GetDlgItem(boite, 0x440);
+    arret.iconeErreur = icone != nullptr && SendMessageA(icone, STM_GETICON, 0, 0) != 0;
+    PostMessageA(boite, WM_COMMAND, IDOK, 0);
+    arret.statut = programme.Statut();
+    return arret;
+}
+
+void SupprimerCle()
+{
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio");
+}
+
+class Processus : public testing::Test
+{
+protected:
+    void TearDown() override { DefinirCheminTV("C:\\TV"); }
+};
+} // namespace
+
+TEST_F(Processus, SansCleNiValeurLeProgrammeSArreteAvecSonMessageEtLeStatutUn)
+{
+    SupprimerCle();
+    Arret arret = ArretAuDemarrage();
+    EXPECT_EQ(arret.texte, M1);
+    EXPECT_TRUE(arret.iconeErreur);
+    EXPECT_EQ(arret.statut, 1);
+
+    // The key without its value.
+    CCleRegistre cle;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, nullptr, 0,
+                              KEY_WRITE, nullptr, cle.Adresse(), nullptr),
+              ERROR_SUCCESS);
+    arret = ArretAuDemarrage();
+    EXPECT_EQ(arret.texte, M2);
+    EXPECT_EQ(arret.statut, 1);
+}
+
+TEST_F(Processus, UnMagasinVideDonneUneListeVideSansMessageEtLAProposSOuvre)
+{
+    SupprimerTachesReelles(L"");
+    CProgramme programme;
+    ASSERT_TRUE(programme.Lance());
+    const HWND principale = programme.Fenetre("Vidalto");
+    ASSERT_NE(principale, nullptr);
+    // The window shows only once its start-up is over: any box would have come before.
+    EXPECT_FALSE(programme.Montre("Erreur"));
+    EXPECT_EQ(SendMessageA(GetDlgItem(principale, 1002), LVM_GETITEMCOUNT, 0, 0), 0);
+
+    // The About entry of the system menu.
+    PostMessageA(principale, WM_SYSCOMMAND, 0x10, 0);
+    const HWND aPropos = programme.Fenetre("A propos de Vidalto");
+    ASSERT_NE(aPropos, nullptr);
+    PostMessageA(aPropos, WM_COMMAND, IDOK, 0);
+    const DWORD debut = GetTickCount();
+    while (programme.Montre("A propos de Vidalto") && GetTickCount() - debut < DELAI_MS)
+        Sleep(50);
+    EXPECT_FALSE(programme.Montre("A propos de Vidalto"));
+    EXPECT_TRUE(IsWindowVisible(principale));
+
+    // The close box ends the program normally.
+    PostMessageA(principale, WM_CLOSE, 0, 0);
+    EXPECT_EQ(programme.Statut(), 0);
+}
