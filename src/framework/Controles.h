@@ -8,6 +8,26 @@
 // The whole window text of a window, read after asking its length.
 std::string TexteFenetre(HWND fenetre);
 
+// No redrawing of a window while the object lives: filling a list row by row, for instance.
+class CSansRedessin
+{
+public:
+    explicit CSansRedessin(HWND fenetre) : m_fenetre(fenetre)
+    {
+        SendMessageA(m_fenetre, WM_SETREDRAW, FALSE, 0);
+    }
+    ~CSansRedessin()
+    {
+        SendMessageA(m_fenetre, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(m_fenetre, nullptr, TRUE);
+    }
+    CSansRedessin(const CSansRedessin&) = delete;
+    CSansRedessin& operator=(const CSansRedessin&) = delete;
+
+private:
+    HWND m_fenetre;
+};
+
 class CControle
 {
 public:

@@ -116,6 +116,8 @@ bool CVidaltoDlg::ListerTaches()
         Arreter(hr, PHRASE_M3);
         return false;
     }
+    // A list that does not redraw itself at each row costs little beside the scheduler calls.
+    const CSansRedessin sansRedessin(m_liste.Fenetre());
     std::vector<std::wstring> noms;
     while (SUCCEEDED(enumerateur->Suivants(NOMS_PAR_LOT, noms)) && !noms.empty())
     {
