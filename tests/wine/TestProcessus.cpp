@@ -105,25 +105,27 @@ private:
         HWND trouvee;
     };
 
+    // A stdcall function: a lambda does not convert to one on 32-bit Windows.
+    static BOOL CALLBACK Comparer(HWND fenetre, LPARAM parametre)
+    {
+        auto* r = reinterpret_cast<Recherche*>(parametre);
+        DWORD id = 0;
+        GetWindowThreadProcessId(fenetre, &id);
+        char classe[16] = {};
+        GetClassNameA(fenetre, classe, sizeof classe);
+        if (id == r->id && IsWindowVisible(fenetre) && std::string(classe) == "#32770" &&
+            TexteFenetre(fenetre) == *r->titre)
+        {
+            r->trouvee = fenetre;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
     HWND Chercher(const std::string& titre) const
     {
         Recherche recherche = {m_id, &titre, nullptr};
-        EnumWindows(
-            [](HWND fenetre, LPARAM parametre) -> BOOL {
-                auto* r = reinterpret_cast<Recherche*>(parametre);
-                DWORD id = 0;
-                GetWindowThreadProcessId(fenetre, &id);
-                char classe[16] = {};
-                GetClassNameA(fenetre, classe, sizeof classe);
-                if (id == r->id && IsWindowVisible(fenetre) && std::string(classe) == "#32770" &&
-                    TexteFenetre(fenetre) == *r->titre)
-                {
-                    r->trouvee = fenetre;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&recherche));
+        EnumWindows(&CProgramme::Comparer, reinterpret_cast<LPARAM>(&recherche));
         return recherche.trouvee;
     }
 
