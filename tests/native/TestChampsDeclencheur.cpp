@@ -1,27 +1,13 @@
 #include "tasks/ChampsDeclencheur.h"
 
+#include "Paris.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 
 namespace
 {
-// Calendar fields are those of local time: these tests pin the time zone to Paris (CET/CEST).
-void FixerFuseauParis()
-{
-    setenv("TZ", "Europe/Paris", 1);
-    tzset();
-}
-
-CTemps Instant(int annee, int mois, int jour, int heure, int minute, int seconde = 0)
-{
-    CTemps instant;
-    EXPECT_TRUE(CTemps::DepuisLocal(annee, mois, jour, heure, minute, seconde, instant));
-    return instant;
-}
-
 enum class Periode
 {
     UneFois,

@@ -1,30 +1,16 @@
 #include "editor/DefinitionProgramme.h"
 
+#include "Paris.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <string>
 
 namespace
 {
-// End times are shown in local time: these tests pin the time zone to Paris (CET/CEST).
-void FixerFuseauParis()
-{
-    setenv("TZ", "Europe/Paris", 1);
-    tzset();
-}
-
-CTemps Instant(int annee, int mois, int jour, int heure, int minute, int seconde = 0)
-{
-    CTemps instant;
-    EXPECT_TRUE(CTemps::DepuisLocal(annee, mois, jour, heure, minute, seconde, instant));
-    return instant;
-}
-
 constexpr std::int64_t SECONDES_MAX = MINUTES_MAX * 60;
 } // namespace
 

@@ -1,21 +1,14 @@
 #include "framework/Temps.h"
 
+#include "Paris.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 #include <limits>
 
 namespace
 {
-// Calendar fields depend on the time zone: these tests pin it to Paris (CET/CEST).
-void FixerFuseauParis()
-{
-    setenv("TZ", "Europe/Paris", 1);
-    tzset();
-}
-
 constexpr std::int32_t MAX32 = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t MIN32 = std::numeric_limits<std::int32_t>::min();
 } // namespace

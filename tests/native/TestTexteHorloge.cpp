@@ -1,21 +1,14 @@
 #include "mainwindow/TexteHorloge.h"
 
+#include "Paris.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 #include <string>
 
 namespace
 {
-// The clock shows local time: these tests pin the time zone to Paris (CET/CEST).
-void FixerFuseauParis()
-{
-    setenv("TZ", "Europe/Paris", 1);
-    tzset();
-}
-
 std::string HorlogeA(std::int32_t secondes)
 {
     ChampsLocaux champs;

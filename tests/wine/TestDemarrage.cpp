@@ -4,24 +4,12 @@
 #include "AideTaches.h"
 
 #include "BoitesMessage.h"
+#include "MessagesDemarrage.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-const std::string M1 =
-    "La clé HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio n'a pas été trouvé.\n Le programme "
-    "ne saura pas où chercher l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine "
-    "TvAppPath ayant pour valeur le chemin de l'éxécutable WinTV";
-const std::string M2 =
-    "La valeur chaine TvAppPath n'a pas été trouvé dans la clé "
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio.\n Le programme ne saura pas où chercher "
-    "l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine TvAppPath ayant pour valeur le "
-    "chemin de l'éxécutable WinTV";
-const std::string PHRASE_M3 = "Le programme va être arrêter.\nPassez en administrateur.";
-const std::string PHRASE_M4 =
-    "Avez-vous installé les tâches planifiées sur votre machine?\nLe programme va être arrêté";
-
 const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
 const HRESULT INTROUVABLE = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
 

@@ -2,6 +2,7 @@
 // state, its windows read and answered from outside, its exit status checked.
 
 #include "AideTaches.h"
+#include "MessagesDemarrage.h"
 
 #include "framework/Controles.h"
 
@@ -13,16 +14,6 @@
 
 namespace
 {
-const std::string M1 =
-    "La clé HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio n'a pas été trouvé.\n Le programme "
-    "ne saura pas où chercher l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine "
-    "TvAppPath ayant pour valeur le chemin de l'éxécutable WinTV";
-const std::string M2 =
-    "La valeur chaine TvAppPath n'a pas été trouvé dans la clé "
-    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio.\n Le programme ne saura pas où chercher "
-    "l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine TvAppPath ayant pour valeur le "
-    "chemin de l'éxécutable WinTV";
-
 // Long enough for a slow Wine start, short enough that a hung program fails the test.
 constexpr DWORD DELAI_MS = 30000;
 
