@@ -9,7 +9,10 @@ void CEchange::Texte(int id, std::string& texte) const
     const HWND controle = GetDlgItem(m_dialogue, id);
     if (!m_lire)
     {
-        SetWindowTextA(controle, texte.c_str());
+        // An edit given its own text again would move its caret to the start under the
+        // user's typing: only a different text is written.
+        if (TexteFenetre(controle) != texte)
+            SetWindowTextA(controle, texte.c_str());
         return;
     }
     texte = TexteFenetre(controle);
@@ -47,6 +50,12 @@ void CEchange::DateHeure(int id, CTemps& valeur) const
     st.wHour = static_cast<WORD>(champs.heure);
     st.wMinute = static_cast<WORD>(champs.minute);
     st.wSecond = static_cast<WORD>(champs.seconde);
+    // Likewise a picker keeps the field the user is typing in when its value does not change.
+    SYSTEMTIME actuel = {};
+    if (DateTime_GetSystemtime(selecteur, &actuel) == GDT_VALID && actuel.wYear == st.wYear &&
+        actuel.wMonth == st.wMonth && actuel.wDay == st.wDay && actuel.wHour == st.wHour &&
+        actuel.wMinute == st.wMinute && actuel.wSecond == st.wSecond)
+        return;
     DateTime_SetSystemtime(selecteur, GDT_VALID, &st);
 }
 

@@ -2,6 +2,7 @@
 // About box and the Enter key.
 
 #include "AideTaches.h"
+#include "BoitesMessage.h"
 
 #include "framework/Controles.h"
 #include "resources/resource.h"
@@ -177,7 +178,11 @@ TEST_F(Fenetre, LEntreeAProposDuMenuSystemeOuvreLaBoiteAPropos)
 TEST_F(Fenetre, EntreeLanceAjouterEtLaFenetreResteOuverte)
 {
     bool ouverte = false;
+    // Enter opens the editor: cancel it, and answer the box it shows when C:\TV holds no
+    // channel database.
+    CBoitesMessage boites;
     LancerFenetre(m_fenetre, [&](CFenetreEssai& f) {
+        CDialogue::ProgrammerScript([](CDialogue& edition) { edition.EndDialog(IDCANCEL); });
         SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         Attendre(100);
         ouverte = IsWindow(f.Fenetre()) && IsWindowVisible(f.Fenetre());

@@ -1,0 +1,50 @@
+#pragma once
+// The programme editor "Edition du Programme": the user defines a new programme or changes
+// one, with the channel list of the TV application's database. It ends with 1 ("&Enregistrer",
+// the members read from the controls) or 2; it writes nothing itself.
+
+#include "editor/DefinitionProgramme.h"
+#include "framework/Controles.h"
+#include "framework/Dialogue.h"
+
+class CEdition : public CDialogue, public CDefinitionProgramme
+{
+public:
+    enum
+    {
+        IDD = 129
+    };
+    explicit CEdition(HWND parent = nullptr);
+    ~CEdition() override;
+
+    CControle m_ctrlDateFin;
+    CHautBas m_spinMinutes;
+    CListeSimple m_listeChaines;
+
+protected:
+    void DoDataExchange(CEchange& echange) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(WORD id, WORD code, HWND controle) override;
+    bool OnNotify(int id, NMHDR* entete, LRESULT& resultat) override;
+    // The close box (and Alt+F4) removes the data source "Chaines", then ends with 2.
+    void OnClose() override;
+
+    void OnUneFois();
+    void OnTousLesJours();
+    void OnToutesLesSemaines();
+    void OnChangeHeureDepart();
+    void OnChangeMinutes();
+    void OnChangeFichier();
+    void OnSelchangeChaines();
+
+    // Keeps the duration and the end time in step with the minutes and the start time. Once
+    // the dialog is shown (and not while it initialises), through a read and a show.
+    void ActualiserFin(bool initialisation);
+
+private:
+    // Registration, connection and the channel rows; false when the editor must not open
+    // (it has then been ended with 2).
+    bool OuvrirChaines();
+    void AfficherErreur(const char* texte) const;
+    void DefinirPeriode(std::int32_t uneFois, std::int32_t tousLesJours, std::int32_t toutesLesSemaines);
+};

@@ -1,0 +1,104 @@
+// The editor's opening: the channel database, then the values of a new programme or the
+// form of an edit.
+
+#include "editor/Edition.h"
+
+#include "channels/SourceChaines.h"
+#include "resources/resource.h"
+
+namespace
+{
+constexpr int MINUTES_MIN = 1;
+constexpr int MINUTES_MAX_FLECHES = 600;
+} // namespace
+
+void CEdition::AfficherErreur(const char* texte) const
+{
+    MessageBoxA(m_hWnd, texte, "Erreur", MB_OK | MB_ICONERROR);
+}
+
+bool CEdition::OuvrirChaines()
+{
+    switch (EnregistrerSource(TrouverBase(m_dossierTV)))
+    {
+    case ResultatEnregistrement::Enregistree:
+        break;
+    case ResultatEnregistrement::CheminTropLong:
+        // A cut path would name another file: nothing was registered, and the user is told
+        // why the editor does not open.
+        AfficherErreur(MESSAGE_CHEMIN_TROP_LONG);
+        EndDialog(IDCANCEL);
+        return false;
+    case ResultatEnregistrement::Refusee:
+    default:
+        EndDialog(IDCANCEL);
+        return false;
+    }
+
+    // The connection and the query live only while the editor opens.
+    CBaseDeDonnees base;
+    try
+    {
+        if (!ConnecterChaines(base))
+        {
+            EndDialog(IDCANCEL);
+            return false;
+        }
+        // Under Wine each row appended to a list that redraws costs ten times its own fetch.
+        const CSansRedessin sansRedessin(m_listeChaines.Fenetre());
+        RemplirChaines(base, m_listeChaines.Fenetre());
+    }
+    catch (const CExceptionBaseDonnees& erreur)
+    {
+        // Also a connection failure raised as an error: the user sees the driver's text, and
+        // the data source goes, as after the close box.
+        AfficherErreur(erreur.Texte().c_str());
+        OnClose();
+        return false;
+    }
+    return true;
+}
+
+BOOL CEdition::OnInitDialog()
+{
+    CDialogue::OnInitDialog();
+    // Ended before it is shown: no focus is given, which would activate the hidden window.
+    if (!OuvrirChaines())
+        return FALSE;
+
+    m_spinMinutes.DefinirPlage(MINUTES_MIN, MINUTES_MAX_FLECHES);
+    if (!m_heureDepart.EstDefini())
+    {
+        m_listeChaines.DefinirSelection(0);
+        DefinirValeursNouvelles(CTemps::Maintenant());
+        // The period keeps its constructor value, once; the weekday boxes and the end date
+        // keep their template state, disabled.
+        CheckDlgButton(m_hWnd, IDC_UNE_FOIS, BST_CHECKED);
+    }
+    else
+    {
+        // A position missing from the list selects nothing and leaves m_chaine as given.
+        m_listeChaines.DefinirSelection(m_chaine);
+        if (m_uneFois)
+        {
+            CheckDlgButton(m_hWnd, IDC_UNE_FOIS, BST_CHECKED);
+            OnUneFois();
+        }
+        else if (m_tousLesJours)
+        {
+            CheckDlgButton(m_hWnd, IDC_TOUS_LES_JOURS, BST_CHECKED);
+            OnTousLesJours();
+        }
+        else
+        {
+            CheckDlgButton(m_hWnd, IDC_TOUTES_LES_SEMAINES, BST_CHECKED);
+            OnToutesLesSemaines();
+        }
+        // The file name names the work item, which an edit rewrites in place.
+        EnableWindow(Controle(IDC_FICHIER), FALSE);
+        EnableWindow(Controle(IDC_ARRETER), FALSE);
+        ActualiserFin(true);
+    }
+    EchangerDonnees(false);
+    return TRUE;
+}
