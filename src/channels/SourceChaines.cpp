@@ -2,6 +2,7 @@
 
 #include "channels/BaseDonnee.h"
 #include "channels/BlocSourceDonnees.h"
+#include "framework/Ressources.h"
 
 #include <odbcinst.h>
 
@@ -12,42 +13,6 @@ const char* const MESSAGE_CHEMIN_TROP_LONG =
 
 namespace
 {
-// Owner of a directory search.
-class CRecherche
-{
-public:
-    explicit CRecherche(HANDLE recherche) : m_recherche(recherche) {}
-    ~CRecherche()
-    {
-        if (m_recherche != INVALID_HANDLE_VALUE)
-            FindClose(m_recherche);
-    }
-    CRecherche(const CRecherche&) = delete;
-    CRecherche& operator=(const CRecherche&) = delete;
-    bool Trouve() const { return m_recherche != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE m_recherche;
-};
-
-// Owner of a library loaded at run time.
-class CBibliotheque
-{
-public:
-    explicit CBibliotheque(const char* nom) : m_module(LoadLibraryA(nom)) {}
-    ~CBibliotheque()
-    {
-        if (m_module)
-            FreeLibrary(m_module);
-    }
-    CBibliotheque(const CBibliotheque&) = delete;
-    CBibliotheque& operator=(const CBibliotheque&) = delete;
-    HMODULE Get() const { return m_module; }
-
-private:
-    HMODULE m_module;
-};
-
 using FnConfigurerSource = BOOL(WINAPI*)(HWND, WORD, LPCSTR, LPCSTR);
 
 // SQLConfigDataSource without a window. The installer is loaded at each call, as the program
@@ -55,8 +20,8 @@ using FnConfigurerSource = BOOL(WINAPI*)(HWND, WORD, LPCSTR, LPCSTR);
 // request counts as refused.
 bool ConfigurerSource(WORD requete, const char* attributs)
 {
-    CBibliotheque installateur("odbccp32.dll");
-    if (!installateur.Get())
+    const CModule installateur(LoadLibraryA("odbccp32.dll"));
+    if (!installateur.EstValide())
     {
         MessageBoxA(nullptr, "The ODBC installer DLL (ODBCCP32.DLL) is not installed on this system.",
                     "ODBC Installer Error", MB_ICONINFORMATION | MB_OK);
@@ -71,8 +36,8 @@ bool ConfigurerSource(WORD requete, const char* attributs)
 std::string TrouverBase(const std::string& dossierTV)
 {
     WIN32_FIND_DATAA entree{};
-    CRecherche recherche(FindFirstFileA(MotifRechercheBase(dossierTV).c_str(), &entree));
-    if (!recherche.Trouve())
+    const CRechercheFichiers recherche(FindFirstFileA(MotifRechercheBase(dossierTV).c_str(), &entree));
+    if (!recherche.EstValide())
         return std::string();
     return CheminBase(dossierTV, entree.cFileName);
 }
