@@ -1,5 +1,6 @@
 #include "OutilsOdbc.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace
@@ -30,6 +31,14 @@ std::string CheminDos(const std::string& cheminUnix)
     const int n = WideCharToMultiByte(CP_ACP, 0, large, -1, etroit, sizeof etroit, nullptr, nullptr);
     HeapFree(GetProcessHeap(), 0, large);
     return n > 0 ? std::string(etroit) : std::string();
+}
+
+std::string DossierEssai(const std::string& nom)
+{
+    const std::string dossier = CheminDos(VIDALTO_DOSSIER_BUILD "/essais/" + nom);
+    std::filesystem::remove_all(dossier);
+    std::filesystem::create_directories(dossier);
+    return dossier;
 }
 
 std::vector<std::string> LignesFichier(const std::string& chemin)

@@ -11,6 +11,9 @@
 // empty when not under Wine.
 std::string CheminDos(const std::string& cheminUnix);
 
+// A scratch folder of the build, emptied; its drive path.
+std::string DossierEssai(const std::string& nom);
+
 // Lines of a text file (without their ends); none when the file does not exist.
 std::vector<std::string> LignesFichier(const std::string& chemin);
 

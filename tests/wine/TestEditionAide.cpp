@@ -9,7 +9,6 @@
 #include <commctrl.h>
 
 #include <ctime>
-#include <filesystem>
 
 namespace
 {
@@ -19,14 +18,6 @@ int g_editionsMontrees = 0;
 std::string DossierBases(const std::string& nom)
 {
     return CheminDos(VIDALTO_BASES_ESSAI "/" + nom);
-}
-
-std::string DossierEssaiEdition(const std::string& nom)
-{
-    const std::string dossier = CheminDos(VIDALTO_DOSSIER_BUILD "/edition-essais/" + nom);
-    std::filesystem::remove_all(dossier);
-    std::filesystem::create_directories(dossier);
-    return dossier;
 }
 
 void PreparerControles()

@@ -17,9 +17,6 @@
 // "vide": the table without rows).
 std::string DossierBases(const std::string& nom);
 
-// A scratch folder of the build, emptied; its drive path.
-std::string DossierEssaiEdition(const std::string& nom);
-
 // The common controls of the editor (pickers, up-down), registered once per process.
 void PreparerControles();
 

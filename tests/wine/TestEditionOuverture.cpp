@@ -61,7 +61,7 @@ TEST_F(OuvertureEdition, UneErreurDeLaBaseMontreLeTexteDuPiloteEtSupprimeLaSourc
     CEditionsMontrees montrees;
     // No database in the folder: "DBQ=" stays empty, the SQLite driver opens an empty
     // temporary database, and the channel query fails.
-    EXPECT_EQ(Ouvrir(DossierEssaiEdition("sans-base")), IDCANCEL);
+    EXPECT_EQ(Ouvrir(DossierEssai("sans-base")), IDCANCEL);
     EXPECT_FALSE(m_scriptLance);
     EXPECT_EQ(montrees.Nombre(), 0);
     ASSERT_EQ(boites.Vues().size(), 1u);
@@ -75,7 +75,7 @@ TEST_F(OuvertureEdition, UneErreurDeLaBaseMontreLeTexteDuPiloteEtSupprimeLaSourc
 
 TEST_F(OuvertureEdition, UnCheminDeBaseTropLongNEstPasEnregistre)
 {
-    const std::string racine = DossierEssaiEdition("long");
+    const std::string racine = DossierEssai("long");
     const std::string fichier = "\\hcwChanDB_4.mdb";
     const std::size_t fixe = racine.size() + 1 + fichier.size();
     if (fixe + 1 >= LONGUEUR_MAX_CHEMIN_BASE)
@@ -99,7 +99,7 @@ TEST_F(OuvertureEdition, UnCheminDeBaseTropLongNEstPasEnregistre)
 TEST_F(OuvertureEdition, UneConnexionRefuseeFermeLEditeurSansMessage)
 {
     // The first match of "*.mdb*" is a folder: the driver cannot open it as a database.
-    const std::string dossier = DossierEssaiEdition("dossier-base");
+    const std::string dossier = DossierEssai("dossier-base");
     std::filesystem::create_directories(dossier + "\\base.mdb");
     CBoitesMessage boites;
     CEditionsMontrees montrees;

@@ -23,15 +23,6 @@ namespace
 const std::string BASES = VIDALTO_BASES_ESSAI;
 const std::string BASE_CHAINES = BASES + "/chaines/hcwChanDB_4.mdb";
 
-// A scratch folder of the build, emptied for each test that needs one.
-std::string DossierEssai(const std::string& nom)
-{
-    const std::string dossier = CheminDos(VIDALTO_DOSSIER_BUILD "/odbc-essais/" + nom);
-    std::filesystem::remove_all(dossier);
-    std::filesystem::create_directories(dossier);
-    return dossier;
-}
-
 void CreerFichier(const std::string& chemin)
 {
     HANDLE fichier = CreateFileA(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -150,70 +141,6 @@ TEST_F(SourceChaines, EnregistreLitLesChainesDansLOrdreDesNumerosPuisSupprime)
     SupprimerSource();
     EXPECT_EQ(JournalConfigDsn(), std::vector<std::string>{"REMOVE"});
     EXPECT_FALSE(SectionChainesPresente());
-}
-
-TEST_F(SourceChaines, TableVideDonneUneListeVideSansErreur)
-{
-    ASSERT_EQ(EnregistrerSource(TrouverBase(CheminDos(BASES + "/vide"))),
-              ResultatEnregistrement::Enregistree);
-    CBaseDeDonnees base;
-    ASSERT_TRUE(ConnecterChaines(base)) << base.DerniereErreur();
-    CListeEssai liste;
-    ASSERT_NE(liste.Get(), nullptr);
-    EXPECT_NO_THROW(RemplirChaines(base, liste.Get()));
-    EXPECT_TRUE(liste.Lignes().empty());
-}
-
-TEST_F(SourceChaines, ErreurDeLaBaseAvecLeTexteDuPilote)
-{
-    // No database file: "DBQ=" stays empty; the SQLite driver then opens an empty temporary
-    // database, and the query fails.
-    const std::string chemin = TrouverBase(DossierEssai("sans-base"));
-    ASSERT_EQ(chemin, "");
-    ASSERT_EQ(EnregistrerSource(chemin), ResultatEnregistrement::Enregistree);
-    EXPECT_EQ(JournalConfigDsn(), std::vector<std::string>{"ADD "});
-
-    CBaseDeDonnees base;
-    ASSERT_TRUE(ConnecterChaines(base)) << base.DerniereErreur();
-    CListeEssai liste;
-    try
-    {
-        RemplirChaines(base, liste.Get());
-        ADD_FAILURE() << "no database error";
-    }
-    catch (const CExceptionBaseDonnees& erreur)
-    {
-        EXPECT_NE(erreur.Texte().find("no such table: hcwChannels"), std::string::npos)
-            << erreur.Texte();
-        EXPECT_EQ(erreur.EtatSql(), "HY000");
-        EXPECT_STREQ(erreur.what(), erreur.Texte().c_str());
-    }
-    EXPECT_TRUE(liste.Lignes().empty());
-
-    // A recordset on a closed connection raises the error too.
-    base.Fermer();
-    CBaseDonnee chaines(base);
-    EXPECT_THROW(chaines.Ouvrir(REQUETE_CHAINES), CExceptionBaseDonnees);
-}
-
-TEST_F(SourceChaines, EnregistrementOuConnexionRefuses)
-{
-    SupprimerSource();
-    EffacerJournal();
-    {
-        CVariableEssai refus("VIDALTO_CONFIGDSN_REFUSER", "1");
-        EXPECT_EQ(EnregistrerSource(TrouverBase(CheminDos(BASES + "/chaines"))),
-                  ResultatEnregistrement::Refusee);
-    }
-    EXPECT_EQ(JournalConfigDsn().size(), 1u);
-    EXPECT_FALSE(SectionChainesPresente());
-
-    // A data source that the driver manager does not know is a failed result, with its text.
-    CBaseDeDonnees base;
-    EXPECT_FALSE(base.Ouvrir("SourceInconnue", false, true, "ODBC;", true));
-    EXPECT_FALSE(base.EstOuverte());
-    EXPECT_NE(base.DerniereErreur().find("Data source name not found"), std::string::npos)
-        << base.DerniereErreur();
 }
 
 TEST_F(SourceChaines, CheminDePlusDe197CaracteresNonEnregistre)
