@@ -1,7 +1,8 @@
 // The editor's opening with 10,000 channels (registration of the data source, connection,
 // channel query, one list row per channel, until the dialog is shown), against a bare ODBC
-// fetch of the same rows on the same connection settings (the floor). Both are measured once, after
-// one opening that is not counted and loads the libraries; prints both figures and their
+// fetch of the same rows on the same connection settings (the floor). Each is measured three
+// times, alternated, after one opening that is not counted and loads the libraries; the best of
+// each is kept; prints both figures and their
 // ratio, and for reading them the part of the opening that does not depend on the channels.
 // The databases are bench-bases/{chaines,vide}/hcwChanDB_4.mdb of the build, made by sqlite3
 // from bench/Chaines10000.sql.
@@ -150,10 +151,24 @@ int main()
         std::fprintf(stderr, "The editor did not open with %d channels.\n", NOMBRE_CHAINES);
         return 1;
     }
-    const auto debut = Horloge::now();
-    const int lues = LectureNue();
-    const double plancher = std::chrono::duration<double>(Horloge::now() - debut).count();
-    const int lignes = Ouverture(chaines, montre, initialise);
+    // The best of three alternated runs of each, so that the machine's noise weighs alike.
+    double plancher = 1e9;
+    int lues = 0, lignes = 0;
+    montre = 1e9;
+    for (int essai = 0; essai < 3; ++essai)
+    {
+        const auto debut = Horloge::now();
+        lues = LectureNue();
+        const double lecture = std::chrono::duration<double>(Horloge::now() - debut).count();
+        plancher = lecture < plancher ? lecture : plancher;
+        double ouverture = 0, finInit = 0;
+        lignes = Ouverture(chaines, ouverture, finInit);
+        if (ouverture < montre)
+        {
+            montre = ouverture;
+            initialise = finInit;
+        }
+    }
     // What the opening costs whatever the number of channels: the dialog, registration and
     // connection, with an empty table.
     double montreVide = 0, initialiseVide = 0;

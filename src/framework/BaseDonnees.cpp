@@ -155,12 +155,15 @@ void CJeuEnregistrements::Ouvrir(const std::string& sql)
         resultat = SQLNumResultCols(instruction, &nombre);
         if (!Reussi(resultat))
             throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
+        const std::size_t lignes = static_cast<std::size_t>(FixerTailleBloc(instruction));
         m_colonnes.assign(static_cast<std::size_t>(nombre > 0 ? nombre : 0), Colonne());
         for (std::size_t i = 0; i < m_colonnes.size(); ++i)
         {
+            Colonne& colonne = m_colonnes[i];
+            colonne.textes.assign(lignes * TAILLE_COLONNE, '\0');
+            colonne.indicateurs.assign(lignes, SQL_NULL_DATA);
             resultat = SQLBindCol(instruction, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR,
-                                  m_colonnes[i].texte.data(), TAILLE_COLONNE,
-                                  &m_colonnes[i].indicateur);
+                                  colonne.textes.data(), TAILLE_COLONNE, colonne.indicateurs.data());
             if (!Reussi(resultat))
                 throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
         }
@@ -174,10 +177,41 @@ void CJeuEnregistrements::Ouvrir(const std::string& sql)
     }
 }
 
+SQLULEN CJeuEnregistrements::FixerTailleBloc(SQLHSTMT instruction)
+{
+    // Column-wise binding of blocks of rows; the driver may lower the size (01S02) or refuse
+    // it, and what it keeps is read back. Rows are then counted as it fetches them.
+    SQLULEN lignes = 1;
+    if (m_tailleBloc > 1 &&
+        Reussi(SQLSetStmtAttr(instruction, SQL_ATTR_ROW_ARRAY_SIZE,
+                              reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(m_tailleBloc)), 0)))
+    {
+        SQLULEN gardees = 0;
+        if (Reussi(SQLGetStmtAttr(instruction, SQL_ATTR_ROW_ARRAY_SIZE, &gardees, 0, nullptr)) &&
+            gardees >= 1 && gardees <= static_cast<SQLULEN>(m_tailleBloc))
+            lignes = gardees;
+    }
+    if (lignes == 1)
+        SQLSetStmtAttr(instruction, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
+    const SQLRETURN resultat =
+        SQLSetStmtAttr(instruction, SQL_ATTR_ROWS_FETCHED_PTR, &m_lignesBloc, 0);
+    if (!Reussi(resultat))
+        throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
+    return lignes;
+}
+
 void CJeuEnregistrements::Lire()
 {
+    if (m_ligne + 1 < m_lignesBloc)
+    {
+        ++m_ligne;
+        EchangerChamps();
+        return;
+    }
+    m_ligne = 0;
+    m_lignesBloc = 0;
     const SQLRETURN resultat = SQLFetch(m_instruction.Get());
-    if (resultat == SQL_NO_DATA)
+    if (resultat == SQL_NO_DATA || (Reussi(resultat) && m_lignesBloc == 0))
     {
         m_fin = true;
         return;
@@ -200,18 +234,22 @@ std::string CJeuEnregistrements::Valeur(int indice) const
     if (m_fin || indice < 0 || static_cast<std::size_t>(indice) >= m_colonnes.size())
         return std::string();
     const Colonne& colonne = m_colonnes[static_cast<std::size_t>(indice)];
-    if (colonne.indicateur == SQL_NULL_DATA)
+    const SQLLEN indicateur = colonne.indicateurs[m_ligne];
+    if (indicateur == SQL_NULL_DATA)
         return std::string();
+    const char* texte = colonne.textes.data() + m_ligne * TAILLE_COLONNE;
     // The indicator gives the full length even when the text was cut to the buffer.
-    std::size_t longueur = ::strnlen(colonne.texte.data(), TAILLE_COLONNE - 1);
-    if (colonne.indicateur >= 0 && static_cast<std::size_t>(colonne.indicateur) < longueur)
-        longueur = static_cast<std::size_t>(colonne.indicateur);
-    return std::string(colonne.texte.data(), longueur);
+    std::size_t longueur = ::strnlen(texte, TAILLE_COLONNE - 1);
+    if (indicateur >= 0 && static_cast<std::size_t>(indicateur) < longueur)
+        longueur = static_cast<std::size_t>(indicateur);
+    return std::string(texte, longueur);
 }
 
 void CJeuEnregistrements::Fermer()
 {
     m_instruction = CPoigneeInstruction();
     m_colonnes.clear();
+    m_lignesBloc = 0;
+    m_ligne = 0;
     m_fin = true;
 }

@@ -11,7 +11,6 @@
 #include <sql.h>
 #include <sqlext.h>
 
-#include <array>
 #include <exception>
 #include <string>
 #include <utility>
@@ -119,9 +118,10 @@ private:
 };
 
 // A forward-only recordset on an open connection. Every result column is bound as SQL_C_CHAR
-// into a buffer of 256 bytes (texts of at most 255 characters) with its length indicator.
-// With the ODBC cursor library on, unixODBC's SQLFetch fails (SL009) unless the columns are
-// bound: the recordset always binds them. Errors raise CExceptionBaseDonnees.
+// into buffers of 256 bytes (texts of at most 255 characters) with their length indicators,
+// one per row of the block the driver is asked for at each fetch. With the ODBC cursor library
+// on, unixODBC's SQLFetch fails (SL009) unless the columns are bound: the recordset always
+// binds them. Errors raise CExceptionBaseDonnees.
 class CJeuEnregistrements
 {
 public:
@@ -137,9 +137,9 @@ public:
     virtual std::string SqlParDefaut() const = 0;
     virtual int NombreChamps() const = 0;
 
-    // Rows asked of the driver per fetch. Rows are read one at a time, so the request is
-    // only kept.
-    void DefinirTailleBloc(long lignes) { m_tailleBloc = lignes; }
+    // Rows asked of the driver per fetch, set before Ouvrir; rows are still read one at a
+    // time. A driver that cannot fetch blocks is asked for one row at a time.
+    void DefinirTailleBloc(long lignes) { m_tailleBloc = lignes > 0 ? lignes : 1; }
     long TailleBloc() const { return m_tailleBloc; }
 
     // Runs `sql` forward-only and moves to its first row. Without `sql`, the default SQL,
@@ -159,12 +159,15 @@ protected:
     virtual void EchangerChamps() {}
 
 private:
+    // Asks the driver for blocks of TailleBloc() rows; the rows per block it granted.
+    SQLULEN FixerTailleBloc(SQLHSTMT instruction);
     void Lire();
 
+    // One column for every row of the block, bound column-wise.
     struct Colonne
     {
-        std::array<char, TAILLE_COLONNE> texte{};
-        SQLLEN indicateur = SQL_NULL_DATA;
+        std::vector<char> textes;
+        std::vector<SQLLEN> indicateurs;
     };
 
     CBaseDeDonnees& m_base;
@@ -172,5 +175,7 @@ private:
     // Sized once before binding: the driver keeps the buffers' addresses.
     std::vector<Colonne> m_colonnes;
     long m_tailleBloc = 1;
+    SQLULEN m_lignesBloc = 0; // rows of the block fetched last, written by the driver
+    SQLULEN m_ligne = 0;      // the current row within it
     bool m_fin = true;
 };

@@ -96,10 +96,12 @@ TEST_F(SourceChaines, EnregistreLitLesChainesDansLOrdreDesNumerosPuisSupprime)
                                       "12\tÉvénements\t",
                                   }));
 
-        // The recordset's members follow the columns of the query.
+        // The recordset's members follow the columns of the query, row after row across
+        // blocks of 5 (the last one partial).
         CBaseDonnee chaines(base);
         EXPECT_EQ(chaines.m_id, 0);
         EXPECT_EQ(chaines.m_preferred_name, "");
+        chaines.DefinirTailleBloc(5);
         chaines.Ouvrir(REQUETE_CHAINES);
         for (int i = 0; i < 3; ++i)
             chaines.Suivant();
