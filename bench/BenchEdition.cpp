@@ -12,6 +12,8 @@
 //   . scripts/xvfb.sh; . scripts/wine-env.sh build/win64; . scripts/odbc-env.sh build/win64
 //   "$VIDALTO_WINE64" build/win64/bench/bench_edition.exe
 
+#include "OutilsOdbc.h"
+
 #include "channels/BaseDonnee.h"
 #include "channels/SourceChaines.h"
 #include "editor/Edition.h"
@@ -29,21 +31,6 @@ using Horloge = std::chrono::steady_clock;
 namespace
 {
 constexpr int NOMBRE_CHAINES = 10000;
-
-// A Unix path as the drive path a Windows program uses; empty when not under Wine.
-std::string CheminDos(const char* cheminUnix)
-{
-    using FnCheminDos = WCHAR*(__cdecl*)(const char*);
-    const auto convertir = reinterpret_cast<FnCheminDos>(reinterpret_cast<void (*)()>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
-    WCHAR* large = convertir ? convertir(cheminUnix) : nullptr;
-    if (!large)
-        return std::string();
-    char etroit[MAX_PATH * 2];
-    const int n = WideCharToMultiByte(CP_ACP, 0, large, -1, etroit, sizeof etroit, nullptr, nullptr);
-    HeapFree(GetProcessHeap(), 0, large);
-    return n > 0 ? std::string(etroit) : std::string();
-}
 
 // The editor being opened, when it was shown and its row count then.
 CEdition* g_edition = nullptr;

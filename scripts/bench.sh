@@ -3,11 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-packages.sh
-cible=win32
-/lib/ld-linux.so.2 --version >/dev/null 2>&1 || cible=win64
-cmake --preset "$cible" >/dev/null
-cmake --build --preset "$cible"
+. scripts/construire.sh
 . scripts/xvfb.sh
 . scripts/wine-env.sh "build/$cible"
 . scripts/odbc-env.sh "build/$cible"

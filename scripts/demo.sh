@@ -7,13 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-packages.sh
-
-# The release build is the 32-bit one; a host that cannot run 32-bit programs runs the 64-bit.
-cible=win32
-/lib/ld-linux.so.2 --version >/dev/null 2>&1 || cible=win64
-cmake --preset "$cible" >/dev/null
-cmake --build --preset "$cible"
+. scripts/construire.sh
 
 sans_ecran=
 [ -z "${DISPLAY:-}" ] && sans_ecran=1
