@@ -159,6 +159,27 @@ Arret ArretAuDemarrage()
     return arret;
 }
 
+// A system without the ODBC installer, for vidalto.exe alone while the object lives: Wine
+// reads the DLLs it must not load for one program from its AppDefaults key (an empty value
+// disables the DLL). The environment's WINEDLLOVERRIDES does not reach a child process.
+class CSansInstallateurOdbc
+{
+public:
+    CSansInstallateurOdbc()
+    {
+        CCleRegistre cle;
+        RegCreateKeyExA(HKEY_CURRENT_USER, CLE, 0, nullptr, 0, KEY_WRITE, nullptr, cle.Adresse(),
+                        nullptr);
+        RegSetValueExA(cle.Get(), "odbccp32", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    }
+    ~CSansInstallateurOdbc() { RegDeleteKeyA(HKEY_CURRENT_USER, CLE); }
+    CSansInstallateurOdbc(const CSansInstallateurOdbc&) = delete;
+    CSansInstallateurOdbc& operator=(const CSansInstallateurOdbc&) = delete;
+
+private:
+    static constexpr const char* CLE = "Software\\Wine\\AppDefaults\\vidalto.exe\\DllOverrides";
+};
+
 void SupprimerCle()
 {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio");
@@ -212,6 +233,32 @@ TEST_F(Processus, UnMagasinVideDonneUneListeVideSansMessageEtLAProposSOuvre)
     EXPECT_TRUE(IsWindowVisible(principale));
 
     // The close box ends the program normally.
+    PostMessageA(principale, WM_CLOSE, 0, 0);
+    EXPECT_EQ(programme.Statut(), 0);
+}
+
+TEST_F(Processus, SansInstallateurOdbcAjouterLeDitEtLaFenetreResteOuverte)
+{
+    const CSansInstallateurOdbc sansInstallateur;
+    CProgramme programme;
+    ASSERT_TRUE(programme.Lance());
+    const HWND principale = programme.Fenetre("Vidalto");
+    ASSERT_NE(principale, nullptr);
+    PostMessageA(principale, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    const HWND boite = programme.Fenetre("ODBC Installer Error");
+    ASSERT_NE(boite, nullptr);
+    EXPECT_EQ(TexteDe(GetDlgItem(boite, 0xFFFF)),
+              "The ODBC installer DLL (ODBCCP32.DLL) is not installed on this system.");
+    PostMessageA(boite, WM_COMMAND, IDOK, 0);
+    // The registration counts as refused: the editor ends before it shows, with no other box.
+    const DWORD debut = GetTickCount();
+    while (programme.Montre("ODBC Installer Error") && GetTickCount() - debut < 5000)
+        Sleep(50);
+    Sleep(500);
+    EXPECT_FALSE(programme.Montre("ODBC Installer Error"));
+    EXPECT_FALSE(programme.Montre("Edition du Programme"));
+    EXPECT_FALSE(programme.Montre("Erreur"));
+    EXPECT_TRUE(IsWindowVisible(principale));
     PostMessageA(principale, WM_CLOSE, 0, 0);
     EXPECT_EQ(programme.Statut(), 0);
 }
