@@ -60,8 +60,8 @@ TEST(ChampsDeclencheur, ParPeriode)
     {
         SCOPED_TRACE(c.type);
         CDefinitionProgramme programme = Programme(c.periode);
-        // Weekday flags count only for a weekly trigger.
-        programme.m_lundi = 1;
+        // Weekday flags count only for a weekly trigger, the end date not for a once one.
+        programme.m_lundi = programme.m_samedi = 1;
         const ChampsDeclencheur champs = ChampsDepuisProgramme(programme);
         VerifierChampsFixes(champs);
         EXPECT_EQ(champs.TriggerType, c.type);
@@ -75,7 +75,7 @@ TEST(ChampsDeclencheur, ParPeriode)
         EXPECT_EQ(champs.wEndDay, c.finJour);
         EXPECT_EQ(champs.wStartHour, 20u);
         EXPECT_EQ(champs.wStartMinute, 45u);
-        EXPECT_EQ(champs.rgfDaysOfTheWeek, c.periode == Periode::Hebdomadaire ? 0x02u : 0u);
+        EXPECT_EQ(champs.rgfDaysOfTheWeek, c.periode == Periode::Hebdomadaire ? 0x42u : 0u);
     }
 }
 
@@ -134,20 +134,6 @@ TEST(ChampsDeclencheur, ChoixDeLaPeriode)
         programme.m_toutesLesSemaines = c.toutesLesSemaines;
         EXPECT_EQ(ChampsDepuisProgramme(programme).TriggerType, c.type);
     }
-}
-
-TEST(ChampsDeclencheur, UneFoisNEcritNiFinNiJours)
-{
-    FixerFuseauParis();
-    CDefinitionProgramme programme = Programme(Periode::UneFois);
-    programme.m_dimanche = programme.m_samedi = programme.m_mercredi = 1;
-    const ChampsDeclencheur champs = ChampsDepuisProgramme(programme);
-    EXPECT_EQ(champs.wEndYear, 0u);
-    EXPECT_EQ(champs.wEndMonth, 0u);
-    EXPECT_EQ(champs.wEndDay, 0u);
-    EXPECT_EQ(champs.rgFlags, 0u);
-    EXPECT_EQ(champs.intervalle, 0u);
-    EXPECT_EQ(champs.rgfDaysOfTheWeek, 0u);
 }
 
 TEST(ChampsDeclencheur, DateEtHeureViennentDeDeuxMembres)
