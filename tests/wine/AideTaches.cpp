@@ -97,13 +97,33 @@ void SupprimerTachesReelles(const std::wstring& prefixe)
         planificateur->Delete(nom.c_str());
 }
 
-void DefinirCheminTV(const std::string& chemin)
+namespace
+{
+const char CLE_RADIO[] = "SOFTWARE\\Hauppauge\\Radio";
+} // namespace
+
+CCleRegistre CreerCleRadio()
 {
     CCleRegistre cle;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, nullptr, 0, KEY_WRITE,
-                    nullptr, cle.Adresse(), nullptr);
-    RegSetValueExA(cle.Get(), "TvAppPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(chemin.c_str()),
-                   static_cast<DWORD>(chemin.size() + 1));
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, CLE_RADIO, 0, nullptr, 0, KEY_WRITE, nullptr, cle.Adresse(),
+                    nullptr);
+    return cle;
+}
+
+void SupprimerCleRadio()
+{
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, CLE_RADIO);
+}
+
+void EcrireCheminTV(const char* donnees, DWORD taille)
+{
+    const CCleRegistre cle = CreerCleRadio();
+    RegSetValueExA(cle.Get(), "TvAppPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(donnees), taille);
+}
+
+void DefinirCheminTV(const std::string& chemin)
+{
+    EcrireCheminTV(chemin.c_str(), static_cast<DWORD>(chemin.size() + 1));
 }
 
 HRESULT CFenetreEssai::CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur)

@@ -3,6 +3,7 @@
 // scheduler's COM interfaces (independently of the binding under test), the registry value
 // of the TV folder, and the main window run with its start-up seams.
 
+#include "framework/Ressources.h"
 #include "mainwindow/VidaltoDlg.h"
 #include "tasks/PlanificateurMemoire.h"
 
@@ -33,7 +34,12 @@ void SupprimerTacheReelle(const std::wstring& nom);
 // Removes every work item of the store whose name begins with prefixe.
 void SupprimerTachesReelles(const std::wstring& prefixe);
 
-// HKLM\SOFTWARE\Hauppauge\Radio, value TvAppPath.
+// The key of the TV folder, HKLM\SOFTWARE\Hauppauge\Radio: created (without value) if
+// missing and open for writing (an invalid key on failure), or removed.
+CCleRegistre CreerCleRadio();
+void SupprimerCleRadio();
+// Its value TvAppPath: `taille` bytes of `donnees`, terminator included or not.
+void EcrireCheminTV(const char* donnees, DWORD taille);
 void DefinirCheminTV(const std::string& chemin);
 
 // A scheduler borrowed by the main window, so that the test keeps the store after it.

@@ -40,14 +40,6 @@ void UtiliserMemoire(CFenetreEssai& fenetre, CPlanificateurMemoire& memoire)
     };
 }
 
-void EcrireValeur(const BYTE* donnees, DWORD taille)
-{
-    CCleRegistre cle;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, nullptr, 0, KEY_WRITE,
-                    nullptr, cle.Adresse(), nullptr);
-    RegSetValueExA(cle.Get(), "TvAppPath", 0, REG_SZ, donnees, taille);
-}
-
 class Demarrage : public testing::Test
 {
 protected:
@@ -60,7 +52,7 @@ TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgr
     CPlanificateurMemoire memoire;
     {
         // No key: M1, nothing asked of the scheduler.
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio");
+        SupprimerCleRadio();
         CBoitesMessage boites;
         CFenetreEssai fenetre;
         UtiliserMemoire(fenetre, memoire);
@@ -74,9 +66,7 @@ TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgr
     }
     {
         // The key without its value: M2.
-        CCleRegistre cle;
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, nullptr, 0, KEY_WRITE,
-                        nullptr, cle.Adresse(), nullptr);
+        ASSERT_TRUE(CreerCleRadio().EstValide());
         CBoitesMessage boites;
         CFenetreEssai fenetre;
         UtiliserMemoire(fenetre, memoire);
@@ -86,8 +76,7 @@ TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgr
         EXPECT_EQ(boites.Vues()[0].texte, M2);
     }
     const auto essayer = [&](const std::string& valeur, bool termine) {
-        EcrireValeur(reinterpret_cast<const BYTE*>(valeur.c_str()),
-                     static_cast<DWORD>(valeur.size() + (termine ? 1 : 0)));
+        EcrireCheminTV(valeur.c_str(), static_cast<DWORD>(valeur.size() + (termine ? 1 : 0)));
         CBoitesMessage boites;
         CFenetreEssai fenetre;
         UtiliserMemoire(fenetre, memoire);

@@ -180,11 +180,6 @@ private:
     static constexpr const char* CLE = "Software\\Wine\\AppDefaults\\vidalto.exe\\DllOverrides";
 };
 
-void SupprimerCle()
-{
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio");
-}
-
 class Processus : public testing::Test
 {
 protected:
@@ -194,17 +189,14 @@ protected:
 
 TEST_F(Processus, SansCleNiValeurLeProgrammeSArreteAvecSonMessageEtLeStatutUn)
 {
-    SupprimerCle();
+    SupprimerCleRadio();
     Arret arret = ArretAuDemarrage();
     EXPECT_EQ(arret.texte, M1);
     EXPECT_TRUE(arret.iconeErreur);
     EXPECT_EQ(arret.statut, 1);
 
     // The key without its value.
-    CCleRegistre cle;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, nullptr, 0,
-                              KEY_WRITE, nullptr, cle.Adresse(), nullptr),
-              ERROR_SUCCESS);
+    ASSERT_TRUE(CreerCleRadio().EstValide());
     arret = ArretAuDemarrage();
     EXPECT_EQ(arret.texte, M2);
     EXPECT_EQ(arret.statut, 1);
