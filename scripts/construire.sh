@@ -1,8 +1,10 @@
 # Sourced: installs the packages, then builds the build that runs here and sets $cible to it:
-# the release build (win32), or win64 on a host that cannot run 32-bit programs.
+# the release build (win32) where the host runs 32-bit programs natively, win64 otherwise (an
+# emulated 32-bit program starts in tens of seconds).
 #   . scripts/construire.sh
 bash scripts/install-packages.sh
+. scripts/i386.sh
 cible=win32
-/lib/ld-linux.so.2 --version >/dev/null 2>&1 || cible=win64
+[ "$vidalto_i386" = natif ] || cible=win64
 cmake --preset "$cible" >/dev/null
 cmake --build --preset "$cible"

@@ -1,25 +1,32 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test: the rules natively under ASan and UBSan, then the
-# Windows builds under Wine, each in its own prefix inside its build folder.
+# Sets everything up and runs every test: the rules natively under ASan and UBSan, then both
+# Windows builds under Wine, each in its own prefix inside its build folder. The 32-bit build
+# runs natively or under user-mode emulation where the host refuses i386 code.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-packages.sh
+debut=$SECONDS
+duree() { echo "-- $1: $((SECONDS - $2)) s"; }
 
+bash scripts/install-packages.sh
+. scripts/i386.sh
+
+etape=$SECONDS
 echo "== Rules, natively (ASan, UBSan)"
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+duree "rules" "$etape"
 
-# Both Windows builds must build; the 32-bit one runs only where the host runs 32-bit
-# programs (some kernels do not).
 cibles=()
 for cible in win64 win32; do
+  etape=$SECONDS
   echo "== $cible: build"
   cmake --preset "$cible" >/dev/null
   cmake --build --preset "$cible"
-  if [ "$cible" = win32 ] && ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-    echo "This host cannot run 32-bit programs: the win32 build is built, not run." >&2
+  duree "$cible build" "$etape"
+  if [ "$cible" = win32 ] && [ -z "$vidalto_i386" ]; then
+    echo "This host cannot run 32-bit programs, even emulated: the win32 build is built, not run." >&2
     continue
   fi
   cibles+=("$cible")
@@ -27,9 +34,17 @@ done
 
 . scripts/xvfb.sh
 for cible in "${cibles[@]}"; do
-  echo "== $cible: tests under Wine"
+  etape=$SECONDS
+  mode=
+  if [ "$cible" = win32 ]; then
+    mode=" (i386 natively)"
+    [ "$vidalto_i386" = emule ] && mode=" (i386 under user-mode emulation)"
+  fi
+  echo "== $cible: tests under Wine$mode"
   . scripts/wine-env.sh "build/$cible"
   . scripts/odbc-env.sh "build/$cible"
   ctest --preset "$cible"
   "$VIDALTO_WINESERVER" -k 2>/dev/null || true
+  duree "$cible tests$mode" "$etape"
 done
+duree "everything" "$debut"
