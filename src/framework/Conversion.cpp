@@ -4,11 +4,15 @@
 
 bool VersLarge(const std::string& texte, wchar_t* destination, int taille)
 {
+    return VersLarge(texte.c_str(), destination, taille);
+}
+
+bool VersLarge(const char* texte, wchar_t* destination, int taille)
+{
     if (taille <= 0)
         return false;
     destination[0] = L'\0';
-    const int ecrits =
-        MultiByteToWideChar(CP_ACP, 0, texte.c_str(), -1, destination, taille);
+    const int ecrits = MultiByteToWideChar(CP_ACP, 0, texte, -1, destination, taille);
     if (ecrits == 0)
     {
         // A failed conversion may have written part of the text.

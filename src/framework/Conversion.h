@@ -10,6 +10,7 @@ constexpr int TAILLE_TAMPON = 260;
 
 // texte into destination (taille units, terminator included). False, with an empty
 // destination, when the text does not fit or cannot be converted.
+bool VersLarge(const char* texte, wchar_t* destination, int taille);
 bool VersLarge(const std::string& texte, wchar_t* destination, int taille);
 
 // The same into a growable text, bounded to taille units with the terminator.

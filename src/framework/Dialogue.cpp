@@ -16,6 +16,12 @@ std::deque<CDialogue::Script>& Scripts()
     return scripts;
 }
 
+CDialogue::Script& ScriptImprevu()
+{
+    static CDialogue::Script script;
+    return script;
+}
+
 std::set<HWND>& Dialogues()
 {
     static std::set<HWND> dialogues;
@@ -55,6 +61,11 @@ void CDialogue::ProgrammerScript(Script script)
 void CDialogue::OublierScripts()
 {
     Scripts().clear();
+}
+
+void CDialogue::DefinirScriptImprevu(Script script)
+{
+    ScriptImprevu() = std::move(script);
 }
 
 bool CDialogue::EstNotreDialogue(HWND fenetre)
@@ -156,6 +167,10 @@ INT_PTR CDialogue::Traiter(UINT message, WPARAM wParam, LPARAM lParam)
         {
             m_script = std::move(Scripts().front());
             Scripts().pop_front();
+        }
+        else
+        {
+            m_script = ScriptImprevu();
         }
         const BOOL focus = OnInitDialog();
         if (m_script && m_hWnd != nullptr)

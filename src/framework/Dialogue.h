@@ -17,6 +17,8 @@ public:
 
     // Runs the dialog; 1 for OK, 2 for cancel, -1 when it could not be created.
     INT_PTR DoModal();
+    // The window the dialog is modal over, for a dialog made without one.
+    void DefinirProprietaire(HWND proprietaire) { m_parent = proprietaire; }
     void EndDialog(INT_PTR resultat);
 
     HWND Fenetre() const { return m_hWnd; }
@@ -31,6 +33,9 @@ public:
     using Script = std::function<void(CDialogue&)>;
     static void ProgrammerScript(Script script);
     static void OublierScripts();
+    // The script of a dialog shown while none is waiting (a test's guard against a dialog it
+    // did not expect); none by default.
+    static void DefinirScriptImprevu(Script script);
     // Whether a window is one of our dialogs (and not, say, a message box).
     static bool EstNotreDialogue(HWND fenetre);
 

@@ -18,6 +18,18 @@ void CEchange::Texte(int id, std::string& texte) const
     texte = TexteFenetre(controle);
 }
 
+void CEchange::Texte(int id, char* tampon, int taille) const
+{
+    const HWND controle = GetDlgItem(m_dialogue, id);
+    if (!m_lire)
+    {
+        SetWindowTextA(controle, tampon);
+        return;
+    }
+    tampon[0] = '\0';
+    GetWindowTextA(controle, tampon, taille);
+}
+
 void CEchange::Case(int id, std::int32_t& drapeau) const
 {
     if (m_lire)

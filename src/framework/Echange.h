@@ -18,6 +18,9 @@ public:
 
     // The control's whole window text.
     void Texte(int id, std::string& texte) const;
+    // A text in a fixed buffer of taille bytes, terminator included (a password: it never
+    // passes through a growable text).
+    void Texte(int id, char* tampon, int taille) const;
     // A check box: checked is 1.
     void Case(int id, std::int32_t& drapeau) const;
     // A date or time picker: its full date and time.

@@ -1,7 +1,7 @@
 #include "mainwindow/VidaltoDlg.h"
 
 #include "framework/Conversion.h"
-#include "mainwindow/LectureParametres.h"
+#include "tasks/LectureParametres.h"
 
 // Lists a work item when it is one of the program's recordings: a trigger, and "startr:" in
 // its parameters. Work items of other programs pass silently.
@@ -23,14 +23,21 @@ void CVidaltoDlg::InsererLigne(CTache& tache, const std::string& nom)
     // Longer than the program ever writes: a foreign work item, not listed.
     if (!VersAnsi(parametresLarges.c_str(), parametres))
         return;
+    AjouterLigne(tache, nom, parametres);
+}
 
+void CVidaltoDlg::AjouterLigne(CTache& tache, const std::string& nom, const std::string& parametres)
+{
     const LigneLue ligne = LireLigne(parametres);
     if (!ligne.reconnue)
         return;
 
-    m_nomsTaches.insert(m_nomsTaches.begin(), nom);
-    m_liste.InsererLigne(0, ligne.nomFichier);
-    m_liste.DefinirTexte(0, 3, ligne.enregistrement);
+    // The names stay parallel to the rows: a row the list refused gets no name.
+    const int rang = m_liste.InsererLigne(0, ligne.nomFichier);
+    if (rang < 0)
+        return;
+    m_nomsTaches.insert(m_nomsTaches.begin() + rang, nom);
+    m_liste.DefinirTexte(rang, 3, ligne.enregistrement);
 
     std::wstring application;
     const HRESULT hrApplication = tache.LireApplication(application);
@@ -39,7 +46,7 @@ void CVidaltoDlg::InsererLigne(CTache& tache, const std::string& nom)
         AfficherErreur(hrApplication);
         return;
     }
-    RemplirLigne(tache, 0, parametres);
+    RemplirLigne(tache, rang, parametres);
 }
 
 void CVidaltoDlg::RemplirLigne(CTache& tache, int ligne, const std::string& parametres)

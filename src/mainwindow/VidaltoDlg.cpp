@@ -2,8 +2,7 @@
 
 #include "framework/Conversion.h"
 #include "framework/Echange.h"
-#include "mainwindow/LectureParametres.h"
-#include "resources/resource.h"
+#include "tasks/LectureParametres.h"
 #include "tasks/PlanificateurCom.h"
 
 #include <cstdlib>
@@ -32,6 +31,11 @@ CVidaltoDlg::CVidaltoDlg(HWND parent)
     : CDialogue(IDD, parent),
       m_hIcone(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
 {
+}
+
+CVidaltoDlg::~CVidaltoDlg()
+{
+    SecureZeroMemory(m_motDePasseCompte, sizeof m_motDePasseCompte);
 }
 
 void CVidaltoDlg::DoDataExchange(CEchange& echange)
@@ -179,28 +183,18 @@ void CVidaltoDlg::TexteErreur(HRESULT code, char* tampon, DWORD taille)
         std::memset(tampon, 0, taille);
 }
 
-void CVidaltoDlg::AfficherErreur(const char* texte) const
+void CVidaltoDlg::AfficherErreur(const char* texte)
 {
     MessageBoxA(m_hWnd, texte, "Erreur", MB_OK | MB_ICONERROR);
 }
 
-void CVidaltoDlg::AfficherErreur(HRESULT code) const
+void CVidaltoDlg::AfficherErreur(HRESULT code)
 {
     char texte[TAILLE_TAMPON] = {};
     TexteErreur(code, texte, sizeof texte);
     AfficherErreur(texte);
 }
 
-bool CVidaltoDlg::OnCommand(WORD id, WORD code, HWND controle)
-{
-    // Button 1 is "&Ajouter": Enter adds a programme and never ends the dialog.
-    if (id == IDOK)
-    {
-        OnAjouter();
-        return true;
-    }
-    return CDialogue::OnCommand(id, code, controle);
-}
 
 void CVidaltoDlg::OnClose()
 {

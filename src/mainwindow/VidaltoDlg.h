@@ -2,30 +2,35 @@
 // The main window: start-up checks, the schedule list, the clock, and the commands.
 
 #include "framework/Controles.h"
+#include "framework/Conversion.h"
 #include "framework/Dialogue.h"
 #include "framework/Ressources.h"
+#include "resources/resource.h"
+#include "tasks/Interlocuteur.h"
 #include "tasks/Planificateur.h"
 
 #include <memory>
 #include <string>
 #include <vector>
 
-class CDefinitionProgramme;
+class CEdition;
 
 constexpr UINT_PTR ID_TIMER_HORLOGE = 101;
 
-// The result of a command whose path or parameter string does not fit the scheduler's
-// 260-unit buffers: ERROR_FILENAME_EXCED_RANGE, "The filename or extension is too long."
-constexpr HRESULT COMMANDE_TROP_LONGUE = static_cast<HRESULT>(0x800700CE);
-
-class CVidaltoDlg : public CDialogue
+class CVidaltoDlg : public CDialogue, public CInterlocuteur
 {
+    // Declared first, so that it goes last: the scheduler object is released before COM is
+    // uninitialised, also when Escape ends the dialog without its close handling.
+    CApartementCom m_com;
+
 public:
     enum
     {
-        IDD = 102
+        IDD = IDD_VIDALTO
     };
     explicit CVidaltoDlg(HWND parent = nullptr);
+    // The last confirmed password does not outlive the window.
+    ~CVidaltoDlg() override;
 
     // The system's text for a failed result code (left untouched for a success code); empty
     // when the system has none.
@@ -33,19 +38,15 @@ public:
 
     // Schedule list
     void InsererLigne(CTache& tache, const std::string& nom);
+    // The top row of a recording whose parameter text is known, its name beside it.
+    void AjouterLigne(CTache& tache, const std::string& nom, const std::string& parametres);
     void RemplirLigne(CTache& tache, int ligne, const std::string& parametres);
-
-    // Recording steps. DefinirCommande saves the work item once, then sets its command; it
-    // hands back the work item's persistence, through which the account step saves it.
-    HRESULT DefinirCommande(CTache& tache, const CDefinitionProgramme& edition, const std::string& nom,
-                            std::unique_ptr<CPersistance>& persistance);
-    HRESULT DefinirDeclencheur(CDeclencheur& declencheur, const CDefinitionProgramme& edition);
 
     std::string m_cheminTV;
     CListeRapport m_liste;
     std::string m_horloge;
     HICON m_hIcone;
-    wchar_t m_motDePasseCompte[260] = {};
+    wchar_t m_motDePasseCompte[TAILLE_TAMPON] = {};
     std::vector<std::string> m_nomsTaches;
     std::unique_ptr<CPlanificateur> m_planificateur;
 
@@ -65,10 +66,15 @@ protected:
     // Seams of the start-up: the scheduler object, and the end of the process.
     virtual HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur);
     virtual void ArreterProgramme(int statut);
+    // Seam of the commands: the editor run modally over the window; 1 for "&Enregistrer".
+    virtual INT_PTR ExecuterEdition(CEdition& edition);
 
     void MettreAJourHorloge();
-    void AfficherErreur(const char* texte) const;
-    void AfficherErreur(HRESULT code) const;
+
+    // What the commands ask of the window.
+    void AfficherErreur(const char* texte) override;
+    void AfficherErreur(HRESULT code) override;
+    INT_PTR DemanderCompte(CPasse& passe) override;
 
 private:
     void AjouterEntreeAPropos();
@@ -78,6 +84,4 @@ private:
     bool ConnecterPlanificateur();
     bool ListerTaches();
     void Arreter(HRESULT code, const char* phrase);
-
-    CApartementCom m_com;
 };

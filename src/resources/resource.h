@@ -49,3 +49,8 @@
 #define IDC_JEUDI 1048
 #define IDC_VENDREDI 1049
 #define IDC_SAMEDI 1050
+
+// Password dialog
+#define IDC_COMPTE 1051
+#define IDC_MOT_DE_PASSE 1052
+#define IDC_CONFIRMATION 1053

@@ -1,16 +1,72 @@
-#include "mainwindow/VidaltoDlg.h"
+#include "tasks/Commandes.h"
 
-#include "editor/Edition.h"
+#include "tasks/ChaineParametres.h"
 
-#include <memory>
+const char* const MESSAGE_NOM_TROP_LONG =
+    "Le nom de l'enregistrement est trop long : le nom de la tâche, le chemin du programme TV "
+    "et ses paramètres doivent tenir en 259 caractères.\nChoisissez un nom plus court.";
 
-// "&Ajouter" (and Enter): defines a new programme and makes it a recording work item.
-void CVidaltoDlg::OnAjouter()
+namespace
 {
-    // Owned by the main window, which stays disabled meanwhile: no second command, and no
-    // close of the main window, can run while the editor is open.
-    auto edition = std::make_unique<CEdition>(m_hWnd);
-    edition->DefinirDossierTV(m_cheminTV.c_str());
-    edition->DoModal();
-    // Whatever the editor returns, nothing is created yet.
+// The steps after the work item entered the store, up to its complete save; the first
+// failure's code. The account step shows its own failures; the others are shown here.
+HRESULT CompleterEnregistrement(const ContexteCommande& contexte, CTache& tache,
+                                const CDefinitionProgramme& programme, const std::string& nom,
+                                std::unique_ptr<CDeclencheur>& declencheur,
+                                std::wstring& compteConfirme)
+{
+    std::unique_ptr<CPersistance> persistance;
+    HRESULT hr = DefinirCommande(tache, programme, contexte.dossierTV, nom, persistance);
+    WORD index = 0;
+    if (SUCCEEDED(hr))
+        hr = tache.CreerDeclencheur(index, declencheur);
+    if (SUCCEEDED(hr))
+        hr = DefinirDeclencheur(*declencheur, programme);
+    if (FAILED(hr))
+    {
+        contexte.fenetre.AfficherErreur(hr);
+        return hr;
+    }
+    return DefinirCompte(tache, *persistance, contexte.fenetre, contexte.motDePasseCompte,
+                         compteConfirme);
+}
+} // namespace
+
+std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
+                                         const CDefinitionProgramme& programme,
+                                         const std::string& nom)
+{
+    // Refused before anything is created: a cut name would be another file, another work item.
+    wchar_t nomLarge[TAILLE_TAMPON];
+    if (!CommandeTient(contexte.dossierTV, programme.m_chaine, programme.m_dureeSecondes, nom) ||
+        !VersLarge(nom, nomLarge, TAILLE_TAMPON))
+    {
+        contexte.fenetre.AfficherErreur(MESSAGE_NOM_TROP_LONG);
+        return nullptr;
+    }
+
+    std::unique_ptr<CTache> tache;
+    HRESULT hr = contexte.planificateur.NouvelleTache(nomLarge, tache);
+    // A name the store refuses may be another programme's: it is left untouched, and this work
+    // item never saved (a save would write over the one of that name).
+    if (SUCCEEDED(hr))
+        hr = contexte.planificateur.AjouterTache(nomLarge, *tache);
+    if (FAILED(hr))
+    {
+        contexte.fenetre.AfficherErreur(hr);
+        return nullptr;
+    }
+
+    std::unique_ptr<CDeclencheur> declencheur;
+    std::wstring compteConfirme;
+    if (FAILED(CompleterEnregistrement(contexte, *tache, programme, nom, declencheur, compteConfirme)))
+    {
+        // Nothing half-made stays in the store, where it would block its name for good.
+        SupprimerTache(contexte.planificateur, nomLarge);
+        return nullptr;
+    }
+    if (programme.m_arreter != 0)
+        CreerTacheArret(contexte.planificateur, *declencheur, *tache, programme.m_dureeSecondes,
+                        compteConfirme, contexte.motDePasseCompte, contexte.fenetre);
+    return tache;
 }

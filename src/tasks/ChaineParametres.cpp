@@ -24,3 +24,10 @@ std::string NomTache(const std::string& fichier)
     }
     return nom;
 }
+
+bool CommandeTient(const std::string& dossierTV, std::int32_t chaine, std::int32_t dureeSecondes,
+                   const std::string& nom)
+{
+    return TientDansTampon(nom) && TientDansTampon(CheminApplication(dossierTV)) &&
+           TientDansTampon(ConstruireParametres(chaine, dureeSecondes, nom));
+}

@@ -22,3 +22,8 @@ inline bool TientDansTampon(const std::string& texte)
 {
     return texte.size() <= LONGUEUR_MAX_COMMANDE;
 }
+
+// True when the work-item name, the application path and the parameter string of a recording
+// all fit the scheduler's 260-unit buffers.
+bool CommandeTient(const std::string& dossierTV, std::int32_t chaine, std::int32_t dureeSecondes,
+                   const std::string& nom);

@@ -10,7 +10,8 @@ enum : std::uint32_t
     TYPE_QUOTIDIEN = 1,   // TASK_TIME_TRIGGER_DAILY
     TYPE_HEBDOMADAIRE = 2 // TASK_TIME_TRIGGER_WEEKLY
 };
-constexpr std::uint32_t DRAPEAU_DATE_FIN = 0x1; // TASK_TRIGGER_FLAG_HAS_END_DATE
+constexpr std::uint32_t DRAPEAU_DATE_FIN = 0x1;     // TASK_TRIGGER_FLAG_HAS_END_DATE
+constexpr std::uint32_t DRAPEAU_ARRET_A_LA_FIN = 0x2; // TASK_TRIGGER_FLAG_KILL_AT_DURATION_END
 
 // Field for field the layout of TASK_TRIGGER; the type union is reduced to the two words that
 // daily and weekly triggers use.
@@ -43,3 +44,9 @@ ChampsDeclencheur ChampsDepuisProgramme(const CDefinitionProgramme& programme);
 
 // The weekday mask of a weekly trigger: one bit per non-zero flag, Sunday lowest.
 std::uint16_t MasqueJours(const CDefinitionProgramme& programme);
+
+// The shutdown companion's trigger: once, at the recording's first run (its begin date at its
+// start hour and minute, local time) plus 5 minutes plus the duration, added on the absolute
+// time count. False when that instant falls outside the program's date-time range.
+bool ChampsArret(const ChampsDeclencheur& enregistrement, std::int32_t dureeSecondes,
+                 ChampsDeclencheur& arret);

@@ -1,10 +1,10 @@
-#include "mainwindow/VidaltoDlg.h"
+#include "tasks/Commandes.h"
 
 #include "tasks/DeclencheurTache.h"
 
 // The trigger of a recording from the programme's period, dates and weekdays; the
 // scheduler's answer goes back to the caller unchanged.
-HRESULT CVidaltoDlg::DefinirDeclencheur(CDeclencheur& declencheur, const CDefinitionProgramme& edition)
+HRESULT DefinirDeclencheur(CDeclencheur& declencheur, const CDefinitionProgramme& programme)
 {
-    return declencheur.Definir(VersTaskTrigger(ChampsDepuisProgramme(edition)));
+    return declencheur.Definir(VersTaskTrigger(ChampsDepuisProgramme(programme)));
 }

@@ -1,4 +1,4 @@
-#include "mainwindow/LectureParametres.h"
+#include "tasks/LectureParametres.h"
 
 #include <cstdio>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "tasks/ChaineParametres.h"
 
-#include "mainwindow/LectureParametres.h"
+#include "tasks/LectureParametres.h"
 
 #include <gtest/gtest.h>
 
@@ -45,11 +45,23 @@ TEST(ChaineParametres, CheminApplication)
     EXPECT_EQ(CheminApplication("C:\\TV\\"), "C:\\TV\\\\WinTV2K.EXE");
 }
 
-TEST(ChaineParametres, TientDansTampon)
+// Name, path and parameters must each fit 259 characters; the parameters, 41 characters
+// longer than the name with channel 1 and 3600 s, are the first to overflow.
+TEST(ChaineParametres, CommandeTient)
 {
-    EXPECT_TRUE(TientDansTampon(""));
-    EXPECT_TRUE(TientDansTampon(std::string(259, 'x')));
-    EXPECT_FALSE(TientDansTampon(std::string(260, 'x')));
+    struct Cas
+    {
+        std::size_t dossier, nom;
+        std::int32_t duree;
+        bool tient;
+    };
+    const Cas cas[] = {
+        {5, 218, 3600, true},    {5, 219, 3600, false},  {5, 216, -36000, true},
+        {5, 217, -36000, false}, {247, 8, 3600, true}, {248, 8, 3600, false},
+    };
+    for (const Cas& c : cas)
+        EXPECT_EQ(CommandeTient(std::string(c.dossier, 'd'), 0, c.duree, std::string(c.nom, 'n')), c.tient)
+            << c.dossier << " " << c.nom << " " << c.duree;
 }
 
 TEST(ChaineParametres, NomTache)

@@ -163,3 +163,62 @@ TEST(ChampsDeclencheur, DateEtHeureViennentDeDeuxMembres)
     programme.m_heureDepart = Instant(2027, 7, 1, 6, 5, 0);
     EXPECT_EQ(ChampsDepuisProgramme(programme).wStartHour, 6u);
 }
+
+// The companion runs once, 5 minutes after the end of the recording's first run, counted on
+// the absolute time: midnight, the year's end and the spring-forward night follow.
+TEST(ChampsDeclencheur, ChampsArret)
+{
+    FixerFuseauParis();
+    struct Cas
+    {
+        std::uint16_t annee, mois, jour, heure, minute;
+        std::int32_t duree;
+        std::uint16_t aAnnee, aMois, aJour, aHeure, aMinute;
+    };
+    const Cas cas[] = {
+        {2026, 12, 7, 20, 0, 3600, 2026, 12, 7, 21, 5},
+        {2026, 12, 7, 23, 30, 3600, 2026, 12, 8, 0, 35},
+        {2026, 12, 31, 23, 30, 3600, 2027, 1, 1, 0, 35},
+        {2027, 2, 28, 23, 58, 0, 2027, 3, 1, 0, 3},
+        {2026, 12, 7, 20, 0, 0, 2026, 12, 7, 20, 5},
+        {2027, 3, 28, 1, 30, 7200, 2027, 3, 28, 4, 35},
+        {2027, 10, 31, 1, 30, 7200, 2027, 10, 31, 2, 35},
+        {2026, 12, 7, 20, 0, -1800, 2026, 12, 7, 19, 35},
+    };
+    for (const Cas& c : cas)
+    {
+        ChampsDeclencheur enregistrement;
+        enregistrement.wBeginYear = c.annee;
+        enregistrement.wBeginMonth = c.mois;
+        enregistrement.wBeginDay = c.jour;
+        enregistrement.wStartHour = c.heure;
+        enregistrement.wStartMinute = c.minute;
+        enregistrement.TriggerType = TYPE_HEBDOMADAIRE;
+        enregistrement.rgFlags = DRAPEAU_DATE_FIN;
+        enregistrement.wEndYear = 2030;
+        enregistrement.rgfDaysOfTheWeek = 0x7F;
+        ChampsDeclencheur arret;
+        arret.wEndYear = 0xCFCF; // a field the rule forgot shows up
+        ASSERT_TRUE(ChampsArret(enregistrement, c.duree, arret));
+        SCOPED_TRACE(std::to_string(c.jour) + "/" + std::to_string(c.mois) + " " + std::to_string(c.heure));
+        EXPECT_EQ(arret.wBeginYear, c.aAnnee);
+        EXPECT_EQ(arret.wBeginMonth, c.aMois);
+        EXPECT_EQ(arret.wBeginDay, c.aJour);
+        EXPECT_EQ(arret.wStartHour, c.aHeure);
+        EXPECT_EQ(arret.wStartMinute, c.aMinute);
+        EXPECT_EQ(arret.TriggerType, TYPE_UNE_FOIS);
+        EXPECT_EQ(arret.rgFlags, DRAPEAU_ARRET_A_LA_FIN);
+        EXPECT_EQ(arret.wEndYear + arret.wEndMonth + arret.wEndDay, 0);
+        EXPECT_EQ(arret.intervalle + arret.rgfDaysOfTheWeek, 0);
+        VerifierChampsFixes(arret);
+    }
+
+    // An instant past the program's date-time range gives no companion time.
+    ChampsDeclencheur loin;
+    loin.wBeginYear = 2038;
+    loin.wBeginMonth = 1;
+    loin.wBeginDay = 19;
+    loin.wStartHour = 4;
+    ChampsDeclencheur arret;
+    EXPECT_FALSE(ChampsArret(loin, 3600, arret));
+}

@@ -18,6 +18,17 @@ ComPtr<ITaskScheduler> Planificateur()
                      reinterpret_cast<void**>(planificateur.GetAddressOf()));
     return planificateur;
 }
+
+// The scheduler's service may be reading the file: asked again for a while, as the program does.
+void Supprimer(ITaskScheduler* planificateur, const std::wstring& nom)
+{
+    for (int essai = 0; essai < 40; ++essai)
+    {
+        if (planificateur->Delete(nom.c_str()) != HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION))
+            return;
+        Sleep(25);
+    }
+}
 } // namespace
 
 TASK_TRIGGER DeclencheurAVenir()
@@ -40,7 +51,7 @@ bool CreerTacheReelle(const TacheEssai& essai)
     const ComPtr<ITaskScheduler> planificateur = Planificateur();
     if (!planificateur)
         return false;
-    planificateur->Delete(essai.nom.c_str());
+    Supprimer(planificateur.Get(), essai.nom);
     ComPtr<ITask> tache;
     if (FAILED(planificateur->NewWorkItem(essai.nom.c_str(), CLSID_CTask, IID_ITask,
                                           reinterpret_cast<IUnknown**>(tache.GetAddressOf()))))
@@ -65,7 +76,7 @@ bool CreerTacheReelle(const TacheEssai& essai)
 void SupprimerTacheReelle(const std::wstring& nom)
 {
     if (const ComPtr<ITaskScheduler> planificateur = Planificateur())
-        planificateur->Delete(nom.c_str());
+        Supprimer(planificateur.Get(), nom);
 }
 
 void SupprimerTachesReelles(const std::wstring& prefixe)
@@ -94,7 +105,7 @@ void SupprimerTachesReelles(const std::wstring& prefixe)
             break;
     }
     for (const auto& nom : aSupprimer)
-        planificateur->Delete(nom.c_str());
+        Supprimer(planificateur.Get(), nom);
 }
 
 namespace
@@ -124,6 +135,78 @@ void EcrireCheminTV(const char* donnees, DWORD taille)
 void DefinirCheminTV(const std::string& chemin)
 {
     EcrireCheminTV(chemin.c_str(), static_cast<DWORD>(chemin.size() + 1));
+}
+
+std::string OctetsTacheReelle(const std::wstring& nom)
+{
+    const std::wstring chemin = L"C:\\windows\\tasks\\" + nom + L".job";
+    const HANDLE fichier = CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, 0, nullptr);
+    if (fichier == INVALID_HANDLE_VALUE)
+        return std::string();
+    std::string octets;
+    char tampon[4096];
+    DWORD lus = 0;
+    while (ReadFile(fichier, tampon, sizeof tampon, &lus, nullptr) && lus > 0)
+        octets.append(tampon, lus);
+    CloseHandle(fichier);
+    return octets;
+}
+
+TacheLue LireTacheReelle(const std::wstring& nom)
+{
+    TacheLue lue;
+    const ComPtr<ITaskScheduler> planificateur = Planificateur();
+    ComPtr<IUnknown> inconnu;
+    ComPtr<ITask> tache;
+    if (!planificateur || FAILED(planificateur->Activate(nom.c_str(), IID_ITask, &inconnu)) ||
+        FAILED(inconnu.As(&tache)))
+        return lue;
+    lue.trouvee = true;
+    LPWSTR texte = nullptr;
+    if (SUCCEEDED(tache->GetApplicationName(&texte)))
+        lue.application = CTexteCom(texte).Get();
+    if (SUCCEEDED(tache->GetParameters(&texte)))
+        lue.parametres = CTexteCom(texte).Get();
+    tache->GetFlags(&lue.indicateurs);
+    tache->GetTriggerCount(&lue.declencheurs);
+    ComPtr<ITaskTrigger> declencheur;
+    lue.declencheur.cbTriggerSize = sizeof lue.declencheur;
+    if (SUCCEEDED(tache->GetTrigger(0, &declencheur)))
+        declencheur->GetTrigger(&lue.declencheur);
+    return lue;
+}
+
+std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse)
+{
+    const std::string texteCompte = compte != nullptr ? compte : "";
+    const bool proposition = compte == nullptr;
+    const std::string texte = motDePasse;
+    return [=](CPasse& passe) -> INT_PTR {
+        if (!proposition)
+            passe.m_compte = texteCompte;
+        lstrcpynA(passe.m_motDePasse, texte.c_str(), TAILLE_TAMPON);
+        lstrcpynA(passe.m_confirmation, texte.c_str(), TAILLE_TAMPON);
+        return IDOK;
+    };
+}
+
+void CFenetreEssai::Emprunter(CPlanificateur& planificateur)
+{
+    m_fabrique = [&planificateur](std::unique_ptr<CPlanificateur>& p) {
+        p = std::make_unique<CPlanificateurEmprunte>(planificateur);
+        return S_OK;
+    };
+}
+
+INT_PTR CFenetreEssai::ExecuterEdition(CEdition& edition)
+{
+    return m_editeur ? m_editeur(edition) : CVidaltoDlg::ExecuterEdition(edition);
+}
+
+INT_PTR CFenetreEssai::DemanderCompte(CPasse& passe)
+{
+    return m_passe ? m_passe(passe) : CVidaltoDlg::DemanderCompte(passe);
 }
 
 HRESULT CFenetreEssai::CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur)

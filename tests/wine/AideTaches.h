@@ -5,6 +5,8 @@
 
 #include "framework/Ressources.h"
 #include "mainwindow/VidaltoDlg.h"
+#include "tasks/Interlocuteur.h"
+#include "tasks/Passe.h"
 #include "tasks/PlanificateurMemoire.h"
 
 #include <windows.h>
@@ -27,6 +29,21 @@ struct TacheEssai
 
 // A once trigger at 20:45 on a day of the coming year.
 TASK_TRIGGER DeclencheurAVenir();
+
+// The bytes of a work item's file in the real store (C:\windows\tasks\NAME.job); empty when
+// there is none.
+std::string OctetsTacheReelle(const std::wstring& nom);
+
+// A work item as the real store keeps it, read through the scheduler's own interfaces.
+struct TacheLue
+{
+    bool trouvee = false;
+    std::wstring application, parametres;
+    DWORD indicateurs = 0;
+    WORD declencheurs = 0;
+    TASK_TRIGGER declencheur = {}; // the first one
+};
+TacheLue LireTacheReelle(const std::wstring& nom);
 
 // Writes the work item in the real store (replacing one of that name); false on failure.
 bool CreerTacheReelle(const TacheEssai& tache);
@@ -57,19 +74,49 @@ private:
     CPlanificateur& m_vrai;
 };
 
-// The main window with its start-up seams: a scheduler of the test's choosing, and a stop
-// that ends the dialog instead of the process.
+// The account step answered without its dialog: confirms `compte` (the proposal when null)
+// with `motDePasse`.
+std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse);
+
+// The main window with its seams: a scheduler of the test's choosing, a stop that ends the
+// dialog instead of the process, and the editor and the password dialog answered in their place.
 class CFenetreEssai : public CVidaltoDlg
 {
 public:
     std::function<HRESULT(std::unique_ptr<CPlanificateur>&)> m_fabrique; // empty: the real one
+    std::function<INT_PTR(CEdition&)> m_editeur;                         // empty: the real editor
+    std::function<INT_PTR(CPasse&)> m_passe;                              // empty: the real dialog
     int m_statutArret = -1;
+
+    // The window works on `planificateur`, which the test keeps after it.
+    void Emprunter(CPlanificateur& planificateur);
 
     using CVidaltoDlg::OnCommand;
 
 protected:
     HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur) override;
     void ArreterProgramme(int statut) override;
+    INT_PTR ExecuterEdition(CEdition& edition) override;
+    INT_PTR DemanderCompte(CPasse& passe) override;
+};
+
+// Stands for the main window in the commands' tests: records what the user is shown, and
+// answers the account step with m_passe (by default the proposal, with an empty password).
+class CInterlocuteurEssai : public CInterlocuteur
+{
+public:
+    std::vector<HRESULT> m_codes;
+    std::vector<std::string> m_textes;
+    std::function<INT_PTR(CPasse&)> m_passe = Confirmer(nullptr, "");
+    int m_demandes = 0;
+
+    void AfficherErreur(HRESULT code) override { m_codes.push_back(code); }
+    void AfficherErreur(const char* texte) override { m_textes.push_back(texte); }
+    INT_PTR DemanderCompte(CPasse& passe) override
+    {
+        ++m_demandes;
+        return m_passe(passe);
+    }
 };
 
 // The rows of the schedule list, five texts each.

@@ -3,6 +3,8 @@
 #include "framework/Controles.h"
 #include "framework/Dialogue.h"
 
+#include <gtest/gtest.h>
+
 namespace
 {
 std::vector<BoiteVue>* g_vues = nullptr;
@@ -49,9 +51,40 @@ LRESULT CALLBACK CBoitesMessage::Crochet(int code, WPARAM wParam, LPARAM lParam)
             vue.texte = TexteFenetre(GetDlgItem(fenetre, ID_TEXTE_BOITE));
             vue.iconeErreur = MemeIcone(fenetre, IDI_HAND);
             vue.iconeInformation = MemeIcone(fenetre, IDI_ASTERISK);
+            vue.iconeExclamation = MemeIcone(fenetre, IDI_EXCLAMATION);
             g_vues->push_back(vue);
             PostMessageA(fenetre, WM_COMMAND, IDOK, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void RefuserDialoguesImprevus()
+{
+    CDialogue::DefinirScriptImprevu([](CDialogue& dialogue) {
+        ADD_FAILURE() << "unexpected dialog \"" << TexteFenetre(dialogue.Fenetre()) << "\"";
+        dialogue.EndDialog(IDCANCEL);
+    });
+}
+
+namespace
+{
+std::function<void()> g_scriptEnAttente;
+
+void CALLBACK LancerScriptEnAttente(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuterie, DWORD /*heure*/)
+{
+    KillTimer(nullptr, minuterie);
+    std::function<void()> script = std::move(g_scriptEnAttente);
+    g_scriptEnAttente = nullptr;
+    if (script)
+        script();
+}
+} // namespace
+
+void ProgrammerScriptMontre(std::function<void(CDialogue&)> script)
+{
+    CDialogue::ProgrammerScript([script](CDialogue& dialogue) {
+        g_scriptEnAttente = [script, &dialogue]() { script(dialogue); };
+        SetTimer(nullptr, 0, 1, &LancerScriptEnAttente);
+    });
 }

@@ -3,7 +3,10 @@
 // lives: a CBT hook sees each box as it is activated, reads its caption, text and icon, and
 // presses its default button.
 
+#include "framework/Dialogue.h"
 #include "framework/Ressources.h"
+
+#include <functional>
 
 #include <string>
 #include <vector>
@@ -14,6 +17,7 @@ struct BoiteVue
     std::string texte;
     bool iconeErreur = false;
     bool iconeInformation = false;
+    bool iconeExclamation = false;
 };
 
 class CBoitesMessage
@@ -32,3 +36,12 @@ private:
     CCrochet m_crochet;
     std::vector<BoiteVue> m_vues;
 };
+
+// Any dialog of ours shown while no test script waits for it is a failure, named by its caption,
+// and is cancelled so that the suite goes on instead of waiting for a click.
+void RefuserDialoguesImprevus();
+
+// Queues `script` for the next dialog of ours, to run once the dialog is shown and active (the
+// dialog manager shows a modal dialog when its queue is first empty, after the seam's own
+// script message: the script waits for a timer, whose message comes only then).
+void ProgrammerScriptMontre(std::function<void(CDialogue&)> script);

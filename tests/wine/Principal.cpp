@@ -2,6 +2,8 @@
 
 #include "AideTaches.h"
 
+#include "BoitesMessage.h"
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -15,6 +17,7 @@ int main(int argc, char** argv)
     // The tests' own apartment; the main window's CoInitialize then only adds a reference.
     CoInitialize(nullptr);
     DefinirCheminTV("C:\\TV");
+    RefuserDialoguesImprevus();
     const int resultat = RUN_ALL_TESTS();
     CoUninitialize();
     return resultat;

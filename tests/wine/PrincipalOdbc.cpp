@@ -2,9 +2,12 @@
 // They need the ODBC set-up of scripts/odbc-env.sh in this build's prefix; ctest gives them
 // its environment (ODBCSYSINI, ODBCINI, VIDALTO_CONFIGDSN_LOG).
 
+#include "BoitesMessage.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <cstdio>
 
@@ -19,5 +22,10 @@ int main(int argc, char** argv)
                              "scripts/wine-env.sh and scripts/odbc-env.sh.\n");
         return 1;
     }
-    return RUN_ALL_TESTS();
+    RefuserDialoguesImprevus();
+    // The tests' own apartment, for the work items they read beside the main window.
+    CoInitialize(nullptr);
+    const int resultat = RUN_ALL_TESTS();
+    CoUninitialize();
+    return resultat;
 }

@@ -4,6 +4,7 @@
 #include "AideTaches.h"
 
 #include "editor/DefinitionProgramme.h"
+#include "tasks/Commandes.h"
 #include "framework/Ressources.h"
 #include "tasks/PlanificateurCom.h"
 #include "tasks/UuidTaches.h"
@@ -58,19 +59,17 @@ TEST(CommandeReelle, UneTacheEcriteSeRelitEtEstListee)
     std::unique_ptr<CPlanificateur> planificateur;
     ASSERT_EQ(CreerPlanificateurCom(planificateur), S_OK);
 
-    CFenetreEssai fenetre;
-    fenetre.m_cheminTV = "C:\\TV";
     const CDefinitionProgramme programme = Hebdomadaire();
     {
         std::unique_ptr<CTache> tache;
         ASSERT_EQ(planificateur->NouvelleTache(L"CommandeJournal", tache), S_OK);
         std::unique_ptr<CPersistance> persistance;
-        ASSERT_EQ(fenetre.DefinirCommande(*tache, programme, "CommandeJournal", persistance), S_OK);
+        ASSERT_EQ(DefinirCommande(*tache, programme, "C:\\TV", "CommandeJournal", persistance), S_OK);
         ASSERT_NE(persistance, nullptr);
         WORD index = 0;
         std::unique_ptr<CDeclencheur> declencheur;
         ASSERT_EQ(tache->CreerDeclencheur(index, declencheur), S_OK);
-        ASSERT_EQ(fenetre.DefinirDeclencheur(*declencheur, programme), S_OK);
+        ASSERT_EQ(DefinirDeclencheur(*declencheur, programme), S_OK);
         ASSERT_EQ(persistance->Enregistrer(), S_OK);
     }
 
@@ -128,14 +127,12 @@ TEST(CommandeReelle, UneTacheEcriteSeRelitEtEstListee)
 TEST(CommandeMemoire, UnCheminOuDesParametresTropLongsSontRefusesSansRienChanger)
 {
     CPlanificateurMemoire memoire;
-    CFenetreEssai fenetre;
     const CDefinitionProgramme programme = Hebdomadaire();
     const auto ecrire = [&](const std::string& dossier, const std::string& nom) {
-        fenetre.m_cheminTV = dossier;
         std::unique_ptr<CTache> tache;
         EXPECT_EQ(memoire.NouvelleTache(L"Essai", tache), S_OK);
         std::unique_ptr<CPersistance> persistance;
-        const HRESULT hr = fenetre.DefinirCommande(*tache, programme, nom, persistance);
+        const HRESULT hr = DefinirCommande(*tache, programme, dossier, nom, persistance);
         EXPECT_EQ(persistance != nullptr, SUCCEEDED(hr));
         return hr;
     };
@@ -168,8 +165,6 @@ TEST(CommandeMemoire, UnCheminOuDesParametresTropLongsSontRefusesSansRienChanger
 
 TEST(CommandeMemoire, LePremierEchecEstRenduTelQuel)
 {
-    CFenetreEssai fenetre;
-    fenetre.m_cheminTV = "C:\\TV";
     const CDefinitionProgramme programme = Hebdomadaire();
     const HRESULT echec = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
     for (const char* operation : {"QueryInterface(IPersistFile)", "Save", "SetApplicationName", "SetParameters"})
@@ -179,7 +174,7 @@ TEST(CommandeMemoire, LePremierEchecEstRenduTelQuel)
         ASSERT_EQ(memoire.NouvelleTache(L"Essai", tache), S_OK);
         memoire.InjecterEchec(operation, echec);
         std::unique_ptr<CPersistance> persistance;
-        EXPECT_EQ(fenetre.DefinirCommande(*tache, programme, "Essai", persistance), echec) << operation;
+        EXPECT_EQ(DefinirCommande(*tache, programme, "C:\\TV", "Essai", persistance), echec) << operation;
         // Nothing is asked after the failure.
         EXPECT_EQ(memoire.Journal().back(), operation);
     }
@@ -194,6 +189,6 @@ TEST(CommandeMemoire, LePremierEchecEstRenduTelQuel)
         std::unique_ptr<CDeclencheur> declencheur;
         ASSERT_EQ(tache->CreerDeclencheur(index, declencheur), S_OK);
         memoire.InjecterEchec("SetTrigger", reponse);
-        EXPECT_EQ(fenetre.DefinirDeclencheur(*declencheur, programme), reponse);
+        EXPECT_EQ(DefinirDeclencheur(*declencheur, programme), reponse);
     }
 }

@@ -31,15 +31,6 @@ TacheStockee Enregistrement(const std::wstring& fichier)
     return tache;
 }
 
-// The main window over the store given.
-void UtiliserMemoire(CFenetreEssai& fenetre, CPlanificateurMemoire& memoire)
-{
-    fenetre.m_fabrique = [&memoire](std::unique_ptr<CPlanificateur>& p) {
-        p = std::make_unique<CPlanificateurEmprunte>(memoire);
-        return S_OK;
-    };
-}
-
 class Demarrage : public testing::Test
 {
 protected:
@@ -55,7 +46,7 @@ TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgr
         SupprimerCleRadio();
         CBoitesMessage boites;
         CFenetreEssai fenetre;
-        UtiliserMemoire(fenetre, memoire);
+        fenetre.Emprunter(memoire);
         LancerFenetre(fenetre);
         EXPECT_EQ(fenetre.m_statutArret, 1);
         ASSERT_EQ(boites.Vues().size(), 1u);
@@ -69,7 +60,7 @@ TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgr
         ASSERT_TRUE(CreerCleRadio().EstValide());
         CBoitesMessage boites;
         CFenetreEssai fenetre;
-        UtiliserMemoire(fenetre, memoire);
+        fenetre.Emprunter(memoire);
         LancerFenetre(fenetre);
         EXPECT_EQ(fenetre.m_statutArret, 1);
         ASSERT_EQ(boites.Vues().size(), 1u);
@@ -79,7 +70,7 @@ TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgr
         EcrireCheminTV(valeur.c_str(), static_cast<DWORD>(valeur.size() + (termine ? 1 : 0)));
         CBoitesMessage boites;
         CFenetreEssai fenetre;
-        UtiliserMemoire(fenetre, memoire);
+        fenetre.Emprunter(memoire);
         LancerFenetre(fenetre);
         return std::make_pair(fenetre.m_statutArret, fenetre.m_cheminTV);
     };
@@ -167,7 +158,7 @@ TEST_F(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 
     CBoitesMessage boites;
     CFenetreEssai fenetre;
-    UtiliserMemoire(fenetre, memoire);
+    fenetre.Emprunter(memoire);
     Lignes lignes;
     LancerFenetre(fenetre, [&](CFenetreEssai& f) { lignes = LireLignes(f.m_liste); });
 
@@ -197,7 +188,7 @@ TEST_F(Demarrage, UnMagasinVideDonneUneListeVideSansMessage)
     CPlanificateurMemoire memoire;
     CBoitesMessage boites;
     CFenetreEssai fenetre;
-    UtiliserMemoire(fenetre, memoire);
+    fenetre.Emprunter(memoire);
     Lignes lignes{{"x"}};
     LancerFenetre(fenetre, [&](CFenetreEssai& f) { lignes = LireLignes(f.m_liste); });
     EXPECT_EQ(fenetre.m_statutArret, -1);

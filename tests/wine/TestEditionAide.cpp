@@ -1,5 +1,6 @@
 #include "TestEditionAide.h"
 
+#include "BoitesMessage.h"
 #include "OutilsOdbc.h"
 
 #include "framework/Controles.h"
@@ -26,21 +27,6 @@ void PreparerControles()
     InitCommonControlsEx(&controles);
 }
 
-namespace
-{
-// The script waiting for the editor to be shown.
-std::function<void()> g_scriptEnAttente;
-
-void CALLBACK LancerScriptEnAttente(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuterie, DWORD /*heure*/)
-{
-    KillTimer(nullptr, minuterie);
-    std::function<void()> script = std::move(g_scriptEnAttente);
-    g_scriptEnAttente = nullptr;
-    if (script)
-        script();
-}
-} // namespace
-
 INT_PTR LancerEdition(CEdition& edition, const std::function<void(CEdition&)>& script,
                       bool* scriptLance)
 {
@@ -59,15 +45,9 @@ INT_PTR LancerEdition(CEdition& edition, const std::function<void(CEdition&)>& s
             edition.EndDialog(IDCANCEL);
         }
     };
-    // The dialog manager shows a modal dialog once its queue is empty, after the seam's
-    // script message: the script waits for a timer, whose message comes only then.
-    CDialogue::ProgrammerScript([lancer](CDialogue&) {
-        g_scriptEnAttente = lancer;
-        SetTimer(nullptr, 0, 1, &LancerScriptEnAttente);
-    });
+    ProgrammerScriptMontre([lancer](CDialogue&) { lancer(); });
     const INT_PTR resultat = edition.DoModal();
     CDialogue::OublierScripts();
-    g_scriptEnAttente = nullptr;
     return resultat;
 }
 

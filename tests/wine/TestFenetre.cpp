@@ -4,6 +4,7 @@
 #include "AideTaches.h"
 #include "BoitesMessage.h"
 
+#include "editor/Edition.h"
 #include "framework/Controles.h"
 #include "resources/resource.h"
 
@@ -11,11 +12,12 @@
 
 #include <ctime>
 #include <regex>
+#include <thread>
 
 namespace
 {
-// Dispatches the thread's messages for a while, as a modal loop would.
-void Attendre(DWORD millisecondes)
+// Dispatches the thread's messages for a while, as the modal loop of `dialogue` would.
+void Attendre(DWORD millisecondes, HWND dialogue = nullptr)
 {
     const DWORD debut = GetTickCount();
     while (GetTickCount() - debut < millisecondes)
@@ -23,6 +25,8 @@ void Attendre(DWORD millisecondes)
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         {
+            if (dialogue != nullptr && IsDialogMessageA(dialogue, &message))
+                continue;
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
@@ -57,13 +61,7 @@ const std::regex FORME_HORLOGE(
 class Fenetre : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_fenetre.m_fabrique = [this](std::unique_ptr<CPlanificateur>& p) {
-            p = std::make_unique<CPlanificateurEmprunte>(m_memoire);
-            return S_OK;
-        };
-    }
+    void SetUp() override { m_fenetre.Emprunter(m_memoire); }
     CPlanificateurMemoire m_memoire;
     CFenetreEssai m_fenetre;
 };
@@ -175,19 +173,67 @@ TEST_F(Fenetre, LEntreeAProposDuMenuSystemeOuvreLaBoiteAPropos)
     EXPECT_FALSE(horlogePendant.empty());
 }
 
-TEST_F(Fenetre, EntreeLanceAjouterEtLaFenetreResteOuverte)
+TEST_F(Fenetre, EntreeLanceAjouterAussiDepuisLaListeEtLaFenetreResteOuverte)
 {
+    int editions = 0;
+    m_fenetre.m_editeur = [&editions](CEdition&) -> INT_PTR {
+        ++editions;
+        return IDCANCEL;
+    };
     bool ouverte = false;
-    // Enter opens the editor: cancel it, and answer the box it shows when C:\TV holds no
-    // channel database.
-    CBoitesMessage boites;
     LancerFenetre(m_fenetre, [&](CFenetreEssai& f) {
-        CDialogue::ProgrammerScript([](CDialogue& edition) { edition.EndDialog(IDCANCEL); });
-        SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        Attendre(100);
+        for (const int id : {IDOK, IDC_LISTE})
+        {
+            SetFocus(f.Controle(id));
+            PostMessageA(f.Controle(id), WM_KEYDOWN, VK_RETURN, 1);
+            Attendre(100, f.Fenetre());
+        }
         ouverte = IsWindow(f.Fenetre()) && IsWindowVisible(f.Fenetre());
     });
+    EXPECT_EQ(editions, 2);
     EXPECT_TRUE(ouverte);
     // The close box ends the dialog through its close handling: the scheduler is released.
     EXPECT_EQ(m_fenetre.m_planificateur, nullptr);
+}
+
+namespace
+{
+// A scheduler that notes, when it goes, whether COM was still initialised on its thread.
+class CPlanificateurTemoin : public CPlanificateurMemoire
+{
+public:
+    explicit CPlanificateurTemoin(bool& comVivant) : m_comVivant(comVivant) {}
+    ~CPlanificateurTemoin() override
+    {
+        const HRESULT hr = CoInitialize(nullptr);
+        m_comVivant = hr == S_FALSE;
+        if (SUCCEEDED(hr))
+            CoUninitialize();
+    }
+
+private:
+    bool& m_comVivant;
+};
+} // namespace
+
+// Escape ends the main window without its close handling: the scheduler object must still go
+// before COM does. On a thread of its own, where the window's apartment is the only one.
+TEST(FinFenetre, EchapLibereLePlanificateurAvantCOM)
+{
+    bool comVivant = false;
+    bool lance = false;
+    std::thread([&] {
+        CFenetreEssai fenetre;
+        fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
+            p = std::make_unique<CPlanificateurTemoin>(comVivant);
+            return S_OK;
+        };
+        CDialogue::ProgrammerScript([&lance](CDialogue& /*fenetre*/) {
+            lance = true;
+            PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+        });
+        fenetre.DoModal();
+    }).join();
+    EXPECT_TRUE(lance);
+    EXPECT_TRUE(comVivant);
 }

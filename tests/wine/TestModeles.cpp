@@ -1,5 +1,5 @@
-// The editor's template as the resource compiler wrote it into the program: windres and
-// Microsoft's rc do not give a control the same default styles, so the compiled template is
+// The dialog templates as the resource compiler wrote them into the program: windres and
+// Microsoft's rc do not give a control the same default styles, so the compiled templates are
 // read back, control by control, rather than the script trusted.
 
 #include "resources/resource.h"
@@ -133,6 +133,36 @@ Modele LireModele(int id)
     return modele;
 }
 
+// The template `id` holds exactly `attendus`, in this order (the tab and Z order), with the
+// dialog's style, size and caption, in "MS Sans Serif" 8 pt.
+void VerifierModele(int id, DWORD style, short cx, short cy, const std::wstring& titre,
+                    const std::vector<ControleModele>& attendus)
+{
+    const Modele modele = LireModele(id);
+    EXPECT_EQ(modele.style, style);
+    EXPECT_EQ(modele.cx, cx);
+    EXPECT_EQ(modele.cy, cy);
+    EXPECT_EQ(modele.titre, titre);
+    EXPECT_EQ(modele.points, 8);
+    EXPECT_EQ(modele.police, L"MS Sans Serif");
+    ASSERT_EQ(modele.controles.size(), attendus.size());
+    for (std::size_t i = 0; i < attendus.size(); ++i)
+    {
+        const ControleModele& a = attendus[i];
+        const ControleModele& c = modele.controles[i];
+        SCOPED_TRACE("control " + std::to_string(i) + ", ID " + std::to_string(a.id));
+        EXPECT_EQ(c.id, a.id);
+        EXPECT_EQ(_wcsicmp(c.classe.c_str(), a.classe.c_str()), 0);
+        EXPECT_EQ(c.style, a.style) << std::hex << c.style << " instead of " << a.style;
+        EXPECT_EQ(c.texte, a.texte);
+        EXPECT_EQ(c.x, a.x);
+        EXPECT_EQ(c.y, a.y);
+        EXPECT_EQ(c.cx, a.cx);
+        EXPECT_EQ(c.cy, a.cy);
+    }
+}
+
+constexpr DWORD DIALOGUE = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD VISIBLE = WS_CHILD | WS_VISIBLE;
 constexpr DWORD BOUTON_JOUR = BS_AUTOCHECKBOX | WS_DISABLED | WS_TABSTOP | VISIBLE;
 constexpr DWORD SELECTEUR_DATE = DTS_SHORTDATEFORMAT | DTS_RIGHTALIGN | WS_TABSTOP | VISIBLE;
@@ -140,16 +170,7 @@ constexpr DWORD SELECTEUR_DATE = DTS_SHORTDATEFORMAT | DTS_RIGHTALIGN | WS_TABST
 
 TEST(ModeleEdition, LeModeleCompileEstCeluiDeLEditeur)
 {
-    const Modele modele = LireModele(IDD_EDITION);
-    EXPECT_EQ(modele.style, static_cast<DWORD>(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU));
-    EXPECT_EQ(modele.cx, 444);
-    EXPECT_EQ(modele.cy, 293);
-    EXPECT_EQ(modele.titre, L"Edition du Programme");
-    EXPECT_EQ(modele.points, 8);
-    EXPECT_EQ(modele.police, L"MS Sans Serif");
-
-    // Template order, which is also the tab and Z order.
-    const std::vector<ControleModele> attendus = {
+    VerifierModele(IDD_EDITION, DIALOGUE, 444, 293, L"Edition du Programme", {
         {1010, L"Button", BS_GROUPBOX | WS_GROUP | VISIBLE, L"Toutes les semaines", 7, 113, 121, 147},
         {1020, L"Static", SS_LEFT | WS_GROUP | VISIBLE, L"Heure de départ", 155, 52, 71, 10},
         {1, L"Button", BS_DEFPUSHBUTTON | WS_TABSTOP | VISIBLE, L"&Enregistrer", 189, 272, 50, 14},
@@ -186,20 +207,20 @@ TEST(ModeleEdition, LeModeleCompileEstCeluiDeLEditeur)
         {1048, L"Button", BOUTON_JOUR, L"Jeudi", 14, 208, 102, 9},
         {1049, L"Button", BOUTON_JOUR, L"Vendredi", 14, 228, 102, 9},
         {1050, L"Button", BOUTON_JOUR, L"Samedi", 14, 248, 102, 9},
-    };
-    ASSERT_EQ(modele.controles.size(), attendus.size());
-    for (std::size_t i = 0; i < attendus.size(); ++i)
-    {
-        const ControleModele& a = attendus[i];
-        const ControleModele& c = modele.controles[i];
-        SCOPED_TRACE("control " + std::to_string(i) + ", ID " + std::to_string(a.id));
-        EXPECT_EQ(c.id, a.id);
-        EXPECT_EQ(_wcsicmp(c.classe.c_str(), a.classe.c_str()), 0);
-        EXPECT_EQ(c.style, a.style) << std::hex << c.style << " instead of " << a.style;
-        EXPECT_EQ(c.texte, a.texte);
-        EXPECT_EQ(c.x, a.x);
-        EXPECT_EQ(c.y, a.y);
-        EXPECT_EQ(c.cx, a.cx);
-        EXPECT_EQ(c.cy, a.cy);
-    }
+    });
+}
+
+TEST(ModelePasse, LeModeleCompileEstCeluiDuMotDePasse)
+{
+    constexpr DWORD SAISIE = ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | VISIBLE;
+    VerifierModele(IDD_PASSE, DIALOGUE, 252, 141, L"Mot de passe", {
+        {1, L"Button", BS_DEFPUSHBUTTON | WS_TABSTOP | VISIBLE, L"&OK", 50, 120, 50, 14},
+        {2, L"Button", BS_PUSHBUTTON | WS_TABSTOP | VISIBLE, L"&Annuler", 159, 120, 50, 14},
+        {-1, L"Static", SS_LEFT | WS_GROUP | VISIBLE, L"Exécuter en tant que", 7, 21, 76, 11},
+        {1051, L"Edit", SAISIE, L"", 105, 20, 114, 14},
+        {-1, L"Static", SS_LEFT | WS_GROUP | VISIBLE, L"Mot de passe", 7, 63, 79, 14},
+        {-1, L"Static", SS_LEFT | WS_GROUP | VISIBLE, L"Confirmer le mot de passe", 7, 87, 85, 14},
+        {1052, L"Edit", SAISIE | ES_PASSWORD, L"", 105, 59, 114, 14},
+        {1053, L"Edit", SAISIE | ES_PASSWORD, L"", 105, 83, 114, 14},
+    });
 }

@@ -1,0 +1,62 @@
+#include "tasks/Passe.h"
+
+#include "framework/Echange.h"
+
+#include <cstring>
+
+const char* const MESSAGE_CONFIRMATION =
+    "Erreur de confirmation\nLes mots de passe ne correspondent pas\nEssayer encore";
+const char* const MESSAGE_COMPTE_TROP_LONG =
+    "Le compte et le mot de passe ne peuvent pas dépasser 259 caractères.\nEssayer encore";
+
+namespace
+{
+const char* const NOM_APPLICATION = "Vidalto";
+} // namespace
+
+CPasse::CPasse() : CDialogue(IDD) {}
+
+CPasse::~CPasse()
+{
+    SecureZeroMemory(m_motDePasse, sizeof m_motDePasse);
+    SecureZeroMemory(m_confirmation, sizeof m_confirmation);
+}
+
+void CPasse::DoDataExchange(CEchange& echange)
+{
+    echange.Controle(IDOK, m_boutonOK);
+    echange.Texte(IDC_COMPTE, m_compte);
+    echange.Texte(IDC_MOT_DE_PASSE, m_motDePasse, TAILLE_TAMPON);
+    echange.Texte(IDC_CONFIRMATION, m_confirmation, TAILLE_TAMPON);
+}
+
+BOOL CPasse::OnInitDialog()
+{
+    CDialogue::OnInitDialog();
+    m_boutonOK.Activer(true);
+    // The system gives the focus to the first tab stop, "&OK".
+    return TRUE;
+}
+
+void CPasse::OnOK()
+{
+    // A text the scheduler's buffers cannot hold is refused whole, never cut.
+    for (const int id : {IDC_COMPTE, IDC_MOT_DE_PASSE, IDC_CONFIRMATION})
+    {
+        if (GetWindowTextLengthA(Controle(id)) > TAILLE_TAMPON - 1)
+        {
+            MessageBoxA(m_hWnd, MESSAGE_COMPTE_TROP_LONG, NOM_APPLICATION, MB_OK | MB_ICONEXCLAMATION);
+            return;
+        }
+    }
+    EchangerDonnees(true);
+    if (std::strcmp(m_motDePasse, m_confirmation) == 0)
+    {
+        EndDialog(IDOK);
+        return;
+    }
+    MessageBoxA(m_hWnd, MESSAGE_CONFIRMATION, NOM_APPLICATION, MB_OK | MB_ICONEXCLAMATION);
+    SecureZeroMemory(m_confirmation, sizeof m_confirmation);
+    SecureZeroMemory(m_motDePasse, sizeof m_motDePasse);
+    EchangerDonnees(false);
+}
