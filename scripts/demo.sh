@@ -3,7 +3,8 @@
 # folder: a Wine prefix whose registry holds TvAppPath = C:\TV; in C:\TV a stand-in WinTV2K.EXE
 # that logs the command line of each recording to C:\TV\WinTV2K.log, and a channel database
 # of a dozen channels reached through the ODBC set-up of the tests. With no display, the program
-# runs on an Xvfb display of its own and a screenshot of the main window is saved.
+# runs on an Xvfb display of its own, adds a programme as a user would ("&Ajouter", the editor's
+# defaults saved, an empty password confirmed), and a screenshot of the main window is saved.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,15 +32,21 @@ if [ -z "$sans_ecran" ]; then
   exec "$VIDALTO_WINE64" "$programme"
 fi
 
-# No display: run it on our own, take a screenshot of the main window, then end it.
+# No display: run it on our own, add a programme, take a screenshot of the main window, then
+# end it.
 capture="$PWD/build/$cible/demo/vidalto.png"
+# The programme added by an earlier run would refuse its name this time.
+rm -f "$WINEPREFIX/drive_c/windows/tasks/WinTV_00.job"
 "$VIDALTO_WINE64" "$programme" &
 pid=$!
-for _ in $(seq 1 60); do
-  sleep 0.5
-  xwininfo -root -tree 2>/dev/null | grep -q '"Vidalto"' && break
+pilote="build/$cible/demo/Pilote.exe"
+for etape in "Vidalto 1" "Edition du Programme 1" "Mot de passe 1"; do
+  "$VIDALTO_WINE64" "$pilote" "${etape% *}" "${etape##* }" ||
+    echo "The demo found no \"${etape% *}\" window." >&2
 done
-sleep 2
+# The main window is enabled again once the add is over.
+"$VIDALTO_WINE64" "$pilote" "Vidalto" 0 || true
+sleep 1
 import -window root -crop 800x600+0+0 "$capture"
 "$VIDALTO_WINESERVER" -k 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
