@@ -94,6 +94,10 @@ BOOL CEdition::OnInitDialog()
             CheckDlgButton(m_hWnd, IDC_TOUTES_LES_SEMAINES, BST_CHECKED);
             OnToutesLesSemaines();
         }
+        // A once programme has no end date of its own: the picker shows today's, as for a new
+        // one, should the user make it daily or weekly.
+        if (!m_dateFin.EstDefini())
+            m_dateFin = CTemps::Maintenant();
         // The file name names the work item, which an edit rewrites in place.
         EnableWindow(Controle(IDC_FICHIER), FALSE);
         EnableWindow(Controle(IDC_ARRETER), FALSE);

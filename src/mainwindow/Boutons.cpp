@@ -16,6 +16,16 @@ bool CVidaltoDlg::OnCommand(WORD id, WORD code, HWND controle)
         OnAjouter();
         return true;
     }
+    if (code == BN_CLICKED && id == IDC_EDITER)
+    {
+        OnEditer();
+        return true;
+    }
+    if (code == BN_CLICKED && id == IDC_SUPPRIMER)
+    {
+        OnSupprimer();
+        return true;
+    }
     return CDialogue::OnCommand(id, code, controle);
 }
 
@@ -36,6 +46,56 @@ void CVidaltoDlg::OnAjouter()
     // a complete recording out of the list.
     if (tache)
         AjouterLigne(*tache, nom, ConstruireParametres(edition->m_chaine, edition->m_dureeSecondes, nom));
+}
+
+// "&Editer": the selected programme read back into the editor, then its work item rewritten in
+// place (same name, same trigger) and its row refreshed.
+void CVidaltoDlg::OnEditer()
+{
+    const int ligne = LigneChoisie();
+    if (ligne < 0)
+        return;
+    auto edition = std::make_unique<CEdition>(m_hWnd);
+    edition->DefinirDossierTV(m_cheminTV.c_str());
+    const ContexteCommande contexte = {*m_planificateur, *this, m_cheminTV, m_motDePasseCompte};
+    std::unique_ptr<CTache> tache;
+    std::unique_ptr<CDeclencheur> declencheur;
+    if (!RelireEnregistrement(contexte, m_nomsTaches[static_cast<std::size_t>(ligne)],
+                              m_liste.Texte(ligne, 0), m_liste.Texte(ligne, 4), *edition, tache,
+                              declencheur) ||
+        ExecuterEdition(*edition) != IDOK)
+        return;
+    std::string parametres;
+    if (ModifierEnregistrement(contexte, *tache, *declencheur, *edition, parametres))
+        RemplirLigne(*tache, ligne, parametres);
+}
+
+// "&Supprimer": the selected programme's work item deleted, without confirmation, then its row.
+// A shutdown companion is left to run.
+void CVidaltoDlg::OnSupprimer()
+{
+    const int ligne = LigneChoisie();
+    if (ligne < 0)
+        return;
+    const auto rang = static_cast<std::size_t>(ligne);
+    wchar_t nom[TAILLE_TAMPON];
+    HRESULT hr = VersLarge(m_nomsTaches[rang], nom, TAILLE_TAMPON) ? S_OK : COMMANDE_TROP_LONGUE;
+    if (SUCCEEDED(hr))
+        hr = SupprimerTache(*m_planificateur, nom);
+    if (FAILED(hr))
+    {
+        AfficherErreur(hr);
+        return;
+    }
+    // The names stay parallel to the rows, even should the list refuse.
+    if (m_liste.SupprimerLigne(ligne))
+        m_nomsTaches.erase(m_nomsTaches.begin() + ligne);
+}
+
+int CVidaltoDlg::LigneChoisie() const
+{
+    const int ligne = m_liste.Selection();
+    return ligne >= 0 && static_cast<std::size_t>(ligne) < m_nomsTaches.size() ? ligne : -1;
 }
 
 INT_PTR CVidaltoDlg::ExecuterEdition(CEdition& edition)

@@ -62,6 +62,8 @@ protected:
 
     // Commands
     void OnAjouter();
+    void OnEditer();
+    void OnSupprimer();
 
     // Seams of the start-up: the scheduler object, and the end of the process.
     virtual HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur);
@@ -77,6 +79,8 @@ protected:
     INT_PTR DemanderCompte(CPasse& passe) override;
 
 private:
+    // The selected row, when it has its work-item name; -1 otherwise.
+    int LigneChoisie() const;
     void AjouterEntreeAPropos();
     void CreerColonnes();
     // The steps of the start-up that may end the program; false when it stopped.

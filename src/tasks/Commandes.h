@@ -21,6 +21,7 @@ constexpr HRESULT COMPTE_ANNULE = static_cast<HRESULT>(0x80041312);
 extern const wchar_t* const NOM_TACHE_ARRET;
 extern const char* const MESSAGE_NOM_TROP_LONG;
 extern const char* const MESSAGE_DOSSIER_ARRET_TROP_LONG;
+extern const char* const MESSAGE_PROGRAMME_ILLISIBLE;
 
 // What a command borrows from the main window for its time.
 struct ContexteCommande
@@ -73,3 +74,18 @@ HRESULT SupprimerTache(CPlanificateur& planificateur, const wchar_t* nom);
 std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
                                          const CDefinitionProgramme& programme,
                                          const std::string& nom);
+
+// Opens the work item of a listed recording and reads it back into programme, with the texts of
+// its row (file name, duration); hands back the work item and its first trigger. False, the
+// failure shown and nothing written, when the work item cannot be opened or read back.
+bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& nom,
+                          const std::string& colonneFichier, const std::string& colonneDuree,
+                          CDefinitionProgramme& programme, std::unique_ptr<CTache>& tache,
+                          std::unique_ptr<CDeclencheur>& declencheur);
+
+// Rewrites a recording in place from the edited programme: its command, its one trigger, its
+// account, then the save. False when a step failed (shown) or the account was cancelled: the
+// stored work item is then as it was. The parameter text written, for the row.
+bool ModifierEnregistrement(const ContexteCommande& contexte, CTache& tache,
+                            CDeclencheur& declencheur, const CDefinitionProgramme& programme,
+                            std::string& parametres);

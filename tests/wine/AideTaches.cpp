@@ -46,6 +46,24 @@ TASK_TRIGGER DeclencheurAVenir()
     return t;
 }
 
+TacheStockee EnregistrementMemoire(const std::wstring& fichier)
+{
+    TacheStockee tache;
+    tache.application = L"C:\\TV\\WinTV2K.EXE";
+    tache.parametres = L" -c2 -ntod -startr:" + fichier + L" -qvcd -limit:5400";
+    tache.commentaire = L"Infos";
+    TASK_TRIGGER declencheur = DeclencheurAVenir();
+    tache.declencheurs.push_back(declencheur);
+    SYSTEMTIME prochaine = {};
+    prochaine.wYear = 2027;
+    prochaine.wMonth = 3;
+    prochaine.wDay = 14;
+    prochaine.wHour = 20;
+    prochaine.wMinute = 45;
+    tache.prochaine = prochaine;
+    return tache;
+}
+
 bool CreerTacheReelle(const TacheEssai& essai)
 {
     const ComPtr<ITaskScheduler> planificateur = Planificateur();
@@ -244,6 +262,14 @@ Lignes Filtrer(const Lignes& lignes, const std::string& prefixe)
             gardees.push_back(ligne);
     }
     return gardees;
+}
+
+void Selectionner(HWND liste, int ligne)
+{
+    LVITEMA etat = {};
+    etat.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    etat.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(liste, LVM_SETITEMSTATE, static_cast<WPARAM>(ligne), reinterpret_cast<LPARAM>(&etat));
 }
 
 INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)

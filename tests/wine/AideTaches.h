@@ -30,6 +30,10 @@ struct TacheEssai
 // A once trigger at 20:45 on a day of the coming year.
 TASK_TRIGGER DeclencheurAVenir();
 
+// A recording of the in-memory store: file `fichier` (with its ".mpg"), channel 2, 90 minutes,
+// the comment "Infos", the trigger above and a next run on 14/03/2027 at 20:45.
+TacheStockee EnregistrementMemoire(const std::wstring& fichier);
+
 // The bytes of a work item's file in the real store (C:\windows\tasks\NAME.job); empty when
 // there is none.
 std::string OctetsTacheReelle(const std::wstring& nom);
@@ -124,6 +128,9 @@ using Lignes = std::vector<std::vector<std::string>>;
 Lignes LireLignes(const CListeRapport& liste);
 // The rows whose column 0 begins with prefixe, keeping their order.
 Lignes Filtrer(const Lignes& lignes, const std::string& prefixe);
+
+// Selects a row of the schedule list, as a click on it would.
+void Selectionner(HWND liste, int ligne);
 
 // Runs the main window; script (if any) runs once it is shown, before it is closed.
 INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});

@@ -23,16 +23,18 @@ bool MemeIcone(HWND boite, LPCSTR icone)
 }
 } // namespace
 
-CBoitesMessage::CBoitesMessage()
+CBoitesMessage::CBoitesMessage() : m_englobantes(g_vues)
 {
+    // Nested in another one: its hook serves, and the boxes are this one's while it lives.
     g_vues = &m_vues;
-    *m_crochet.Adresse() = SetWindowsHookExA(WH_CBT, &CBoitesMessage::Crochet, nullptr, GetCurrentThreadId());
+    if (m_englobantes == nullptr)
+        *m_crochet.Adresse() = SetWindowsHookExA(WH_CBT, &CBoitesMessage::Crochet, nullptr, GetCurrentThreadId());
 }
 
 CBoitesMessage::~CBoitesMessage()
 {
     m_crochet.Liberer();
-    g_vues = nullptr;
+    g_vues = m_englobantes;
 }
 
 LRESULT CALLBACK CBoitesMessage::Crochet(int code, WPARAM wParam, LPARAM lParam)

@@ -35,6 +35,7 @@ private:
 
     CCrochet m_crochet;
     std::vector<BoiteVue> m_vues;
+    std::vector<BoiteVue>* m_englobantes;
 };
 
 // Any dialog of ours shown while no test script waits for it is a failure, named by its caption,

@@ -13,23 +13,6 @@ namespace
 const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
 const HRESULT INTROUVABLE = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
 
-TacheStockee Enregistrement(const std::wstring& fichier)
-{
-    TacheStockee tache;
-    tache.application = L"C:\\TV\\WinTV2K.EXE";
-    tache.parametres = L" -c2 -ntod -startr:" + fichier + L" -qvcd -limit:5400";
-    tache.commentaire = L"Infos";
-    TASK_TRIGGER declencheur = DeclencheurAVenir();
-    tache.declencheurs.push_back(declencheur);
-    SYSTEMTIME prochaine = {};
-    prochaine.wYear = 2027;
-    prochaine.wMonth = 3;
-    prochaine.wDay = 14;
-    prochaine.wHour = 20;
-    prochaine.wMinute = 45;
-    tache.prochaine = prochaine;
-    return tache;
-}
 
 class Demarrage : public testing::Test
 {
@@ -120,8 +103,8 @@ TEST_F(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
     EXPECT_EQ(vues[0].texte, PHRASE_M3);
 
     // One work item that cannot be opened ends it, even after rows were listed.
-    memoire.Stocker(L"Premier", Enregistrement(L"Premier.mpg"));
-    memoire.Stocker(L"Second", Enregistrement(L"Second.mpg"));
+    memoire.Stocker(L"Premier", EnregistrementMemoire(L"Premier.mpg"));
+    memoire.Stocker(L"Second", EnregistrementMemoire(L"Second.mpg"));
     memoire.InjecterEchec("Activate", INTROUVABLE, 2);
     ASSERT_EQ(lancer(&memoire, S_OK, vues), 1);
     ASSERT_EQ(vues.size(), 1u);
@@ -131,25 +114,25 @@ TEST_F(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
 TEST_F(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 {
     CPlanificateurMemoire memoire;
-    TacheStockee sansDeclencheur = Enregistrement(L"SansDeclencheur.mpg");
+    TacheStockee sansDeclencheur = EnregistrementMemoire(L"SansDeclencheur.mpg");
     sansDeclencheur.declencheurs.clear();
     memoire.Stocker(L"SansDeclencheur", sansDeclencheur);
-    memoire.Stocker(L"ParametresIllisibles", Enregistrement(L"ParametresIllisibles.mpg"));
-    memoire.Stocker(L"ApplicationIllisible", Enregistrement(L"ApplicationIllisible.mpg"));
-    memoire.Stocker(L"CommentaireIllisible", Enregistrement(L"CommentaireIllisible.mpg"));
-    TacheStockee passee = Enregistrement(L"Passee.mpg");
+    memoire.Stocker(L"ParametresIllisibles", EnregistrementMemoire(L"ParametresIllisibles.mpg"));
+    memoire.Stocker(L"ApplicationIllisible", EnregistrementMemoire(L"ApplicationIllisible.mpg"));
+    memoire.Stocker(L"CommentaireIllisible", EnregistrementMemoire(L"CommentaireIllisible.mpg"));
+    TacheStockee passee = EnregistrementMemoire(L"Passee.mpg");
     passee.prochaine.reset();
     memoire.Stocker(L"Passee", passee);
     // Longer than the 260-byte buffers: a name, a parameter text; a comment is shown cut.
-    memoire.Stocker(std::wstring(260, L'N'), Enregistrement(L"NomTropLong.mpg"));
-    TacheStockee parametresLongs = Enregistrement(L"ParametresLongs.mpg");
+    memoire.Stocker(std::wstring(260, L'N'), EnregistrementMemoire(L"NomTropLong.mpg"));
+    TacheStockee parametresLongs = EnregistrementMemoire(L"ParametresLongs.mpg");
     parametresLongs.parametres += std::wstring(260, L' ');
     memoire.Stocker(L"ParametresLongs", parametresLongs);
-    TacheStockee commentaireLong = Enregistrement(L"CommentaireLong.mpg");
+    TacheStockee commentaireLong = EnregistrementMemoire(L"CommentaireLong.mpg");
     commentaireLong.commentaire = std::wstring(300, L'c');
     memoire.Stocker(L"CommentaireLong", commentaireLong);
     // A name of exactly 259 bytes still fits.
-    memoire.Stocker(std::wstring(259, L'M'), Enregistrement(L"Nom259.mpg"));
+    memoire.Stocker(std::wstring(259, L'M'), EnregistrementMemoire(L"Nom259.mpg"));
 
     // GetTrigger and GetParameters are asked of each work item in store order.
     memoire.InjecterEchec("GetParameters", ACCES_REFUSE, 1);

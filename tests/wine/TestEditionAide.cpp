@@ -76,6 +76,8 @@ void Touche(HWND controle, UINT touche)
 
 void ChoisirLigne(HWND liste, int ligne)
 {
+    // Scrolled into view first: a click lands on what is shown.
+    SendMessageA(liste, LB_SETTOPINDEX, static_cast<WPARAM>(ligne), 0);
     RECT rect = {};
     SendMessageA(liste, LB_GETITEMRECT, static_cast<WPARAM>(ligne), reinterpret_cast<LPARAM>(&rect));
     const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);

@@ -3,6 +3,7 @@
 
 #include "AideTaches.h"
 #include "MessagesDemarrage.h"
+#include "OutilsOdbc.h"
 
 #include "framework/Controles.h"
 
@@ -251,6 +252,74 @@ TEST_F(Processus, SansInstallateurOdbcAjouterLeDitEtLaFenetreResteOuverte)
     EXPECT_FALSE(programme.Montre("Edition du Programme"));
     EXPECT_FALSE(programme.Montre("Erreur"));
     EXPECT_TRUE(IsWindowVisible(principale));
+    PostMessageA(principale, WM_CLOSE, 0, 0);
+    EXPECT_EQ(programme.Statut(), 0);
+}
+
+namespace
+{
+// Presses a button of the program's dialog of that caption, once it shows.
+bool Appuyer(const CProgramme& programme, const std::string& titre, int bouton)
+{
+    const HWND dialogue = programme.Fenetre(titre);
+    if (dialogue != nullptr)
+        PostMessageA(dialogue, WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
+    return dialogue != nullptr;
+}
+
+// Waits until the main window takes commands again, that is, until the command is over.
+void AttendreFin(HWND principale)
+{
+    const DWORD debut = GetTickCount();
+    do
+        Sleep(50);
+    while (!IsWindowEnabled(principale) && GetTickCount() - debut < DELAI_MS);
+    Sleep(200);
+}
+
+// The editor the command opened: `texte` typed into its control `id`, saved, and the password
+// dialog confirmed empty; then the end of the command.
+void Enregistrer(const CProgramme& programme, HWND principale, int id, const char* texte)
+{
+    const HWND editeur = programme.Fenetre("Edition du Programme");
+    ASSERT_NE(editeur, nullptr);
+    SendMessageA(GetDlgItem(editeur, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texte));
+    ASSERT_TRUE(Appuyer(programme, "Edition du Programme", IDOK));
+    ASSERT_TRUE(Appuyer(programme, "Mot de passe", IDOK));
+    AttendreFin(principale);
+}
+} // namespace
+
+// A programme's whole life in one run of the program: added, edited, deleted, through its
+// dialogs as a user drives them; the store checked after each step.
+TEST_F(Processus, UnProgrammeEstAjouteModifieEtSupprime)
+{
+    SupprimerTachesReelles(L"");
+    DefinirCheminTV(CheminDos(VIDALTO_BASES_ESSAI "/chaines"));
+    CProgramme programme;
+    ASSERT_TRUE(programme.Lance());
+    const HWND principale = programme.Fenetre("Vidalto");
+    ASSERT_NE(principale, nullptr);
+    const HWND liste = GetDlgItem(principale, 1002);
+
+    PostMessageA(principale, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    Enregistrer(programme, principale, 1038, "Vie");
+    EXPECT_EQ(LireTacheReelle(L"Vie").parametres, L" -c1 -ntod -startr:Vie.mpg -qvcd -limit:3600");
+    EXPECT_EQ(SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0), 1);
+
+    // The row selected from the keyboard, then "&Editer": 90 minutes instead of 60.
+    PostMessageA(liste, WM_KEYDOWN, VK_HOME, 1);
+    PostMessageA(principale, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), 0);
+    Enregistrer(programme, principale, 1024, "90");
+    EXPECT_EQ(LireTacheReelle(L"Vie").parametres, L" -c1 -ntod -startr:Vie.mpg -qvcd -limit:5400");
+    EXPECT_EQ(SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0), 1);
+
+    PostMessageA(principale, WM_COMMAND, MAKEWPARAM(1040, BN_CLICKED), 0);
+    AttendreFin(principale);
+    EXPECT_FALSE(LireTacheReelle(L"Vie").trouvee);
+    EXPECT_EQ(SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0), 0);
+    EXPECT_FALSE(programme.Montre("Erreur"));
+
     PostMessageA(principale, WM_CLOSE, 0, 0);
     EXPECT_EQ(programme.Statut(), 0);
 }

@@ -1,0 +1,28 @@
+#pragma once
+// A recording read back into the programme's values for an edit: the channel from its parameter
+// text, the period, dates, time and weekdays from its first trigger, the file name and the
+// minutes from the texts of its row in the schedule list.
+
+#include "editor/DefinitionProgramme.h"
+#include "tasks/ChampsDeclencheur.h"
+
+#include <cstdint>
+#include <string>
+
+// The last date given to a daily or weekly trigger that has none (written by another tool):
+// saving it must not cut the series short, so it is the last year the program's date-time holds.
+constexpr int ANNEE_FIN_SANS_LIMITE = 2037;
+
+// Hours x 60 + minutes of a "%H:%M:%S" text, the seconds dropped; 0 for a text of another form.
+std::int32_t MinutesDeDuree(const std::string& duree);
+
+// The file name of a column-0 text: the text less its last four characters (".mpg"); empty
+// when it is shorter.
+std::string FichierDeColonne(const std::string& colonne);
+
+// Sets on programme what an edit reads back; the values an edit does not read keep what
+// programme holds (the editor's construction values). False when the trigger's dates or time are not a real
+// local date and time: a damaged work item, which is not edited.
+bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& declencheur,
+                     const std::string& colonneFichier, const std::string& colonneDuree,
+                     CDefinitionProgramme& programme);
