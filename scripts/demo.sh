@@ -3,8 +3,9 @@
 # folder: a Wine prefix whose registry holds TvAppPath = C:\TV; in C:\TV a stand-in WinTV2K.EXE
 # that logs the command line of each recording to C:\TV\WinTV2K.log, and a channel database
 # of a dozen channels reached through the ODBC set-up of the tests. With no display, the program
-# runs on an Xvfb display of its own, adds a programme as a user would ("&Ajouter", the editor's
-# defaults saved, an empty password confirmed), and a screenshot of the main window is saved.
+# runs on an Xvfb display of its own, adds a programme as a user would, a screenshot of the main
+# window is saved, and the TV program is started with that programme's command line.
+# The store starts with a few sample programmes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,27 +28,37 @@ cp "build/$cible/odbc-bases/chaines/hcwChanDB_4.mdb" "$dossier_tv/hcwChanDB_4.md
 "$VIDALTO_WINESERVER" -w
 
 programme="build/$cible/vidalto.exe"
+demo="build/$cible/demo"
+# A store that shows what the program does: a few sample programmes, as the program adds them.
+rm -f "$WINEPREFIX/drive_c/windows/tasks/"*.job "$dossier_tv/WinTV2K.log"
+"$VIDALTO_WINE64" "$demo/Demo.exe" exemples || echo "Some sample programmes could not be made." >&2
 echo "Recordings are logged to $dossier_tv/WinTV2K.log"
 if [ -z "$sans_ecran" ]; then
   exec "$VIDALTO_WINE64" "$programme"
 fi
 
-# No display: run it on our own, add a programme, take a screenshot of the main window, then
-# end it.
-capture="$PWD/build/$cible/demo/vidalto.png"
-# The programme added by an earlier run would refuse its name this time.
-rm -f "$WINEPREFIX/drive_c/windows/tasks/WinTV_00.job"
+# No display: the road of one recording, as a user would take it: "&Ajouter", the third
+# channel, "Journal", saved with a confirmed (empty) password; a screenshot of the main window
+# with it; then the TV program started with the recording's stored command line, as the
+# scheduler's service would at its time.
+capture="$PWD/$demo/vidalto.png"
 "$VIDALTO_WINE64" "$programme" &
 pid=$!
-pilote="build/$cible/demo/Pilote.exe"
-for etape in "Vidalto 1" "Edition du Programme 1" "Mot de passe 1"; do
-  "$VIDALTO_WINE64" "$pilote" "${etape% *}" "${etape##* }" ||
-    echo "The demo found no \"${etape% *}\" window." >&2
-done
+piloter() {
+  "$VIDALTO_WINE64" "$demo/Pilote.exe" "$@" || echo "The demo found no \"$1\" window." >&2
+}
+piloter "Vidalto" 1
+piloter "Edition du Programme" 1036+2 1038=Journal 1
+piloter "Mot de passe" 1
 # The main window is enabled again once the add is over.
-"$VIDALTO_WINE64" "$pilote" "Vidalto" 0 || true
+piloter "Vidalto" 0
 sleep 1
-import -window root -crop 800x600+0+0 "$capture"
+import -window root -crop 680x388+0+0 "$capture"
 "$VIDALTO_WINESERVER" -k 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 echo "No display here: the program ran on Xvfb; screenshot of its main window: $capture"
+
+"$VIDALTO_WINE64" "$demo/Demo.exe" lancer Journal || echo "The work item Journal could not be started." >&2
+echo "What the TV program received for the recording \"Journal\" (from $dossier_tv/WinTV2K.log):"
+tail -n 1 "$dossier_tv/WinTV2K.log" 2>/dev/null || echo "(nothing)"
+"$VIDALTO_WINESERVER" -k 2>/dev/null || true

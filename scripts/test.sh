@@ -43,7 +43,11 @@ for cible in "${cibles[@]}"; do
   echo "== $cible: tests under Wine$mode"
   . scripts/wine-env.sh "build/$cible"
   . scripts/odbc-env.sh "build/$cible"
-  ctest --preset "$cible"
+  # Under emulation, the end of a thread that ran a window breaks qemu's 32-bit Wine later in
+  # the same process: the one test that needs a thread of its own runs in the other builds.
+  filtre=
+  [ "$cible" = win32 ] && [ "$vidalto_i386" = emule ] && filtre="-FinFenetre.*"
+  GTEST_FILTER="${filtre:-*}" ctest --preset "$cible"
   "$VIDALTO_WINESERVER" -k 2>/dev/null || true
   duree "$cible tests$mode" "$etape"
 done

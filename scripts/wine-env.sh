@@ -24,6 +24,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   # The Task Scheduler service cannot start until the prefix has finished setting up.
   "$VIDALTO_WINESERVER" -w
 fi
+# The title bar's buttons are drawn with Marlett (fonts-wine): a prefix made before that package
+# was installed gets it here.
+vidalto_marlett=/usr/share/wine/fonts/marlett.ttf
+if [ -f "$vidalto_marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp "$vidalto_marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+fi
+unset vidalto_marlett
 # Xvfb has no window manager: unmanaged windows spare Wine its wait of two seconds for one
 # each time a window is hidden.
 if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then

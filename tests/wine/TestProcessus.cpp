@@ -11,6 +11,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <vector>
 
 namespace
@@ -277,13 +278,19 @@ void AttendreFin(HWND principale)
     Sleep(200);
 }
 
-// The editor the command opened: `texte` typed into its control `id`, saved, and the password
-// dialog confirmed empty; then the end of the command.
-void Enregistrer(const CProgramme& programme, HWND principale, int id, const char* texte)
+// Types `texte` into the control `id` of a dialog of the program.
+void Saisir(HWND dialogue, int id, const char* texte)
+{
+    SendMessageA(GetDlgItem(dialogue, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texte));
+}
+
+// The editor the command opened: filled by `saisir`, saved, and the password dialog confirmed
+// empty; then the end of the command.
+void Enregistrer(const CProgramme& programme, HWND principale, const std::function<void(HWND)>& saisir)
 {
     const HWND editeur = programme.Fenetre("Edition du Programme");
     ASSERT_NE(editeur, nullptr);
-    SendMessageA(GetDlgItem(editeur, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texte));
+    saisir(editeur);
     ASSERT_TRUE(Appuyer(programme, "Edition du Programme", IDOK));
     ASSERT_TRUE(Appuyer(programme, "Mot de passe", IDOK));
     AttendreFin(principale);
@@ -303,14 +310,14 @@ TEST_F(Processus, UnProgrammeEstAjouteModifieEtSupprime)
     const HWND liste = GetDlgItem(principale, 1002);
 
     PostMessageA(principale, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    Enregistrer(programme, principale, 1038, "Vie");
+    Enregistrer(programme, principale, [](HWND editeur) { Saisir(editeur, 1038, "Vie"); });
     EXPECT_EQ(LireTacheReelle(L"Vie").parametres, L" -c1 -ntod -startr:Vie.mpg -qvcd -limit:3600");
     EXPECT_EQ(SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0), 1);
 
     // The row selected from the keyboard, then "&Editer": 90 minutes instead of 60.
     PostMessageA(liste, WM_KEYDOWN, VK_HOME, 1);
     PostMessageA(principale, WM_COMMAND, MAKEWPARAM(1000, BN_CLICKED), 0);
-    Enregistrer(programme, principale, 1024, "90");
+    Enregistrer(programme, principale, [](HWND editeur) { Saisir(editeur, 1024, "90"); });
     EXPECT_EQ(LireTacheReelle(L"Vie").parametres, L" -c1 -ntod -startr:Vie.mpg -qvcd -limit:5400");
     EXPECT_EQ(SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0), 1);
 
@@ -322,4 +329,75 @@ TEST_F(Processus, UnProgrammeEstAjouteModifieEtSupprime)
 
     PostMessageA(principale, WM_CLOSE, 0, 0);
     EXPECT_EQ(programme.Statut(), 0);
+}
+
+namespace
+{
+// The TV program's folder of the demo, C:\TV: the stand-in WinTV2K.EXE, which logs each command
+// line it is started with, and the channel database; emptied again at the end.
+class CDossierTV
+{
+public:
+    CDossierTV()
+    {
+        CreateDirectoryA("C:\\TV", nullptr);
+        CopyFileA(CheminDos(VIDALTO_DOSSIER_BUILD "/demo/WinTV2K.exe").c_str(), PROGRAMME, FALSE);
+        CopyFileA(CheminDos(VIDALTO_BASES_ESSAI "/chaines/hcwChanDB_4.mdb").c_str(), BASE, FALSE);
+        DeleteFileA(JOURNAL);
+    }
+    ~CDossierTV()
+    {
+        for (const char* fichier : {PROGRAMME, BASE, JOURNAL})
+            DeleteFileA(fichier);
+    }
+    CDossierTV(const CDossierTV&) = delete;
+    CDossierTV& operator=(const CDossierTV&) = delete;
+
+    static constexpr const char* PROGRAMME = "C:\\TV\\WinTV2K.EXE";
+    static constexpr const char* BASE = "C:\\TV\\hcwChanDB_4.mdb";
+    static constexpr const char* JOURNAL = "C:\\TV\\WinTV2K.log";
+};
+} // namespace
+
+// The road of one recording: "&Ajouter", the third channel, "Journal", saved with a confirmed
+// password; the work item in the store; then the TV program started with its stored command
+// line receives exactly that line (Wine's scheduler service does not run work items here).
+TEST_F(Processus, UnEnregistrementDonneAuProgrammeTVSaLigneDeCommande)
+{
+    SupprimerTacheReelle(L"Journal");
+    const CDossierTV dossier;
+    {
+        CProgramme programme;
+        ASSERT_TRUE(programme.Lance());
+        const HWND principale = programme.Fenetre("Vidalto");
+        ASSERT_NE(principale, nullptr);
+        PostMessageA(principale, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        Enregistrer(programme, principale, [](HWND editeur) {
+            for (int i = 0; i < 2; ++i)
+                SendMessageA(GetDlgItem(editeur, 1036), WM_KEYDOWN, VK_DOWN, 1);
+            Saisir(editeur, 1038, "Journal");
+        });
+        PostMessageA(principale, WM_CLOSE, 0, 0);
+        EXPECT_EQ(programme.Statut(), 0);
+    }
+
+    const TacheLue journal = LireTacheReelle(L"Journal");
+    EXPECT_EQ(journal.application, L"C:\\TV\\WinTV2K.EXE");
+    EXPECT_EQ(journal.parametres, L" -c3 -ntod -startr:Journal.mpg -qvcd -limit:3600");
+
+    std::string ligne = "\"" + std::string(journal.application.begin(), journal.application.end()) +
+                        "\"" + std::string(journal.parametres.begin(), journal.parametres.end());
+    STARTUPINFOA demarrage = {};
+    demarrage.cb = sizeof demarrage;
+    PROCESS_INFORMATION info = {};
+    ASSERT_TRUE(CreateProcessA(CDossierTV::PROGRAMME, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &demarrage, &info));
+    WaitForSingleObject(info.hProcess, DELAI_MS);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    // Each line: the date and time of the start, then the command line as received.
+    const std::vector<std::string> lignes = LignesFichier(CDossierTV::JOURNAL);
+    ASSERT_EQ(lignes.size(), 1u);
+    EXPECT_EQ(lignes[0].substr(20), ligne);
+    SupprimerTacheReelle(L"Journal");
 }

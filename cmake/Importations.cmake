@@ -1,0 +1,28 @@
+# Test of a Windows program's import table: every DLL it imports must be one that Windows
+# itself ships, so that the program runs from its folder alone.
+#   cmake -DOBJDUMP=<triplet>-objdump -DPROGRAMME=<exe> -P Importations.cmake
+cmake_minimum_required(VERSION 3.25)
+set(systeme ADVAPI32 COMCTL32 COMDLG32 GDI32 KERNEL32 MSTASK MSVCRT ODBC32 ODBCCP32 OLE32
+    OLEAUT32 SHELL32 USER32 WINSPOOL.DRV)
+execute_process(COMMAND ${OBJDUMP} -p ${PROGRAMME} OUTPUT_VARIABLE sortie RESULT_VARIABLE resultat)
+if(NOT resultat EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} cannot read ${PROGRAMME}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" lignes "${sortie}")
+set(etrangeres "")
+foreach(ligne IN LISTS lignes)
+  string(REGEX REPLACE "DLL Name: *" "" nom "${ligne}")
+  string(STRIP "${nom}" nom)
+  string(TOUPPER "${nom}" nom)
+  string(REGEX REPLACE "\\.DLL$" "" court "${nom}")
+  message(STATUS "imports ${nom}")
+  if(NOT court IN_LIST systeme AND NOT nom IN_LIST systeme)
+    list(APPEND etrangeres ${nom})
+  endif()
+endforeach()
+if(lignes STREQUAL "")
+  message(FATAL_ERROR "no import table read from ${PROGRAMME}")
+endif()
+if(etrangeres)
+  message(FATAL_ERROR "DLLs that Windows does not ship: ${etrangeres}")
+endif()
