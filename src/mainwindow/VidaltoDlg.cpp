@@ -80,11 +80,13 @@ bool CVidaltoDlg::LireCheminTV()
     }
     char chemin[TAILLE_TAMPON] = {};
     DWORD taille = sizeof chemin;
-    const LONG lu = RegQueryValueExA(cle.Get(), "TvAppPath", nullptr, nullptr,
+    DWORD type = REG_NONE;
+    const LONG lu = RegQueryValueExA(cle.Get(), "TvAppPath", nullptr, &type,
                                      reinterpret_cast<BYTE*>(chemin), &taille);
     // A value stored without its terminator can fill the buffer to its last byte: it does
-    // not fit either.
-    if (lu != ERROR_SUCCESS || chemin[sizeof chemin - 1] != '\0')
+    // not fit either. A number or binary data is no folder, whatever its bytes.
+    if (lu != ERROR_SUCCESS || chemin[sizeof chemin - 1] != '\0' ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
     {
         AfficherErreur(M2);
         ArreterProgramme(1);

@@ -144,10 +144,10 @@ void SupprimerCleRadio()
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, CLE_RADIO);
 }
 
-void EcrireCheminTV(const char* donnees, DWORD taille)
+void EcrireCheminTV(const char* donnees, DWORD taille, DWORD type)
 {
     const CCleRegistre cle = CreerCleRadio();
-    RegSetValueExA(cle.Get(), "TvAppPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(donnees), taille);
+    RegSetValueExA(cle.Get(), "TvAppPath", 0, type, reinterpret_cast<const BYTE*>(donnees), taille);
 }
 
 void DefinirCheminTV(const std::string& chemin)

@@ -59,8 +59,9 @@ void SupprimerTachesReelles(const std::wstring& prefixe);
 // missing and open for writing (an invalid key on failure), or removed.
 CCleRegistre CreerCleRadio();
 void SupprimerCleRadio();
-// Its value TvAppPath: `taille` bytes of `donnees`, terminator included or not.
-void EcrireCheminTV(const char* donnees, DWORD taille);
+// Its value TvAppPath: `taille` bytes of `donnees`, terminator included or not, of registry
+// type `type`.
+void EcrireCheminTV(const char* donnees, DWORD taille, DWORD type = REG_SZ);
 void DefinirCheminTV(const std::string& chemin);
 
 // A scheduler borrowed by the main window, so that the test keeps the store after it.

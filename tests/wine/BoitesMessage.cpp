@@ -8,6 +8,8 @@
 namespace
 {
 std::vector<BoiteVue>* g_vues = nullptr;
+// The hook of the whole suite, once RefuserDialoguesImprevus has run.
+CCrochet g_crochet;
 
 // Message boxes keep their text in static 0xFFFF and their icon in static 0x440.
 constexpr int ID_TEXTE_BOITE = 0xFFFF;
@@ -25,9 +27,9 @@ bool MemeIcone(HWND boite, LPCSTR icone)
 
 CBoitesMessage::CBoitesMessage() : m_englobantes(g_vues)
 {
-    // Nested in another one: its hook serves, and the boxes are this one's while it lives.
+    // The boxes are this one's while it lives, also when nested in another one.
     g_vues = &m_vues;
-    if (m_englobantes == nullptr)
+    if (!g_crochet.EstValide())
         *m_crochet.Adresse() = SetWindowsHookExA(WH_CBT, &CBoitesMessage::Crochet, nullptr, GetCurrentThreadId());
 }
 
@@ -39,7 +41,7 @@ CBoitesMessage::~CBoitesMessage()
 
 LRESULT CALLBACK CBoitesMessage::Crochet(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE && g_vues != nullptr)
+    if (code == HCBT_ACTIVATE)
     {
         const auto fenetre = reinterpret_cast<HWND>(wParam);
         char classe[16] = {};
@@ -54,7 +56,10 @@ LRESULT CALLBACK CBoitesMessage::Crochet(int code, WPARAM wParam, LPARAM lParam)
             vue.iconeErreur = MemeIcone(fenetre, IDI_HAND);
             vue.iconeInformation = MemeIcone(fenetre, IDI_ASTERISK);
             vue.iconeExclamation = MemeIcone(fenetre, IDI_EXCLAMATION);
-            g_vues->push_back(vue);
+            if (g_vues != nullptr)
+                g_vues->push_back(vue);
+            else
+                ADD_FAILURE() << "unexpected message box \"" << vue.titre << "\": " << vue.texte;
             PostMessageA(fenetre, WM_COMMAND, IDOK, 0);
         }
     }
@@ -63,6 +68,7 @@ LRESULT CALLBACK CBoitesMessage::Crochet(int code, WPARAM wParam, LPARAM lParam)
 
 void RefuserDialoguesImprevus()
 {
+    *g_crochet.Adresse() = SetWindowsHookExA(WH_CBT, &CBoitesMessage::Crochet, nullptr, GetCurrentThreadId());
     CDialogue::DefinirScriptImprevu([](CDialogue& dialogue) {
         ADD_FAILURE() << "unexpected dialog \"" << TexteFenetre(dialogue.Fenetre()) << "\"";
         dialogue.EndDialog(IDCANCEL);

@@ -1,7 +1,8 @@
 #pragma once
 // Records and answers the message boxes the program shows while an object of this class
 // lives: a CBT hook sees each box as it is activated, reads its caption, text and icon, and
-// presses its default button.
+// presses its default button. Outside such an object, once RefuserDialoguesImprevus has run, a
+// box is a failure, named by its caption and text, and is answered all the same.
 
 #include "framework/Dialogue.h"
 #include "framework/Ressources.h"
@@ -30,16 +31,17 @@ public:
 
     const std::vector<BoiteVue>& Vues() const { return m_vues; }
 
-private:
     static LRESULT CALLBACK Crochet(int code, WPARAM wParam, LPARAM lParam);
 
+private:
     CCrochet m_crochet;
     std::vector<BoiteVue> m_vues;
     std::vector<BoiteVue>* m_englobantes;
 };
 
-// Any dialog of ours shown while no test script waits for it is a failure, named by its caption,
-// and is cancelled so that the suite goes on instead of waiting for a click.
+// Any dialog of ours shown while no test script waits for it, and any message box shown while
+// no CBoitesMessage lives, is a failure, named by its caption, and is ended so that the suite
+// goes on instead of waiting for a click.
 void RefuserDialoguesImprevus();
 
 // Queues `script` for the next dialog of ours, to run once the dialog is shown and active (the

@@ -49,8 +49,8 @@ TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgr
         ASSERT_EQ(boites.Vues().size(), 1u);
         EXPECT_EQ(boites.Vues()[0].texte, M2);
     }
-    const auto essayer = [&](const std::string& valeur, bool termine) {
-        EcrireCheminTV(valeur.c_str(), static_cast<DWORD>(valeur.size() + (termine ? 1 : 0)));
+    const auto essayer = [&](const std::string& valeur, bool termine, DWORD type = REG_SZ) {
+        EcrireCheminTV(valeur.c_str(), static_cast<DWORD>(valeur.size() + (termine ? 1 : 0)), type);
         CBoitesMessage boites;
         CFenetreEssai fenetre;
         fenetre.Emprunter(memoire);
@@ -63,6 +63,10 @@ TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgr
     EXPECT_EQ(essayer(long259, true), std::make_pair(-1, long259));
     EXPECT_EQ(essayer(long259 + "y", true).first, 1);
     EXPECT_EQ(essayer(long259 + "y", false).first, 1);
+    // A value of another type than a string is no folder: its bytes are never taken as one.
+    EXPECT_EQ(essayer("C:\\TV", true, REG_BINARY).first, 1);
+    EXPECT_EQ(essayer("\x01\x02\x03", false, REG_DWORD).first, 1);
+    EXPECT_EQ(essayer("C:\\TV", true, REG_EXPAND_SZ), std::make_pair(-1, std::string("C:\\TV")));
     // Kept exactly as read: no folder check, no separator added.
     EXPECT_EQ(essayer("D:\\Pas là\\", true), std::make_pair(-1, std::string("D:\\Pas là\\")));
 }
