@@ -37,25 +37,28 @@ void CEdition::DoDataExchange(CEchange& echange)
     echange.Case(IDC_ARRETER, m_arreter);
 }
 
-bool CEdition::OnCommand(WORD id, WORD code, HWND controle)
+bool CEdition::OnButtonClicked(int id)
 {
     switch (id)
     {
     case IDC_UNE_FOIS:
-        if (code != BN_CLICKED)
-            return false;
         OnUneFois();
         return true;
     case IDC_TOUS_LES_JOURS:
-        if (code != BN_CLICKED)
-            return false;
         OnTousLesJours();
         return true;
     case IDC_TOUTES_LES_SEMAINES:
-        if (code != BN_CLICKED)
-            return false;
         OnToutesLesSemaines();
         return true;
+    default:
+        return CDialogue::OnButtonClicked(id);
+    }
+}
+
+bool CEdition::OnCommand(WORD id, WORD code, HWND controle)
+{
+    switch (id)
+    {
     case IDC_MINUTES:
         if (code != EN_CHANGE)
             return false;
@@ -102,7 +105,7 @@ void CEdition::DefinirPeriode(std::int32_t uneFois, std::int32_t tousLesJours,
     m_toutesLesSemaines = toutesLesSemaines;
     // Disabled boxes keep their check marks: they are still read on "&Enregistrer".
     for (int k = 0; k < NOMBRE_JOURS; ++k)
-        EnableWindow(Controle(IDC_DIMANCHE + k), toutesLesSemaines ? TRUE : FALSE);
+        ActiverControle(IDC_DIMANCHE + k, toutesLesSemaines != 0);
     m_ctrlDateFin.Activer(uneFois == 0);
 }
 

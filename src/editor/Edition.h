@@ -6,13 +6,14 @@
 #include "editor/DefinitionProgramme.h"
 #include "framework/Controles.h"
 #include "framework/Dialogue.h"
+#include "resources/resource.h"
 
 class CEdition : public CDialogue, public CDefinitionProgramme
 {
 public:
     enum
     {
-        IDD = 129
+        IDD = IDD_EDITION
     };
     explicit CEdition(HWND parent = nullptr);
     ~CEdition() override;
@@ -25,6 +26,7 @@ protected:
     void DoDataExchange(CEchange& echange) override;
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND controle) override;
+    bool OnButtonClicked(int id) override;
     bool OnNotify(int id, NMHDR* entete, LRESULT& resultat) override;
     // The close box (and Alt+F4) removes the data source "Chaines", then ends with 2.
     void OnClose() override;

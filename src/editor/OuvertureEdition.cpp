@@ -73,7 +73,7 @@ BOOL CEdition::OnInitDialog()
         DefinirValeursNouvelles(CTemps::Maintenant());
         // The period keeps its constructor value, once; the weekday boxes and the end date
         // keep their template state, disabled.
-        CheckDlgButton(m_hWnd, IDC_UNE_FOIS, BST_CHECKED);
+        CocherBouton(IDC_UNE_FOIS, true);
     }
     else
     {
@@ -81,17 +81,17 @@ BOOL CEdition::OnInitDialog()
         m_listeChaines.DefinirSelection(m_chaine);
         if (m_uneFois)
         {
-            CheckDlgButton(m_hWnd, IDC_UNE_FOIS, BST_CHECKED);
+            CocherBouton(IDC_UNE_FOIS, true);
             OnUneFois();
         }
         else if (m_tousLesJours)
         {
-            CheckDlgButton(m_hWnd, IDC_TOUS_LES_JOURS, BST_CHECKED);
+            CocherBouton(IDC_TOUS_LES_JOURS, true);
             OnTousLesJours();
         }
         else
         {
-            CheckDlgButton(m_hWnd, IDC_TOUTES_LES_SEMAINES, BST_CHECKED);
+            CocherBouton(IDC_TOUTES_LES_SEMAINES, true);
             OnToutesLesSemaines();
         }
         // A once programme has no end date of its own: the picker shows today's, as for a new
@@ -99,8 +99,8 @@ BOOL CEdition::OnInitDialog()
         if (!m_dateFin.EstDefini())
             m_dateFin = CTemps::Maintenant();
         // The file name names the work item, which an edit rewrites in place.
-        EnableWindow(Controle(IDC_FICHIER), FALSE);
-        EnableWindow(Controle(IDC_ARRETER), FALSE);
+        ActiverControle(IDC_FICHIER, false);
+        ActiverControle(IDC_ARRETER, false);
         ActualiserFin(true);
     }
     EchangerDonnees(false);

@@ -81,8 +81,12 @@ BOOL CDialogue::OnInitDialog()
 
 bool CDialogue::OnCommand(WORD id, WORD code, HWND /*controle*/)
 {
-    if (code != BN_CLICKED && code != 0)
-        return false;
+    // A menu or accelerator command has code 0, as do IDOK and IDCANCEL from the keyboard.
+    return (code == BN_CLICKED || code == 0) && OnButtonClicked(id);
+}
+
+bool CDialogue::OnButtonClicked(int id)
+{
     if (id == IDOK)
     {
         OnOK();

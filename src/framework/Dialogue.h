@@ -23,6 +23,11 @@ public:
 
     HWND Fenetre() const { return m_hWnd; }
     HWND Controle(int id) const { return GetDlgItem(m_hWnd, id); }
+    void ActiverControle(int id, bool actif) const { EnableWindow(Controle(id), actif ? TRUE : FALSE); }
+    void CocherBouton(int id, bool coche) const
+    {
+        CheckDlgButton(m_hWnd, id, coche ? BST_CHECKED : BST_UNCHECKED);
+    }
 
     // Copies members and controls into each other as a whole: read (controls to members)
     // or show. Notifications from the dialog's own controls are not handled meanwhile.
@@ -44,8 +49,11 @@ protected:
     // Base: a first show of the members into the controls. True gives the focus to the
     // first tab stop.
     virtual BOOL OnInitDialog();
-    // true when the command was handled.
+    // true when the command was handled. The base hands a button's click to OnButtonClicked.
     virtual bool OnCommand(WORD id, WORD code, HWND controle);
+    // A click on button id (also its keyboard equivalent); true when handled. The base runs OK
+    // and cancel.
+    virtual bool OnButtonClicked(int id);
     virtual bool OnNotify(int id, NMHDR* entete, LRESULT& resultat);
     virtual void OnTimer(UINT_PTR /*id*/) {}
     // false hands the command to the default handling.

@@ -2,13 +2,14 @@
 // The About box; its OK button ends it through the default handling.
 
 #include "framework/Dialogue.h"
+#include "resources/resource.h"
 
 class CAProposDlg : public CDialogue
 {
 public:
     enum
     {
-        IDD = 100
+        IDD = IDD_APROPOS
     };
     explicit CAProposDlg(HWND parent = nullptr) : CDialogue(IDD, parent) {}
 };

@@ -8,25 +8,23 @@
 #include "tasks/Commandes.h"
 #include "tasks/Passe.h"
 
-bool CVidaltoDlg::OnCommand(WORD id, WORD code, HWND controle)
+bool CVidaltoDlg::OnButtonClicked(int id)
 {
-    // Button 1 is "&Ajouter": Enter adds a programme and never ends the dialog.
-    if (id == IDOK)
+    switch (id)
     {
+    case IDOK:
+        // Button 1 is "&Ajouter": Enter adds a programme and never ends the dialog.
         OnAjouter();
         return true;
-    }
-    if (code == BN_CLICKED && id == IDC_EDITER)
-    {
+    case IDC_EDITER:
         OnEditer();
         return true;
-    }
-    if (code == BN_CLICKED && id == IDC_SUPPRIMER)
-    {
+    case IDC_SUPPRIMER:
         OnSupprimer();
         return true;
+    default:
+        return CDialogue::OnButtonClicked(id);
     }
-    return CDialogue::OnCommand(id, code, controle);
 }
 
 // "&Ajouter" (and Enter): defines a new programme and makes it a recording work item, listed at

@@ -53,7 +53,7 @@ public:
 protected:
     void DoDataExchange(CEchange& echange) override;
     BOOL OnInitDialog() override;
-    bool OnCommand(WORD id, WORD code, HWND controle) override;
+    bool OnButtonClicked(int id) override;
     void OnTimer(UINT_PTR id) override;
     bool OnSysCommand(WPARAM commande, LPARAM parametre) override;
     bool OnPaint() override;

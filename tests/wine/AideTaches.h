@@ -96,8 +96,6 @@ public:
     // The window works on `planificateur`, which the test keeps after it.
     void Emprunter(CPlanificateur& planificateur);
 
-    using CVidaltoDlg::OnCommand;
-
 protected:
     HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur) override;
     void ArreterProgramme(int statut) override;
