@@ -57,4 +57,5 @@ for cible in "${cibles[@]}"; do
   "$VIDALTO_WINESERVER" -k 2>/dev/null || true
   duree "$cible tests$mode" "$etape"
 done
+bash scripts/proportion-tests.sh
 duree "everything" "$debut"

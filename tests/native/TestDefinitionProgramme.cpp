@@ -97,27 +97,6 @@ TEST(DefinitionProgramme, CalculerFin)
     }
 }
 
-TEST(DefinitionProgramme, ValeursDuConstructeur)
-{
-    const CDefinitionProgramme programme;
-    EXPECT_EQ(programme.m_uneFois, 1);
-    EXPECT_EQ(programme.m_toutesLesSemaines, 0);
-    EXPECT_EQ(programme.m_tousLesJours, 0);
-    EXPECT_TRUE(programme.m_nomProgramme.empty());
-    EXPECT_TRUE(programme.m_fichier.empty());
-    EXPECT_TRUE(programme.m_minutes.empty());
-    EXPECT_TRUE(programme.m_heureFin.empty());
-    EXPECT_EQ(programme.m_dateDepart.Secondes(), 0);
-    EXPECT_EQ(programme.m_heureDepart.Secondes(), 0);
-    EXPECT_EQ(programme.m_dateFin.Secondes(), 0);
-    const std::int32_t drapeaux[] = {programme.m_dimanche, programme.m_lundi,  programme.m_mardi,
-                                     programme.m_mercredi, programme.m_jeudi,  programme.m_vendredi,
-                                     programme.m_samedi,   programme.m_arreter};
-    for (std::int32_t drapeau : drapeaux)
-        EXPECT_EQ(drapeau, 0);
-    EXPECT_EQ(programme.m_dossierTV[0], '\0');
-}
-
 TEST(DefinitionProgramme, ValeursNouvelles)
 {
     FixerFuseauParis();

@@ -122,7 +122,6 @@ TEST(Temps, PlusEstExactAuChangementDHeure)
 
 TEST(Temps, DureeEtEtatDefini)
 {
-    EXPECT_EQ(CDureeTemps(1, 2, 3, 4).TotalSecondes(), 86400 + 7200 + 180 + 4);
     EXPECT_EQ(CDureeTemps(0, -1, 30, 0).TotalMinutes(), -30);
     EXPECT_FALSE(CTemps().EstDefini());
     EXPECT_TRUE(CTemps(-1).EstDefini());

@@ -66,18 +66,3 @@ TEST(TexteHorloge, MinuitChangeLeJourEtLaDateEnsemble)
     EXPECT_EQ(HorlogeA(avant.Secondes()), "Mardi 31/12/2030\n\n 23:59:59");
     EXPECT_EQ(HorlogeA(avant.Secondes() + 1), "Mercredi 01/01/2031\n\n 00:00:00");
 }
-
-TEST(TexteHorloge, NeDependQueDesChamps)
-{
-    ChampsLocaux champs;
-    champs.annee = 2030;
-    champs.mois = 12;
-    champs.jour = 3;
-    champs.heure = 0;
-    champs.minute = 0;
-    champs.seconde = 0;
-    champs.jourSemaine = 3;
-    EXPECT_EQ(TexteHorloge(champs), "Mardi 03/12/2030\n\n 00:00:00");
-    champs.jourSemaine = 0;
-    EXPECT_EQ(TexteHorloge(champs), " 03/12/2030\n\n 00:00:00");
-}

@@ -15,6 +15,7 @@
 
 #include <wrl/client.h>
 
+#include <cstring>
 #include <map>
 
 using Microsoft::WRL::ComPtr;
@@ -67,7 +68,13 @@ protected:
 
 TEST_F(AjoutReel, UnProgrammeDevientUnEnregistrementComplet)
 {
-    ASSERT_NE(Ajouter(Programme("Ajout Journal")), nullptr);
+    // Weekly on Mondays and Fridays until 30 June, at 20:45:59 (the seconds are dropped).
+    CDefinitionProgramme programme = Programme("Ajout Journal");
+    programme.m_uneFois = 0;
+    programme.m_toutesLesSemaines = 1;
+    programme.m_lundi = programme.m_vendredi = 1;
+    programme.m_heureDepart = CTemps(programme.m_heureDepart.Secondes() + 45 * 60 + 59);
+    ASSERT_NE(Ajouter(programme), nullptr);
     EXPECT_TRUE(m_fenetre.m_codes.empty() && m_fenetre.m_textes.empty());
     EXPECT_EQ(m_fenetre.m_demandes, 1);
 
@@ -76,9 +83,20 @@ TEST_F(AjoutReel, UnProgrammeDevientUnEnregistrementComplet)
     EXPECT_EQ(lue.application, L"C:\\TV\\WinTV2K.EXE");
     EXPECT_EQ(lue.parametres, L" -c3 -ntod -startr:Ajout_Journal.mpg -qvcd -limit:3600");
     EXPECT_EQ(lue.declencheurs, 1);
-    EXPECT_EQ(lue.declencheur.TriggerType, TASK_TIME_TRIGGER_ONCE);
-    EXPECT_EQ(lue.declencheur.wBeginMonth * 100 + lue.declencheur.wBeginDay, 314);
-    EXPECT_EQ(lue.declencheur.wStartHour * 100 + lue.declencheur.wStartMinute, 2000);
+    TASK_TRIGGER attendu = {};
+    attendu.cbTriggerSize = sizeof attendu;
+    attendu.wBeginYear = attendu.wEndYear = DeclencheurAVenir().wBeginYear;
+    attendu.wBeginMonth = 3;
+    attendu.wBeginDay = 14;
+    attendu.wEndMonth = 6;
+    attendu.wEndDay = 30;
+    attendu.wStartHour = 20;
+    attendu.wStartMinute = 45;
+    attendu.rgFlags = TASK_TRIGGER_FLAG_HAS_END_DATE;
+    attendu.TriggerType = TASK_TIME_TRIGGER_WEEKLY;
+    attendu.Type.Weekly.WeeksInterval = 1;
+    attendu.Type.Weekly.rgfDaysOfTheWeek = TASK_MONDAY | TASK_FRIDAY;
+    EXPECT_EQ(std::memcmp(&lue.declencheur, &attendu, sizeof attendu), 0);
     // No companion unless asked.
     EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
 }

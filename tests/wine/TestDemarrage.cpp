@@ -169,17 +169,3 @@ TEST_F(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
               (std::vector<std::string>{std::string(259, 'M'), "CommentaireLong", "Passee",
                                         "CommentaireIllisible", "ApplicationIllisible"}));
 }
-
-TEST_F(Demarrage, UnMagasinVideDonneUneListeVideSansMessage)
-{
-    CPlanificateurMemoire memoire;
-    CBoitesMessage boites;
-    CFenetreEssai fenetre;
-    fenetre.Emprunter(memoire);
-    Lignes lignes{{"x"}};
-    LancerFenetre(fenetre, [&](CFenetreEssai& f) { lignes = LireLignes(f.m_liste); });
-    EXPECT_EQ(fenetre.m_statutArret, -1);
-    EXPECT_TRUE(boites.Vues().empty());
-    EXPECT_TRUE(lignes.empty());
-    EXPECT_TRUE(fenetre.m_nomsTaches.empty());
-}

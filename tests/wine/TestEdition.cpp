@@ -30,13 +30,6 @@ std::string EnregistrementChaines()
     return "ADD " + DossierBases("chaines") + "\\hcwChanDB_4.mdb";
 }
 
-CTemps Local(int annee, int mois, int jour, int heure, int minute)
-{
-    CTemps t;
-    EXPECT_TRUE(CTemps::DepuisLocal(annee, mois, jour, heure, minute, 0, t));
-    return t;
-}
-
 bool MemeJour(const SYSTEMTIME& a, const SYSTEMTIME& b)
 {
     return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDay == b.wDay;
@@ -306,74 +299,7 @@ TEST_F(Edition, LesPeriodesActiventLesJoursEtLaDateDeFinEtLesJoursCochesSontLus)
     EXPECT_TRUE(SectionChainesPresente());
 }
 
-TEST_F(Edition, UnProgrammeEditeOuvreSousSaFormeDEdition)
-{
-    // Weekly on Mondays and Fridays, 20:45 for 90 minutes, fourth channel row.
-    m_edition.m_uneFois = 0;
-    m_edition.m_toutesLesSemaines = 1;
-    m_edition.m_chaine = 3;
-    m_edition.m_minutes = "90";
-    m_edition.m_fichier = m_edition.m_nomProgramme = "Journal";
-    m_edition.m_dateDepart = Local(2027, 1, 4, 9, 0);
-    m_edition.m_heureDepart = Local(2027, 1, 4, 20, 45);
-    m_edition.m_dateFin = Local(2027, 6, 30, 9, 0);
-    m_edition.m_lundi = m_edition.m_vendredi = 1;
-    const INT_PTR resultat = LancerEdition(m_edition, [](CEdition& e) {
-        const HWND d = e.Fenetre();
-        VerifierPeriode(d, {IDC_TOUTES_LES_SEMAINES, true, true});
-        for (int id = IDC_DIMANCHE; id <= IDC_SAMEDI; ++id)
-            EXPECT_EQ(Coche(d, id), id == IDC_LUNDI || id == IDC_VENDREDI) << id;
-        EXPECT_FALSE(Actif(d, IDC_FICHIER));
-        EXPECT_FALSE(Actif(d, IDC_ARRETER));
-        EXPECT_EQ(Texte(d, IDC_FICHIER), "Journal");
-        EXPECT_EQ(Texte(d, IDC_NOM_PROGRAMME), "Journal");
-        EXPECT_EQ(Texte(d, IDC_MINUTES), "90");
-        EXPECT_EQ(Texte(d, IDC_HEURE_FIN), "22:15");
-        EXPECT_EQ(e.m_dureeSecondes, 5400);
-        EXPECT_EQ(SendMessageA(GetDlgItem(d, IDC_CHAINES), LB_GETCURSEL, 0, 0), 3);
-        const SYSTEMTIME heure = LireSelecteur(d, IDC_HEURE_DEPART);
-        EXPECT_EQ(heure.wHour, 20);
-        EXPECT_EQ(heure.wMinute, 45);
-        const SYSTEMTIME fin = LireSelecteur(d, IDC_DATE_FIN);
-        EXPECT_EQ(fin.wYear, 2027);
-        EXPECT_EQ(fin.wMonth, 6);
-        EXPECT_EQ(fin.wDay, 30);
-        // The close box.
-        SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
-    });
-    EXPECT_EQ(resultat, IDCANCEL);
-    // The close box removes the data source.
-    EXPECT_EQ(JournalConfigDsn(), (std::vector<std::string>{EnregistrementChaines(), "REMOVE"}));
-    EXPECT_FALSE(SectionChainesPresente());
-
-    // A daily programme whose channel position is not in the list: no row selected, and the
-    // position kept as given; the values come back as they were set.
-    CEdition quotidien;
-    quotidien.DefinirDossierTV(DossierBases("chaines").c_str());
-    quotidien.m_uneFois = 0;
-    quotidien.m_tousLesJours = 1;
-    quotidien.m_chaine = 99;
-    quotidien.m_minutes = "30";
-    quotidien.m_fichier = quotidien.m_nomProgramme = "Matin";
-    quotidien.m_dateDepart = Local(2027, 3, 1, 7, 0);
-    quotidien.m_heureDepart = Local(2027, 3, 1, 7, 0);
-    quotidien.m_dateFin = Local(2027, 3, 31, 7, 0);
-    EXPECT_EQ(LancerEdition(quotidien, [](CEdition& e) {
-                  const HWND d = e.Fenetre();
-                  VerifierPeriode(d, {IDC_TOUS_LES_JOURS, false, true});
-                  EXPECT_EQ(SendMessageA(GetDlgItem(d, IDC_CHAINES), LB_GETCURSEL, 0, 0), LB_ERR);
-                  EXPECT_EQ(Texte(d, IDC_HEURE_FIN), "07:30");
-                  Cliquer(d, IDOK);
-              }),
-              IDOK);
-    EXPECT_EQ(quotidien.m_chaine, 99);
-    EXPECT_EQ(quotidien.m_tousLesJours, 1);
-    EXPECT_EQ(quotidien.m_dureeSecondes, 1800);
-    EXPECT_EQ(quotidien.m_heureDepart.Secondes(), Local(2027, 3, 1, 7, 0).Secondes());
-    EXPECT_EQ(quotidien.m_dateFin.Secondes(), Local(2027, 3, 31, 7, 0).Secondes());
-    EXPECT_EQ(quotidien.m_fichier, "Matin");
-}
-
+// An empty table gives an empty list; the close box then removes the data source.
 TEST_F(Edition, UneTableVideDonneUneListeVideSansMessage)
 {
     CBoitesMessage boites;
@@ -382,9 +308,12 @@ TEST_F(Edition, UneTableVideDonneUneListeVideSansMessage)
                   const HWND liste = GetDlgItem(e.Fenetre(), IDC_CHAINES);
                   EXPECT_EQ(SendMessageA(liste, LB_GETCOUNT, 0, 0), 0);
                   EXPECT_EQ(SendMessageA(liste, LB_GETCURSEL, 0, 0), LB_ERR);
-                  Cliquer(e.Fenetre(), IDOK);
+                  SendMessageA(e.Fenetre(), WM_SYSCOMMAND, SC_CLOSE, 0);
               }),
-              IDOK);
+              IDCANCEL);
     EXPECT_EQ(m_edition.m_chaine, 0);
     EXPECT_TRUE(boites.Vues().empty());
+    EXPECT_EQ(JournalConfigDsn(),
+              (std::vector<std::string>{"ADD " + DossierBases("vide") + "\\hcwChanDB_4.mdb", "REMOVE"}));
+    EXPECT_FALSE(SectionChainesPresente());
 }

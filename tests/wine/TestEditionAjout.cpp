@@ -234,6 +234,7 @@ TEST_F(EditionDialogues, ChaqueProgrammeSOuvreAvecSesValeurs)
                 EXPECT_EQ(Texte(d, IDC_FICHIER), nom);
                 EXPECT_EQ(Texte(d, IDC_NOM_PROGRAMME), nom);
                 EXPECT_EQ(Texte(d, IDC_MINUTES), "90");
+                EXPECT_EQ(Texte(d, IDC_HEURE_FIN), "22:15");
                 EXPECT_FALSE(Actif(d, IDC_FICHIER));
                 EXPECT_FALSE(Actif(d, IDC_ARRETER));
                 EXPECT_TRUE(Coche(d, c.radio));
