@@ -17,7 +17,6 @@ public:
     // The entry point's work: the framework's start-up, then InitInstance.
     static int Lancer();
 
-protected:
     // The framework's usual start-up for a dialog application: the common controls.
     static void InitialiserControles();
 

@@ -106,16 +106,19 @@ CListeEssai::~CListeEssai()
 
 std::vector<std::string> CListeEssai::Lignes() const
 {
+    return LignesListe(m_liste);
+}
+
+std::vector<std::string> LignesListe(HWND liste)
+{
     std::vector<std::string> lignes;
-    const LRESULT nombre = SendMessageA(m_liste, LB_GETCOUNT, 0, 0);
+    const LRESULT nombre = SendMessageA(liste, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < nombre; ++i)
     {
-        const LRESULT longueur = SendMessageA(m_liste, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::string texte(static_cast<std::size_t>(longueur > 0 ? longueur : 0) + 1, '\0');
-        SendMessageA(m_liste, LB_GETTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(&texte[0]));
-        texte.resize(static_cast<std::size_t>(longueur > 0 ? longueur : 0));
-        lignes.push_back(texte);
+        const LRESULT longueur = SendMessageA(liste, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::vector<char> texte(static_cast<std::size_t>(longueur > 0 ? longueur : 0) + 1, '\0');
+        SendMessageA(liste, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(texte.data()));
+        lignes.emplace_back(texte.data());
     }
     return lignes;
 }

@@ -26,6 +26,9 @@ void EffacerJournal();
 std::vector<std::string> SectionChaines();
 bool SectionChainesPresente();
 
+// The rows of a list box.
+std::vector<std::string> LignesListe(HWND liste);
+
 // A hidden, unsorted list box, destroyed with the object.
 class CListeEssai
 {

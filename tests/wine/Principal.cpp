@@ -1,19 +1,18 @@
 // The Wine tests of the scheduler binding, the main window and its commands, in one process.
 
 #include "AideTaches.h"
-
 #include "BoitesMessage.h"
+
+#include "framework/Application.h"
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <objbase.h>
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    INITCOMMONCONTROLSEX controles = {sizeof controles, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controles);
+    CApplication::InitialiserControles();
     // The tests' own apartment; the main window's CoInitialize then only adds a reference.
     CoInitialize(nullptr);
     DefinirCheminTV("C:\\TV");

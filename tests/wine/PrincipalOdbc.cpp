@@ -4,6 +4,8 @@
 
 #include "BoitesMessage.h"
 
+#include "framework/Application.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -23,6 +25,7 @@ int main(int argc, char** argv)
         return 1;
     }
     RefuserDialoguesImprevus();
+    CApplication::InitialiserControles();
     // The tests' own apartment, for the work items they read beside the main window.
     CoInitialize(nullptr);
     const int resultat = RUN_ALL_TESTS();

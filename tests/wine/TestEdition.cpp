@@ -73,7 +73,6 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(CheminDos("/").empty()) << "not running under Wine";
-        PreparerControles();
         EffacerJournal();
         m_edition.DefinirDossierTV(DossierBases("chaines").c_str());
     }

@@ -21,12 +21,6 @@ std::string DossierBases(const std::string& nom)
     return CheminDos(VIDALTO_BASES_ESSAI "/" + nom);
 }
 
-void PreparerControles()
-{
-    INITCOMMONCONTROLSEX controles = {sizeof controles, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controles);
-}
-
 INT_PTR LancerEdition(CEdition& edition, const std::function<void(CEdition&)>& script,
                       bool* scriptLance)
 {
@@ -122,20 +116,6 @@ bool Coche(HWND dialogue, int id)
 bool Actif(HWND dialogue, int id)
 {
     return IsWindowEnabled(GetDlgItem(dialogue, id)) != FALSE;
-}
-
-std::vector<std::string> LignesListe(HWND liste)
-{
-    std::vector<std::string> lignes;
-    const LRESULT nombre = SendMessageA(liste, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < nombre; ++i)
-    {
-        const LRESULT longueur = SendMessageA(liste, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::vector<char> texte(static_cast<std::size_t>(longueur > 0 ? longueur : 0) + 1, '\0');
-        SendMessageA(liste, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(texte.data()));
-        lignes.emplace_back(texte.data());
-    }
-    return lignes;
 }
 
 std::string HeureMinute(std::time_t instant, long long secondes)

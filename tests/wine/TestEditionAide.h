@@ -17,9 +17,6 @@
 // "vide": the table without rows).
 std::string DossierBases(const std::string& nom);
 
-// The common controls of the editor (pickers, up-down), registered once per process.
-void PreparerControles();
-
 // Runs the editor modally; `script` runs once it is shown and must end it. A script that
 // leaves it open is a failure, and the editor is then cancelled so that the test goes on.
 // The script does not run when the editor ends while it opens.
@@ -40,7 +37,6 @@ SYSTEMTIME LireSelecteur(HWND dialogue, int id);
 std::string Texte(HWND dialogue, int id);
 bool Coche(HWND dialogue, int id);
 bool Actif(HWND dialogue, int id);
-std::vector<std::string> LignesListe(HWND liste);
 
 // "%H:%M" of an instant plus some seconds, from the C library's own reading of local time.
 std::string HeureMinute(std::time_t instant, long long secondes = 0);

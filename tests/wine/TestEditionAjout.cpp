@@ -29,7 +29,6 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(CheminDos("/").empty()) << "not running under Wine";
-        PreparerControles();
         Nettoyer();
         DefinirCheminTV(DossierBases("chaines"));
     }
@@ -40,7 +39,7 @@ protected:
     }
     static void Nettoyer()
     {
-        for (const wchar_t* nom : {L"WinTV_00", L"Le_journal_de_20_h", L"Annule"})
+        for (const wchar_t* nom : {L"WinTV_00", L"Le_journal_de_20_h"})
             SupprimerTacheReelle(nom);
     }
 
@@ -130,27 +129,6 @@ TEST_F(AjoutDialogues, LesValeursParDefautPuisUnNomAvecDesBlancs)
     EXPECT_EQ(m_noms[1][0], "Le_journal_de_20_h");
 }
 
-TEST_F(AjoutDialogues, UnMotDePasseAnnuleApresUneErreurNeLaisseRien)
-{
-    Ajouter({{[](HWND d) {
-                  Effacer(GetDlgItem(d, IDC_FICHIER));
-                  Taper(GetDlgItem(d, IDC_FICHIER), "Annule");
-                  Cliquer(d, IDOK);
-              },
-              [](HWND d) {
-                  SetDlgItemTextA(d, IDC_MOT_DE_PASSE, "a");
-                  Cliquer(d, IDOK);
-                  Cliquer(d, IDCANCEL);
-              }}});
-    ASSERT_EQ(m_boites.Vues().size(), 1u);
-    EXPECT_EQ(m_boites.Vues()[0].texte, MESSAGE_CONFIRMATION);
-    EXPECT_FALSE(LireTacheReelle(L"Annule").trouvee);
-    ASSERT_EQ(m_lignes.size(), 1u);
-    EXPECT_EQ(m_lignes[0].size(), m_noms[0].size());
-    for (const std::string& nom : m_noms[0])
-        EXPECT_NE(nom, "Annule");
-}
-
 namespace
 {
 TacheEssai Hebdomadaire(const std::wstring& nom, WORD type, WORD masque, const std::wstring& chaine = L"12")
@@ -188,7 +166,6 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(CheminDos("/").empty()) << "not running under Wine";
-        PreparerControles();
         SupprimerTachesReelles(L"Edit");
         DefinirCheminTV(DossierBases("chaines"));
     }

@@ -22,7 +22,6 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(CheminDos("/").empty()) << "not running under Wine";
-        PreparerControles();
         EffacerJournal();
     }
 

@@ -141,23 +141,6 @@ TEST_F(Modifier, EditerReecritLaMemeTacheEtRafraichitSaLigne)
     EXPECT_EQ(m_noms, (std::vector<std::string>{"C", "B", "A"}));
 }
 
-TEST_F(Modifier, AnnulerLEditeurOuLeMotDePasseNeChangeRien)
-{
-    const TacheStockee avant = *m_memoire.Trouver(L"B");
-    m_editeur = [](CEdition&) -> INT_PTR { return IDCANCEL; };
-    Lancer([](CFenetreEssai& f) { Editer(f, 1); });
-    m_editeur = [](CEdition& edition) -> INT_PTR {
-        edition.m_minutes = "30";
-        edition.CalculerFin();
-        return IDOK;
-    };
-    m_passe = [](CPasse&) -> INT_PTR { return IDCANCEL; };
-    Lancer([](CFenetreEssai& f) { Editer(f, 1); });
-    EXPECT_TRUE(MemeContenu(*m_memoire.Trouver(L"B"), avant));
-    EXPECT_EQ(m_lignes[1][4], "01:30:00");
-    EXPECT_TRUE(m_boites.Vues().empty());
-}
-
 TEST_F(Modifier, SupprimerEnleveLaTacheEtSaLigneEtLesSuivantesRemontent)
 {
     std::vector<std::string> nomsApres;

@@ -144,30 +144,4 @@ TEST_F(SourceChaines, EnregistreLitLesChainesDansLOrdreDesNumerosPuisSupprime)
     EXPECT_EQ(JournalConfigDsn(), std::vector<std::string>{"REMOVE"});
     EXPECT_FALSE(SectionChainesPresente());
 }
-
-TEST_F(SourceChaines, CheminDePlusDe197CaracteresNonEnregistre)
-{
-    const std::string racine = DossierEssai("long");
-    const std::string fichier = "\\hcwChanDB_4.mdb";
-    const std::size_t fixe = racine.size() + 1 + fichier.size();
-    if (fixe + 1 >= LONGUEUR_MAX_CHEMIN_BASE)
-        GTEST_SKIP() << "build folder too deep for this test: " << racine;
-    const std::string dossier197 = racine + "\\" + std::string(LONGUEUR_MAX_CHEMIN_BASE - fixe, 'a');
-    const std::string dossier198 = racine + "\\" + std::string(LONGUEUR_MAX_CHEMIN_BASE + 1 - fixe, 'b');
-    for (const std::string& dossier : {dossier197, dossier198})
-    {
-        std::filesystem::create_directories(dossier);
-        CreerFichier(dossier + fichier);
-    }
-    const std::string chemin197 = TrouverBase(dossier197);
-    const std::string chemin198 = TrouverBase(dossier198);
-    ASSERT_EQ(chemin197.size(), 197u);
-    ASSERT_EQ(chemin198.size(), 198u);
-
-    EXPECT_EQ(EnregistrerSource(chemin198), ResultatEnregistrement::CheminTropLong);
-    EXPECT_TRUE(JournalConfigDsn().empty());
-    EXPECT_EQ(EnregistrerSource(chemin197), ResultatEnregistrement::Enregistree);
-    EXPECT_EQ(JournalConfigDsn(), std::vector<std::string>{"ADD " + chemin197});
-    SupprimerSource();
-}
 } // namespace
