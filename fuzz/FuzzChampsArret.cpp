@@ -1,0 +1,78 @@
+// The shutdown companion's trigger (ChampsArret) from any trigger and any duration.
+// Input: the trigger's 44 bytes, then the duration in seconds (4 bytes).
+#include "Entree.h"
+
+#include <limits>
+
+namespace
+{
+// Filled with 0xCF bytes, as the scheduler's own tests do, so that a field written on failure
+// or forgotten on success shows.
+ChampsDeclencheur Temoin()
+{
+    std::uint8_t octets[44];
+    std::memset(octets, 0xCF, sizeof octets);
+    COctets lecteur(octets, sizeof octets);
+    return LireDeclencheur(lecteur);
+}
+
+bool DansPlage32(std::int64_t secondes)
+{
+    return secondes >= std::numeric_limits<std::int32_t>::min() &&
+           secondes <= std::numeric_limits<std::int32_t>::max();
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
+{
+    FixerFuseauParis();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    COctets octets(donnees, taille);
+    const ChampsDeclencheur enregistrement = LireDeclencheur(octets);
+    const std::int32_t duree = octets.Lire<std::int32_t>();
+
+    const ChampsDeclencheur temoin = Temoin();
+    ChampsDeclencheur arret = temoin;
+    const bool calcule = ChampsArret(enregistrement, duree, arret);
+
+    // The first run, on the host's 64-bit clock: a companion exactly when the run and its end
+    // plus five minutes both fall inside the program's 32-bit range.
+    std::int64_t premier = 0;
+    const bool premierConnu = InstantLocal(enregistrement.wBeginYear, enregistrement.wBeginMonth,
+                                           enregistrement.wBeginDay, enregistrement.wStartHour,
+                                           enregistrement.wStartMinute, premier);
+    const std::int64_t fin = premier + 300 + duree;
+    VERIFIER(calcule == (premierConnu && DansPlage32(premier) && DansPlage32(fin)));
+    if (!calcule)
+    {
+        VERIFIER(MemesChamps(arret, temoin));
+        return 0;
+    }
+
+    // Once, killed at its end, nothing else of the recording's trigger carried over.
+    ChampsDeclencheur attendu;
+    attendu.wBeginYear = arret.wBeginYear;
+    attendu.wBeginMonth = arret.wBeginMonth;
+    attendu.wBeginDay = arret.wBeginDay;
+    attendu.wStartHour = arret.wStartHour;
+    attendu.wStartMinute = arret.wStartMinute;
+    attendu.rgFlags = DRAPEAU_ARRET_A_LA_FIN;
+    attendu.TriggerType = TYPE_UNE_FOIS;
+    VERIFIER(MemesChamps(arret, attendu));
+
+    // A real local date and time, that of the end plus five minutes, to the minute. Where the
+    // clocks go back the same local time comes twice: it may name the other one, an hour away.
+    VERIFIER(arret.wBeginMonth >= 1 && arret.wBeginMonth <= 12 && arret.wBeginDay >= 1 &&
+             arret.wBeginDay <= 31 && arret.wStartHour <= 23 && arret.wStartMinute <= 59);
+    std::int64_t lu = 0;
+    VERIFIER(InstantLocal(arret.wBeginYear, arret.wBeginMonth, arret.wBeginDay, arret.wStartHour,
+                          arret.wStartMinute, lu));
+    const std::int64_t ecart = fin - lu;
+    VERIFIER((ecart >= 0 && ecart < 60) || (ecart >= 3600 && ecart < 3660) ||
+             (ecart >= -3600 && ecart < -3540));
+    return 0;
+}
