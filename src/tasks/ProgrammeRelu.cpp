@@ -7,7 +7,8 @@
 namespace
 {
 // The day at hour:minute:00 local time, when the fields are those of a real date and time of
-// the program's range.
+// the program's range. Not the instant 0, which the program keeps for "not set": the editor
+// would take the recording for a new programme.
 bool Instant(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour, std::uint16_t heure,
              std::uint16_t minute, CTemps& resultat)
 {
@@ -16,8 +17,8 @@ bool Instant(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour, std::u
     CTemps instant;
     ChampsLocaux lu;
     // A 31 February would come back as a day of March: refused rather than moved.
-    if (!CTemps::DepuisLocal(annee, mois, jour, heure, minute, 0, instant) || !instant.Local(lu) ||
-        lu.jour != jour)
+    if (!CTemps::DepuisLocal(annee, mois, jour, heure, minute, 0, instant) ||
+        !instant.EstDefini() || !instant.Local(lu) || lu.jour != jour)
         return false;
     resultat = instant;
     return true;

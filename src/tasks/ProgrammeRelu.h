@@ -22,7 +22,7 @@ std::string FichierDeColonne(const std::string& colonne);
 
 // Sets on programme what an edit reads back; the values an edit does not read keep what
 // programme holds (the editor's construction values). False when the trigger's dates or time are not a real
-// local date and time: a damaged work item, which is not edited.
+// local date and time, or name the instant 0 ("not set"): a damaged work item, which is not edited.
 bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& declencheur,
                      const std::string& colonneFichier, const std::string& colonneDuree,
                      CDefinitionProgramme& programme);

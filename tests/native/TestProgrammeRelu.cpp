@@ -122,3 +122,34 @@ TEST(ProgrammeRelu, UnDeclencheurEndommageNEstPasRelu)
     EXPECT_FALSE(endommage([](ChampsDeclencheur& d) { d.wEndYear = 0; }));
     EXPECT_FALSE(endommage([](ChampsDeclencheur& d) { d.wBeginYear = 2040; }));
 }
+
+// 1970-01-01 01:00 in Paris is the instant 0, which the program's date-time keeps for "not set":
+// read back, the editor would open the recording as a new programme, with a new one's values,
+// and saving would write them over it. Found by fuzz/FuzzRelireProgramme.
+TEST(ProgrammeRelu, LInstantZeroNEstPasRelu)
+{
+    FixerFuseauParis();
+    struct Cas
+    {
+        std::uint16_t heure, minute;
+        bool relu;
+    };
+    const Cas cas[] = {
+        {0, 0, true}, {0, 59, true}, {1, 0, false}, {1, 1, true}, {2, 0, true},
+    };
+    for (const Cas& c : cas)
+    {
+        SCOPED_TRACE(testing::Message() << c.heure << ':' << c.minute);
+        ChampsDeclencheur d = Declencheur(TYPE_UNE_FOIS);
+        d.wBeginYear = 1970;
+        d.wBeginMonth = 1;
+        d.wBeginDay = 1;
+        d.wStartHour = c.heure;
+        d.wStartMinute = c.minute;
+        CDefinitionProgramme p;
+        p.m_fichier = "avant";
+        EXPECT_EQ(RelireProgramme("", d, "apres.mpg", "", p), c.relu);
+        EXPECT_EQ(p.m_fichier, c.relu ? "apres" : "avant") << "nothing is set when refused";
+        EXPECT_EQ(p.m_heureDepart.EstDefini(), c.relu);
+    }
+}
