@@ -2,8 +2,6 @@
 
 #include "tasks/LectureParametres.h"
 
-#include <cstdio>
-
 namespace
 {
 // The day at hour:minute:00 local time, when the fields are those of a real date and time of
@@ -32,11 +30,20 @@ std::int32_t Drapeau(std::uint16_t masque, std::uint16_t bit)
 
 std::int32_t MinutesDeDuree(const std::string& duree)
 {
-    unsigned heures = 0, minutes = 0, secondes = 0;
-    char reste = '\0';
-    if (std::sscanf(duree.c_str(), "%2u:%2u:%2u%c", &heures, &minutes, &secondes, &reste) != 3)
+    // Two digits per field, as the list writes them: a sign or a blank, which a scan as unsigned
+    // would take ("-3:59:59" as -121 minutes), is another form.
+    static const char FORME[] = "00:00:00";
+    if (duree.size() != sizeof FORME - 1)
         return 0;
-    return static_cast<std::int32_t>(heures * 60 + minutes);
+    for (std::size_t i = 0; i < duree.size(); ++i)
+    {
+        const bool chiffre = duree[i] >= '0' && duree[i] <= '9';
+        if (FORME[i] == ':' ? duree[i] != ':' : !chiffre)
+            return 0;
+    }
+    const auto nombre = [&duree](std::size_t i)
+    { return (duree[i] - '0') * 10 + (duree[i + 1] - '0'); };
+    return nombre(0) * 60 + nombre(3);
 }
 
 std::string FichierDeColonne(const std::string& colonne)

@@ -13,7 +13,8 @@
 // saving it must not cut the series short, so it is the last year the program's date-time holds.
 constexpr int ANNEE_FIN_SANS_LIMITE = 2037;
 
-// Hours x 60 + minutes of a "%H:%M:%S" text, the seconds dropped; 0 for a text of another form.
+// Hours x 60 + minutes of a "%H:%M:%S" text (two digits per field), the seconds dropped; 0 for a
+// text of another form.
 std::int32_t MinutesDeDuree(const std::string& duree);
 
 // The file name of a column-0 text: the text less its last four characters (".mpg"); empty

@@ -79,13 +79,31 @@ TEST(ProgrammeRelu, PeriodeDatesEtJours)
     }
 }
 
+// The duration column read back into the editor's minutes: only the list's own "HH:MM:SS".
+// A sign or a blank before a field is another form: scanned as unsigned, "-3:59:59" gave -121
+// minutes (found by fuzz/FuzzRelireProgramme).
+TEST(ProgrammeRelu, MinutesDeDuree)
+{
+    struct Cas
+    {
+        std::string duree;
+        std::int32_t minutes;
+    };
+    const Cas cas[] = {
+        {"01:30:00", 90}, {"00:00:59", 0}, {"23:59:59", 1439}, {"99:99:99", 6039},
+        {"", 0},          {"x", 0},        {"-3:59:59", 0},    {"-1:30:00", 0},
+        {"-0:30:00", 0},  {"00:-1:00", 0}, {"+1:30:00", 0},    {" 1:30:00", 0},
+        {"1:3:0", 0},     {"01:30:0", 0},  {"01:30:00x", 0},   {"01-30-00", 0},
+    };
+    for (const Cas& c : cas)
+    {
+        SCOPED_TRACE(c.duree);
+        EXPECT_EQ(MinutesDeDuree(c.duree), c.minutes);
+    }
+}
+
 TEST(ProgrammeRelu, TextesDeLaLigneEtChaine)
 {
-    EXPECT_EQ(MinutesDeDuree("01:30:00"), 90);
-    EXPECT_EQ(MinutesDeDuree("00:00:59"), 0);
-    EXPECT_EQ(MinutesDeDuree("23:59:59"), 1439);
-    EXPECT_EQ(MinutesDeDuree(""), 0);
-    EXPECT_EQ(MinutesDeDuree("x"), 0);
     EXPECT_EQ(FichierDeColonne("WinTV_00.mpg"), "WinTV_00");
     EXPECT_EQ(FichierDeColonne(".mpg"), "");
     EXPECT_EQ(FichierDeColonne("abc"), "");
