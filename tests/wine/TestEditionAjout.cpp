@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace
 {
@@ -251,10 +252,13 @@ TEST_F(EditionDialogues, LaTacheEstReecriteEnPlaceEtSaLigneRafraichie)
 {
     ASSERT_TRUE(CreerTacheReelle(Hebdomadaire(L"EditAutre", TASK_TIME_TRIGGER_ONCE, 0)));
     ASSERT_TRUE(CreerTacheReelle(Hebdomadaire(L"EditSamedi", TASK_TIME_TRIGGER_WEEKLY, TASK_SATURDAY)));
+    const TacheLue avant = LireTacheReelle(L"EditSamedi");
     CFenetreEssai fenetre;
     Lignes lignesAvant, lignesApres;
     LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-        // Cancelled in the editor, then in the password dialog: nothing changes.
+        // Cancelled in the editor, then in the password dialog: nothing changes, in the store
+        // or in the list.
+        const Lignes lignesDebut = LireLignes(f.m_liste);
         ProgrammerScriptMontre([](CDialogue& d) { Cliquer(d.Fenetre(), IDCANCEL); });
         Editer(f, "EditSamedi");
         ProgrammerScriptMontre([](CDialogue& d) {
@@ -264,10 +268,14 @@ TEST_F(EditionDialogues, LaTacheEstReecriteEnPlaceEtSaLigneRafraichie)
         ProgrammerScriptMontre([](CDialogue& d) { Cliquer(d.Fenetre(), IDCANCEL); });
         Editer(f, "EditSamedi");
         const TacheLue annulee = LireTacheReelle(L"EditSamedi");
-        EXPECT_EQ(annulee.parametres, L" -c12 -ntod -startr:EditSamedi.mpg -qvcd -limit:5400");
-        EXPECT_EQ(annulee.declencheur.wStartHour * 100 + annulee.declencheur.wStartMinute, 2045);
-
+        EXPECT_EQ(annulee.application, avant.application);
+        EXPECT_EQ(annulee.parametres, avant.parametres);
+        EXPECT_EQ(annulee.indicateurs, avant.indicateurs);
+        EXPECT_EQ(annulee.declencheurs, 1);
+        EXPECT_EQ(std::memcmp(&annulee.declencheur, &avant.declencheur, sizeof avant.declencheur), 0);
         lignesAvant = LireLignes(f.m_liste);
+        EXPECT_EQ(lignesAvant, lignesDebut);
+
         ProgrammerScriptMontre([](CDialogue& dialogue) {
             const HWND d = dialogue.Fenetre();
             SYSTEMTIME heure = LireSelecteur(d, IDC_HEURE_DEPART);
