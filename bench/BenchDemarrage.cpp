@@ -3,9 +3,11 @@
 // several times, alternated, so that the file cache and the noise of the machine weigh the same
 // on both, and the best of each is kept. Prints both figures, their ratio and, for reading them,
 // the parts of the start-up: the window alone, and the time spent inside the scheduler's calls.
-// Run by scripts/bench.sh.
+// Then the peak memory of each, in a process of its own (MemoireDemarrage.cpp). Run by
+// scripts/bench.sh.
 
 #include "Chrono.h"
+#include "MemoireDemarrage.h"
 #include "PlanificateurChrono.h"
 #include "TachesBanc.h"
 
@@ -65,8 +67,11 @@ struct Meilleurs
 };
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    if (argc > 1)
+        return MesurerMemoireEnfant(argv[1]);
+
     INITCOMMONCONTROLSEX controles = {sizeof controles, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controles);
     CApartementCom com;
@@ -136,6 +141,7 @@ int main()
         "    after the last call until shown: %.3f s\n",
         m.chrono, m.avant, m.liste, m.dedans, m.liste - m.dedans, m.apres);
 
+    const bool memoire = AfficherMemoire();
     SupprimerTaches(planificateur.Get());
-    return lignes >= NOMBRE_TACHES ? 0 : 1;
+    return lignes >= NOMBRE_TACHES && memoire ? 0 : 1;
 }
