@@ -23,7 +23,10 @@ public:
 
     HWND Fenetre() const { return m_hWnd; }
     HWND Controle(int id) const { return GetDlgItem(m_hWnd, id); }
-    void ActiverControle(int id, bool actif) const { EnableWindow(Controle(id), actif ? TRUE : FALSE); }
+    void ActiverControle(int id, bool actif) const
+    {
+        EnableWindow(Controle(id), actif ? TRUE : FALSE);
+    }
     void CocherBouton(int id, bool coche) const
     {
         CheckDlgButton(m_hWnd, id, coche ? BST_CHECKED : BST_UNCHECKED);

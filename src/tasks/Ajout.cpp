@@ -59,7 +59,8 @@ std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
 
     std::unique_ptr<CDeclencheur> declencheur;
     std::wstring compteConfirme;
-    if (FAILED(CompleterEnregistrement(contexte, *tache, programme, nom, declencheur, compteConfirme)))
+    if (FAILED(
+            CompleterEnregistrement(contexte, *tache, programme, nom, declencheur, compteConfirme)))
     {
         // Nothing half-made stays in the store, where it would block its name for good.
         SupprimerTache(contexte.planificateur, nomLarge);

@@ -57,7 +57,8 @@ bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& d,
 {
     CTemps dateDepart, heureDepart, dateFin;
     if (!Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0, dateDepart) ||
-        !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute, heureDepart))
+        !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute,
+                 heureDepart))
         return false;
     if (d.TriggerType != TYPE_UNE_FOIS)
     {

@@ -30,7 +30,8 @@ HRESULT CompleterArret(CTache& arret, const wchar_t* application,
     HRESULT hr = arret.ObtenirPersistance(persistance);
     if (FAILED(hr))
         return hr;
-    if (FAILED(hr = persistance->Enregistrer()) || FAILED(hr = arret.DefinirApplication(application)))
+    if (FAILED(hr = persistance->Enregistrer()) ||
+        FAILED(hr = arret.DefinirApplication(application)))
         return hr;
 
     WORD index = 0;
