@@ -34,10 +34,9 @@ const wchar_t NOM[] = L"WinTV_00";
 // The main window with the real editor and password dialog, each answered as soon as it is
 // shown; it times them and the scheduler's calls, and keeps its error messages instead of
 // showing them.
-class CFenetreAjout : public CVidaltoDlg
+class CFenetreAjout : public CFenetreChrono
 {
 public:
-    MesuresAppels m_appels;
     double m_edition = 0, m_editionMontree = 0, m_passe = 0;
     std::vector<std::string> m_erreurs;
 
@@ -48,14 +47,6 @@ public:
     }
 
 protected:
-    HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur) override
-    {
-        std::unique_ptr<CPlanificateur> vrai;
-        const HRESULT hr = CVidaltoDlg::CreerPlanificateur(vrai);
-        if (SUCCEEDED(hr))
-            planificateur = PlanificateurChrono(std::move(vrai), m_appels);
-        return hr;
-    }
     INT_PTR ExecuterEdition(CEdition& edition) override
     {
         const CClicMontre enregistrer(IDOK);

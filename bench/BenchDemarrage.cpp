@@ -21,23 +21,6 @@ namespace
 {
 constexpr int ESSAIS = 7;
 
-// The main window whose scheduler times its own calls.
-class CFenetreChrono : public CVidaltoDlg
-{
-public:
-    MesuresAppels m_appels;
-
-protected:
-    HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur) override
-    {
-        std::unique_ptr<CPlanificateur> vrai;
-        const HRESULT hr = CVidaltoDlg::CreerPlanificateur(vrai);
-        if (SUCCEEDED(hr))
-            planificateur = PlanificateurChrono(std::move(vrai), m_appels);
-        return hr;
-    }
-};
-
 // The dialog's start-up, until it is shown (its template is visible: shown as soon as it is
 // initialised, before the seam's script runs); its row count.
 int Demarrage(CDialogue& fenetre, const CListeRapport* liste, double& secondes,

@@ -4,6 +4,7 @@
 
 #include "Chrono.h"
 
+#include "mainwindow/VidaltoDlg.h"
 #include "tasks/Planificateur.h"
 
 #include <memory>
@@ -19,3 +20,20 @@ struct MesuresAppels
 
 std::unique_ptr<CPlanificateur> PlanificateurChrono(std::unique_ptr<CPlanificateur> vrai,
                                                     MesuresAppels& mesures);
+
+// The main window whose scheduler times its own calls.
+class CFenetreChrono : public CVidaltoDlg
+{
+public:
+    MesuresAppels m_appels;
+
+protected:
+    HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur) override
+    {
+        std::unique_ptr<CPlanificateur> vrai;
+        const HRESULT hr = CVidaltoDlg::CreerPlanificateur(vrai);
+        if (SUCCEEDED(hr))
+            planificateur = PlanificateurChrono(std::move(vrai), m_appels);
+        return hr;
+    }
+};
