@@ -3,9 +3,13 @@
 #include "framework/Ressources.h"
 #include "tasks/UuidTaches.h"
 
+#include <gtest/gtest.h>
+
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <ctime>
+#include <map>
 
 using Microsoft::WRL::ComPtr;
 
@@ -283,4 +287,61 @@ INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreE
     // A window that stopped during its start-up never ran its script.
     CDialogue::OublierScripts();
     return resultat;
+}
+
+void Cliquer(CFenetreEssai& fenetre, int bouton)
+{
+    SendMessageA(fenetre.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
+}
+
+std::string TexteSysteme(HRESULT code)
+{
+    char texte[TAILLE_TAMPON] = {};
+    CVidaltoDlg::TexteErreur(code, texte, sizeof texte);
+    return texte;
+}
+
+std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer,
+                              const std::function<void(CFenetreEssai&)>& commande,
+                              const std::vector<std::string>& muets, const VerificationPanne& verifier)
+{
+    const HRESULT echec = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
+    const std::string texteEchec = TexteSysteme(echec);
+    std::vector<Panne> pannes(1);
+    for (std::size_t i = 0; i < pannes.size(); ++i)
+    {
+        const Panne panne = pannes[i];
+        SCOPED_TRACE(panne.operation + " #" + std::to_string(panne.rang));
+        CPlanificateurMemoire memoire;
+        CFenetreEssai fenetre;
+        preparer(memoire, fenetre);
+        fenetre.Emprunter(memoire);
+        CBoitesMessage boites;
+        Lignes lignes;
+        LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+            const std::size_t debut = memoire.Journal().size();
+            if (!panne.operation.empty())
+                memoire.InjecterEchec(panne.operation, echec, panne.rang);
+            commande(f);
+            lignes = LireLignes(f.m_liste);
+            // The calls of the run without failure, each to be failed in a run of its own.
+            std::map<std::string, int> rangs;
+            for (std::size_t j = debut; i == 0 && j < memoire.Journal().size(); ++j)
+            {
+                const std::string& operation = memoire.Journal()[j];
+                const bool muet = std::find(muets.begin(), muets.end(), operation) != muets.end();
+                pannes.push_back({operation, ++rangs[operation], muet});
+            }
+        });
+        EXPECT_EQ(fenetre.m_statutArret, -1);
+        EXPECT_EQ(boites.Vues().size(), panne.muet ? 0u : 1u);
+        if (!panne.muet && !boites.Vues().empty())
+        {
+            EXPECT_EQ(boites.Vues()[0].titre, "Erreur");
+            EXPECT_EQ(boites.Vues()[0].texte, texteEchec);
+            EXPECT_TRUE(boites.Vues()[0].iconeErreur);
+        }
+        verifier(panne, memoire, fenetre, lignes);
+    }
+    return pannes.size() - 1;
 }

@@ -3,6 +3,8 @@
 // scheduler's COM interfaces (independently of the binding under test), the registry value
 // of the TV folder, and the main window run with its start-up seams.
 
+#include "BoitesMessage.h"
+
 #include "framework/Ressources.h"
 #include "mainwindow/VidaltoDlg.h"
 #include "tasks/Interlocuteur.h"
@@ -16,6 +18,14 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+// A kernel handle (a process, a thread), closed with CloseHandle.
+struct RegleNoyau
+{
+    static HANDLE Nulle() { return nullptr; }
+    static void Liberer(HANDLE poignee) { CloseHandle(poignee); }
+};
+using CPoigneeNoyau = CPoignee<HANDLE, RegleNoyau>;
 
 // A work item as a test wants it in the real store.
 struct TacheEssai
@@ -133,3 +143,34 @@ void Selectionner(HWND liste, int ligne);
 
 // Runs the main window; script (if any) runs once it is shown, before it is closed.
 INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
+
+// A click on a button of the main window.
+void Cliquer(CFenetreEssai& fenetre, int bouton);
+
+// The system's text for a code, as the "Erreur" box shows it.
+std::string TexteSysteme(HRESULT code);
+
+// An ASCII text of the scheduler as the program's.
+inline std::string VersEtroit(const std::wstring& texte)
+{
+    return std::string(texte.begin(), texte.end());
+}
+
+// One scheduler call of a command failed: which of the calls of that name, and whether the
+// program passes over its failure (no box). An empty operation: the run without failure.
+struct Panne
+{
+    std::string operation;
+    int rang = 0;
+    bool muet = true;
+};
+using VerificationPanne =
+    std::function<void(const Panne&, CPlanificateurMemoire&, CFenetreEssai&, const Lignes&)>;
+
+// Runs `commande` in a main window over an in-memory store, both made ready by `preparer`: once
+// as it goes, then once per scheduler call it made, with that call failed. Each failure not in
+// `muets` shows the system's text in one "Erreur" box, and no other box shows; `verifier` gets
+// the store, the window and its rows after each run. The number of calls.
+std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer,
+                              const std::function<void(CFenetreEssai&)>& commande,
+                              const std::vector<std::string>& muets, const VerificationPanne& verifier);

@@ -1,24 +1,16 @@
 // Adding a programme: the recording work item and its shutdown companion against Wine's real
-// Task Scheduler, and every scheduler call of an add failed once on the in-memory store, through
-// the main window's "&Ajouter".
+// Task Scheduler, and every scheduler call of an add failed once on the in-memory store.
 
 #include "AideTaches.h"
-#include "BoitesMessage.h"
 
 #include "editor/Edition.h"
 #include "tasks/ChaineParametres.h"
 #include "tasks/Commandes.h"
 #include "tasks/PlanificateurCom.h"
-#include "tasks/UuidTaches.h"
 
 #include <gtest/gtest.h>
 
-#include <wrl/client.h>
-
 #include <cstring>
-#include <map>
-
-using Microsoft::WRL::ComPtr;
 
 namespace
 {
@@ -38,24 +30,29 @@ CDefinitionProgramme Programme(const std::string& fichier, bool arreter = false)
     return programme;
 }
 
-class AjoutReel : public testing::Test
+class Ajout : public testing::Test
 {
 protected:
-    void SetUp() override { Nettoyer(); }
-    void TearDown() override { Nettoyer(); }
-    static void Nettoyer()
+    void SetUp() override { TearDown(); }
+    void TearDown() override
     {
         SupprimerTachesReelles(L"Ajout");
         SupprimerTacheReelle(NOM_TACHE_ARRET);
     }
 
-    std::unique_ptr<CTache> Ajouter(const CDefinitionProgramme& programme)
+    // The add on the real store, or on `planificateur`; a fresh account of what the user saw.
+    std::unique_ptr<CTache> Ajouter(const CDefinitionProgramme& programme, CPlanificateur* planificateur = nullptr,
+                                    const std::string& nom = "")
     {
-        const ContexteCommande contexte = {*m_planificateur, m_fenetre, m_dossier, m_motDePasse};
-        return AjouterProgramme(contexte, programme, NomTache(programme.m_fichier));
+        m_fenetre.m_codes.clear();
+        m_fenetre.m_textes.clear();
+        m_fenetre.m_demandes = 0;
+        const ContexteCommande contexte = {planificateur ? *planificateur : *m_reel, m_fenetre, m_dossier,
+                                           m_motDePasse};
+        return AjouterProgramme(contexte, programme, nom.empty() ? NomTache(programme.m_fichier) : nom);
     }
 
-    std::unique_ptr<CPlanificateur> m_planificateur = [] {
+    std::unique_ptr<CPlanificateur> m_reel = [] {
         std::unique_ptr<CPlanificateur> planificateur;
         EXPECT_EQ(CreerPlanificateurCom(planificateur), S_OK);
         return planificateur;
@@ -66,9 +63,9 @@ protected:
 };
 } // namespace
 
-TEST_F(AjoutReel, UnProgrammeDevientUnEnregistrementComplet)
+TEST_F(Ajout, UnProgrammeHebdomadaireDevientUnEnregistrementComplet)
 {
-    // Weekly on Mondays and Fridays until 30 June, at 20:45:59 (the seconds are dropped).
+    // Mondays and Fridays until 30 June, at 20:45:59 (the seconds are dropped).
     CDefinitionProgramme programme = Programme("Ajout Journal");
     programme.m_uneFois = 0;
     programme.m_toutesLesSemaines = 1;
@@ -79,19 +76,13 @@ TEST_F(AjoutReel, UnProgrammeDevientUnEnregistrementComplet)
     EXPECT_EQ(m_fenetre.m_demandes, 1);
 
     const TacheLue lue = LireTacheReelle(L"Ajout_Journal");
-    ASSERT_TRUE(lue.trouvee);
     EXPECT_EQ(lue.application, L"C:\\TV\\WinTV2K.EXE");
     EXPECT_EQ(lue.parametres, L" -c3 -ntod -startr:Ajout_Journal.mpg -qvcd -limit:3600");
     EXPECT_EQ(lue.declencheurs, 1);
-    TASK_TRIGGER attendu = {};
-    attendu.cbTriggerSize = sizeof attendu;
-    attendu.wBeginYear = attendu.wEndYear = DeclencheurAVenir().wBeginYear;
-    attendu.wBeginMonth = 3;
-    attendu.wBeginDay = 14;
+    TASK_TRIGGER attendu = DeclencheurAVenir(); // 14 March at 20:45
+    attendu.wEndYear = attendu.wBeginYear;
     attendu.wEndMonth = 6;
     attendu.wEndDay = 30;
-    attendu.wStartHour = 20;
-    attendu.wStartMinute = 45;
     attendu.rgFlags = TASK_TRIGGER_FLAG_HAS_END_DATE;
     attendu.TriggerType = TASK_TIME_TRIGGER_WEEKLY;
     attendu.Type.Weekly.WeeksInterval = 1;
@@ -101,88 +92,49 @@ TEST_F(AjoutReel, UnProgrammeDevientUnEnregistrementComplet)
     EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
 }
 
-TEST_F(AjoutReel, UnNomPrisNeChangeRienALaTacheExistante)
+TEST_F(Ajout, LeCompagnonUnNomPrisEtUnCompteAnnule)
 {
-    ASSERT_NE(Ajouter(Programme("Ajout_b")), nullptr);
-    const std::string avant = OctetsTacheReelle(L"Ajout_b");
-    ASSERT_FALSE(avant.empty());
-    for (const char* fichier : {"Ajout_b", "Ajout b"})
-    {
-        m_fenetre = CInterlocuteurEssai();
-        EXPECT_EQ(Ajouter(Programme(fichier, true)), nullptr) << fichier;
-        // The store's own refusal, with its text; no password asked, no companion made.
-        ASSERT_EQ(m_fenetre.m_codes.size(), 1u) << fichier;
-        EXPECT_EQ(m_fenetre.m_codes[0], HRESULT_FROM_WIN32(ERROR_FILE_EXISTS));
-        EXPECT_EQ(m_fenetre.m_demandes, 0);
-        EXPECT_EQ(OctetsTacheReelle(L"Ajout_b"), avant);
-        EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
-    }
-}
-
-TEST_F(AjoutReel, UnMotDePasseAnnuleNeLaisseAucuneTache)
-{
-    m_fenetre.m_passe = [](CPasse&) -> INT_PTR { return IDCANCEL; };
-    EXPECT_EQ(Ajouter(Programme("Ajout annule", true)), nullptr);
-    EXPECT_TRUE(m_fenetre.m_codes.empty() && m_fenetre.m_textes.empty());
-    EXPECT_TRUE(OctetsTacheReelle(L"Ajout_annule").empty());
-    EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
-}
-
-TEST_F(AjoutReel, UnNomTropLongEstRefuseAvantTouteTache)
-{
-    CPlanificateurMemoire memoire;
-    const ContexteCommande contexte = {memoire, m_fenetre, m_dossier, m_motDePasse};
-    // 218 characters fit the parameter string, 219 do not.
-    EXPECT_NE(AjouterProgramme(contexte, Programme(""), std::string(218, 'n')), nullptr);
-    memoire = CPlanificateurMemoire();
-    EXPECT_EQ(AjouterProgramme(contexte, Programme(""), std::string(219, 'n')), nullptr);
-    EXPECT_TRUE(memoire.Journal().empty());
-    EXPECT_EQ(m_fenetre.m_textes, std::vector<std::string>{MESSAGE_NOM_TROP_LONG});
-}
-
-// The scheduler's service reading the file refuses a delete for a moment: it is asked again.
-TEST_F(AjoutReel, UneSuppressionRefuseeUnInstantEstRedemandee)
-{
-    CPlanificateurMemoire memoire;
-    const ContexteCommande contexte = {memoire, m_fenetre, m_dossier, m_motDePasse};
-    m_fenetre.m_passe = [](CPasse&) -> INT_PTR { return IDCANCEL; };
-    for (const int rang : {1, 2})
-        memoire.InjecterEchec("Delete", HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), rang);
-    EXPECT_EQ(AjouterProgramme(contexte, Programme("Occupe"), "Occupe"), nullptr);
-    EXPECT_EQ(memoire.Trouver(L"Occupe"), nullptr);
-    EXPECT_TRUE(m_fenetre.m_codes.empty());
-}
-
-TEST_F(AjoutReel, LeCompagnonArreteLOrdinateurCinqMinutesApresLaPremiereFin)
-{
+    // A daily programme with its companion: Shutdown.exe of the current directory, once, five
+    // minutes after the first recording ends, deleting itself after its run.
     CDefinitionProgramme quotidien = Programme("Ajout quotidien", true);
     quotidien.m_uneFois = 0;
     quotidien.m_tousLesJours = 1;
     ASSERT_NE(Ajouter(quotidien), nullptr);
     EXPECT_TRUE(m_fenetre.m_codes.empty() && m_fenetre.m_textes.empty());
-
     char dossier[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, dossier);
     const TacheLue arret = LireTacheReelle(NOM_TACHE_ARRET);
-    ASSERT_TRUE(arret.trouvee);
-    const std::string application = std::string(dossier) + "\\Shutdown.exe";
-    EXPECT_EQ(arret.application, std::wstring(application.begin(), application.end()));
+    EXPECT_EQ(VersEtroit(arret.application), std::string(dossier) + "\\Shutdown.exe");
     EXPECT_EQ(arret.parametres, L"");
     EXPECT_EQ(arret.indicateurs & TASK_FLAG_DELETE_WHEN_DONE, static_cast<DWORD>(TASK_FLAG_DELETE_WHEN_DONE));
-    // One run only, after the first recording, whatever the programme's period.
     EXPECT_EQ(arret.declencheurs, 1);
     EXPECT_EQ(arret.declencheur.TriggerType, TASK_TIME_TRIGGER_ONCE);
     EXPECT_EQ(arret.declencheur.rgFlags, static_cast<DWORD>(TASK_TRIGGER_FLAG_KILL_AT_DURATION_END));
     EXPECT_EQ(arret.declencheur.wBeginMonth * 100 + arret.declencheur.wBeginDay, 314);
     EXPECT_EQ(arret.declencheur.wStartHour * 100 + arret.declencheur.wStartMinute, 2105);
 
-    // While it waits, a second companion is refused; the second recording is complete.
-    const std::string avant = OctetsTacheReelle(NOM_TACHE_ARRET);
+    // While it waits, a second companion is refused (the store's text); its recording is complete.
+    const std::string octetsArret = OctetsTacheReelle(NOM_TACHE_ARRET);
     EXPECT_NE(Ajouter(Programme("Ajout second", true)), nullptr);
-    EXPECT_EQ(m_fenetre.m_codes.size(), 1u);
-    EXPECT_EQ(LireTacheReelle(L"Ajout_second").parametres,
-              L" -c3 -ntod -startr:Ajout_second.mpg -qvcd -limit:3600");
-    EXPECT_EQ(OctetsTacheReelle(NOM_TACHE_ARRET), avant);
+    EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)});
+    EXPECT_EQ(LireTacheReelle(L"Ajout_second").parametres, L" -c3 -ntod -startr:Ajout_second.mpg -qvcd -limit:3600");
+    EXPECT_EQ(OctetsTacheReelle(NOM_TACHE_ARRET), octetsArret);
+
+    // A name taken: the store's refusal, no password asked, the work item untouched.
+    const std::string octets = OctetsTacheReelle(L"Ajout_second");
+    for (const char* fichier : {"Ajout_second", "Ajout second"})
+    {
+        EXPECT_EQ(Ajouter(Programme(fichier, true)), nullptr) << fichier;
+        EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)});
+        EXPECT_EQ(m_fenetre.m_demandes, 0);
+        EXPECT_EQ(OctetsTacheReelle(L"Ajout_second"), octets);
+    }
+
+    // The password cancelled: nothing left, nothing shown.
+    m_fenetre.m_passe = [](CPasse&) -> INT_PTR { return IDCANCEL; };
+    EXPECT_EQ(Ajouter(Programme("Ajout annule")), nullptr);
+    EXPECT_TRUE(m_fenetre.m_codes.empty() && m_fenetre.m_textes.empty());
+    EXPECT_TRUE(OctetsTacheReelle(L"Ajout_annule").empty());
 
     // The companion is no recording: the list leaves it out.
     CFenetreEssai liste;
@@ -191,16 +143,28 @@ TEST_F(AjoutReel, LeCompagnonArreteLOrdinateurCinqMinutesApresLaPremiereFin)
         EXPECT_NE(nom, "Shutdown");
 }
 
+TEST_F(Ajout, UnNomTropLongOuUneSuppressionRefuseeUnInstant)
+{
+    // 218 characters fit the parameter string, 219 are refused before any call.
+    CPlanificateurMemoire memoire;
+    EXPECT_NE(Ajouter(Programme(""), &memoire, std::string(218, 'n')), nullptr);
+    memoire = CPlanificateurMemoire();
+    EXPECT_EQ(Ajouter(Programme(""), &memoire, std::string(219, 'n')), nullptr);
+    EXPECT_TRUE(memoire.Journal().empty());
+    EXPECT_EQ(m_fenetre.m_textes, std::vector<std::string>{MESSAGE_NOM_TROP_LONG});
+
+    // The scheduler's service, reading the file, refuses a delete for a moment: asked again.
+    m_fenetre.m_passe = [](CPasse&) -> INT_PTR { return IDCANCEL; };
+    for (const int rang : {1, 2})
+        memoire.InjecterEchec("Delete", HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), rang);
+    EXPECT_EQ(Ajouter(Programme("Occupe"), &memoire), nullptr);
+    EXPECT_EQ(memoire.Trouver(L"Occupe"), nullptr);
+    EXPECT_TRUE(m_fenetre.m_codes.empty());
+}
+
 namespace
 {
-// A call of an add, as the store's journal names it, and which of its calls of that name.
-struct Appel
-{
-    std::string operation;
-    int rang;
-};
-
-// What the in-memory store holds of a work item: complete, nothing, or something in between.
+// Complete in the store, or not there at all; anything else is a half-made work item.
 enum class Etat
 {
     Absente,
@@ -208,113 +172,52 @@ enum class Etat
     Partielle
 };
 
-Etat EtatEnregistrement(const TacheStockee* t)
+Etat EtatTache(const TacheStockee* t, bool arret)
 {
     if (t == nullptr)
         return Etat::Absente;
-    const bool complete = !t->application.empty() && !t->parametres.empty() &&
-                          t->declencheurs.size() == 1 && t->declencheurs[0].wBeginYear != 0 &&
-                          !t->compte.empty() && t->enregistrements >= 2;
-    return complete ? Etat::Complete : Etat::Partielle;
-}
-
-Etat EtatArret(const TacheStockee* t)
-{
-    if (t == nullptr)
-        return Etat::Absente;
-    const bool complete = !t->application.empty() && t->declencheurs.size() == 1 &&
-                          t->declencheurs[0].rgFlags == TASK_TRIGGER_FLAG_KILL_AT_DURATION_END &&
-                          t->indicateurs == TASK_FLAG_DELETE_WHEN_DONE && !t->compte.empty() &&
-                          t->motDePasse == L"secret" && t->enregistrements >= 2;
-    return complete ? Etat::Complete : Etat::Partielle;
-}
-
-// "&Ajouter" in a main window over `memoire`, the editor and the password dialog answered in
-// their place; `avant` runs once the window has started, just before the add. The list's rows
-// after the add.
-Lignes AjouterParLaFenetre(CPlanificateurMemoire& memoire, CFenetreEssai& fenetre,
-                           const std::function<void()>& avant = {})
-{
-    Lignes lignes;
-    const CDefinitionProgramme programme = Programme("Panne", true);
-    fenetre.Emprunter(memoire);
-    fenetre.m_editeur = [&programme](CEdition& edition) -> INT_PTR {
-        static_cast<CDefinitionProgramme&>(edition) = programme;
-        return IDOK;
-    };
-    fenetre.m_passe = Confirmer("SALON\\marc", "secret");
-    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-        if (avant)
-            avant();
-        SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        lignes = LireLignes(f.m_liste);
-    });
-    return lignes;
+    const bool commun = !t->application.empty() && t->declencheurs.size() == 1 && !t->compte.empty() &&
+                        t->enregistrements >= 2;
+    const bool complete = arret ? t->declencheurs[0].rgFlags == TASK_TRIGGER_FLAG_KILL_AT_DURATION_END &&
+                                      t->indicateurs == TASK_FLAG_DELETE_WHEN_DONE && t->motDePasse == L"secret"
+                                : !t->parametres.empty() && t->declencheurs[0].wBeginYear != 0;
+    return commun && complete ? Etat::Complete : Etat::Partielle;
 }
 } // namespace
 
-// Every scheduler call of an add is failed once: the user sees the system's text for that code,
-// the recording and its companion are each complete in the store or not there at all, and the
-// list and its names agree with the store.
+// "&Ajouter" with its companion, each of its scheduler calls failed once: the recording and its
+// companion are each complete or absent, never a companion without its recording, and the list
+// shows the recording exactly when it is there.
 TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
 {
-    const HRESULT echec = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
-    char texteEchec[TAILLE_TAMPON] = {};
-    CVidaltoDlg::TexteErreur(echec, texteEchec, sizeof texteEchec);
-    ASSERT_STRNE(texteEchec, "");
-
-    // The calls of an add that goes through, in their order.
-    std::vector<Appel> appels;
-    {
-        CPlanificateurMemoire memoire;
-        CFenetreEssai fenetre;
-        std::size_t debut = 0;
-        AjouterParLaFenetre(memoire, fenetre, [&] { debut = memoire.Journal().size(); });
-        ASSERT_EQ(EtatEnregistrement(memoire.Trouver(L"Panne")), Etat::Complete);
-        ASSERT_EQ(EtatArret(memoire.Trouver(NOM_TACHE_ARRET)), Etat::Complete);
-        std::map<std::string, int> rangs;
-        for (std::size_t i = debut; i < memoire.Journal().size(); ++i)
-            appels.push_back({memoire.Journal()[i], ++rangs[memoire.Journal()[i]]});
-    }
-    ASSERT_GE(appels.size(), 22u);
-
-    // Calls whose failure the program passes over: a missing account read back is replaced by
-    // the one just confirmed, a missing next run or comment leaves its column empty.
-    const std::vector<std::string> muets = {"GetAccountInformation", "GetNextRunTime", "GetComment"};
-    for (const Appel& appel : appels)
-    {
-        SCOPED_TRACE(appel.operation + " #" + std::to_string(appel.rang));
-        CPlanificateurMemoire memoire;
-        CFenetreEssai fenetre;
-        CBoitesMessage boites;
-        const Lignes lignes = AjouterParLaFenetre(
-            memoire, fenetre, [&] { memoire.InjecterEchec(appel.operation, echec, appel.rang); });
-
-        const bool muet = std::find(muets.begin(), muets.end(), appel.operation) != muets.end();
-        ASSERT_EQ(boites.Vues().size(), muet ? 0u : 1u);
-        if (!muet)
-        {
-            EXPECT_EQ(boites.Vues()[0].titre, "Erreur");
-            EXPECT_EQ(boites.Vues()[0].texte, texteEchec);
-            EXPECT_TRUE(boites.Vues()[0].iconeErreur);
-        }
-        const Etat enregistrement = EtatEnregistrement(memoire.Trouver(L"Panne"));
-        const Etat arret = EtatArret(memoire.Trouver(NOM_TACHE_ARRET));
-        EXPECT_NE(enregistrement, Etat::Partielle);
-        EXPECT_NE(arret, Etat::Partielle);
-        // No companion without its recording.
-        EXPECT_FALSE(enregistrement == Etat::Absente && arret != Etat::Absente);
-
-        ASSERT_EQ(fenetre.m_nomsTaches.size(), lignes.size());
-        if (enregistrement == Etat::Complete)
-        {
-            ASSERT_EQ(lignes.size(), 1u);
-            EXPECT_EQ(fenetre.m_nomsTaches[0], "Panne");
-            EXPECT_EQ(lignes[0][0], "Panne.mpg");
-        }
-        else
-        {
-            EXPECT_TRUE(lignes.empty());
-        }
-    }
+    const CDefinitionProgramme programme = Programme("Panne", true);
+    const auto preparer = [&programme](CPlanificateurMemoire&, CFenetreEssai& fenetre) {
+        fenetre.m_editeur = [&programme](CEdition& edition) -> INT_PTR {
+            static_cast<CDefinitionProgramme&>(edition) = programme;
+            return IDOK;
+        };
+        fenetre.m_passe = Confirmer("SALON\\marc", "secret");
+    };
+    // A missing account read back is replaced by the one just confirmed, a missing next run or
+    // comment leaves its column empty.
+    const std::size_t appels = ChaqueAppelEchoue(
+        preparer, [](CFenetreEssai& f) { Cliquer(f, IDOK); }, {"GetAccountInformation", "GetNextRunTime", "GetComment"},
+        [](const Panne& panne, CPlanificateurMemoire& memoire, CFenetreEssai& fenetre, const Lignes& lignes) {
+            const Etat enregistrement = EtatTache(memoire.Trouver(L"Panne"), false);
+            const Etat arret = EtatTache(memoire.Trouver(NOM_TACHE_ARRET), true);
+            if (panne.operation.empty())
+            {
+                EXPECT_TRUE(enregistrement == Etat::Complete && arret == Etat::Complete);
+            }
+            EXPECT_NE(enregistrement, Etat::Partielle);
+            EXPECT_NE(arret, Etat::Partielle);
+            EXPECT_FALSE(enregistrement == Etat::Absente && arret != Etat::Absente);
+            ASSERT_EQ(lignes.size(), enregistrement == Etat::Complete ? 1u : 0u);
+            EXPECT_EQ(fenetre.m_nomsTaches.size(), lignes.size());
+            if (!lignes.empty())
+            {
+                EXPECT_EQ(lignes[0][0] + fenetre.m_nomsTaches[0], "Panne.mpgPanne");
+            }
+        });
+    EXPECT_GE(appels, 22u);
 }

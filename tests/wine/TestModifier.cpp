@@ -1,9 +1,8 @@
 // "&Editer" and "&Supprimer" in the main window over the in-memory store, the editor and the
-// password dialog answered in their place: which work item each command acts on, and what it
-// leaves after each of its scheduler calls failed once.
+// password dialog answered in their place: which work item each acts on, and what each leaves
+// after each of its scheduler calls failed once.
 
 #include "AideTaches.h"
-#include "BoitesMessage.h"
 
 #include "editor/Edition.h"
 #include "tasks/Commandes.h"
@@ -11,230 +10,162 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 
 namespace
 {
-const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
+const std::wstring AVANT = L" -c2 -ntod -startr:B.mpg -qvcd -limit:5400";
+const std::wstring APRES = L" -c5 -ntod -startr:B.mpg -qvcd -limit:1800";
 
-std::string TexteSysteme(HRESULT code)
+// Three recordings A, B and C, listed C, B, A; the editor changes the channel to row 4 and the
+// length to 30 minutes.
+void Peupler(CPlanificateurMemoire& memoire)
 {
-    char texte[TAILLE_TAMPON] = {};
-    CVidaltoDlg::TexteErreur(code, texte, sizeof texte);
-    return texte;
+    for (const wchar_t* nom : {L"A", L"B", L"C"})
+        memoire.Stocker(nom, EnregistrementMemoire(std::wstring(nom) + L".mpg"));
 }
 
-// The same content in the store: command, trigger, account.
-bool MemeContenu(const TacheStockee& a, const TacheStockee& b)
+void Repondre(CFenetreEssai& fenetre, std::vector<CDefinitionProgramme>* lus = nullptr)
 {
-    return a.application == b.application && a.parametres == b.parametres &&
-           a.declencheurs.size() == b.declencheurs.size() &&
-           (a.declencheurs.empty() ||
-            std::memcmp(&a.declencheurs[0], &b.declencheurs[0], sizeof(TASK_TRIGGER)) == 0) &&
-           a.compte == b.compte && a.indicateurs == b.indicateurs;
+    fenetre.m_passe = Confirmer("SALON\\marc", "secret");
+    fenetre.m_editeur = [lus](CEdition& edition) -> INT_PTR {
+        if (lus != nullptr)
+            lus->push_back(edition);
+        edition.m_minutes = "30";
+        edition.m_chaine = 4;
+        edition.CalculerFin();
+        return IDOK;
+    };
 }
 
-// Three recordings A, B and C listed C, B, A, and a shutdown companion, which is not listed.
+void Commande(CFenetreEssai& f, int bouton, int ligne)
+{
+    Selectionner(f.Controle(IDC_LISTE), ligne);
+    Cliquer(f, bouton);
+}
+
 class Modifier : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        for (const wchar_t* nom : {L"A", L"B", L"C"})
-            m_memoire.Stocker(nom, EnregistrementMemoire(std::wstring(nom) + L".mpg"));
+        Peupler(m_memoire);
         m_memoire.Stocker(NOM_TACHE_ARRET, TacheStockee{});
-        m_passe = Confirmer("SALON\\marc", "secret");
-        m_editeur = [this](CEdition& edition) -> INT_PTR {
-            m_lus.push_back(edition);
-            edition.m_minutes = "30";
-            edition.m_chaine = 4;
-            edition.CalculerFin();
-            return IDOK;
-        };
     }
-
-    // Runs `gestes` in a main window over the store; the rows, names and selection after them.
-    void Lancer(const std::function<void(CFenetreEssai&)>& gestes)
+    // Runs `gestes` in a main window; the rows and names after them.
+    Lignes Lancer(const std::function<void(CFenetreEssai&)>& gestes)
     {
         CFenetreEssai fenetre;
+        Repondre(fenetre, &m_lus);
         fenetre.Emprunter(m_memoire);
-        fenetre.m_editeur = m_editeur;
-        fenetre.m_passe = m_passe;
+        Lignes lignes;
         LancerFenetre(fenetre, [&](CFenetreEssai& f) {
             gestes(f);
-            m_lignes = LireLignes(f.m_liste);
-            m_selection = f.m_liste.Selection();
+            lignes = LireLignes(f.m_liste);
         });
         m_noms = fenetre.m_nomsTaches;
-    }
-    static void Editer(CFenetreEssai& f, int ligne)
-    {
-        Selectionner(f.Controle(IDC_LISTE), ligne);
-        SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(IDC_EDITER, BN_CLICKED), 0);
-    }
-    static void Supprimer(CFenetreEssai& f, int ligne)
-    {
-        Selectionner(f.Controle(IDC_LISTE), ligne);
-        SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(IDC_SUPPRIMER, BN_CLICKED), 0);
+        return lignes;
     }
 
     CPlanificateurMemoire m_memoire;
-    std::function<INT_PTR(CEdition&)> m_editeur;
-    std::function<INT_PTR(CPasse&)> m_passe;
-    CBoitesMessage m_boites;
     std::vector<std::string> m_noms;
     std::vector<CDefinitionProgramme> m_lus;
-    Lignes m_lignes;
-    int m_selection = -1;
+    CBoitesMessage m_boites;
 };
 } // namespace
 
-TEST_F(Modifier, SansLigneChoisieRienNeSePasse)
-{
-    Lancer([](CFenetreEssai& f) {
-        for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
-            SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
-    });
-    CPlanificateurMemoire vide;
-    CFenetreEssai fenetreVide;
-    fenetreVide.Emprunter(vide);
-    LancerFenetre(fenetreVide, [](CFenetreEssai& f) {
-        Selectionner(f.Controle(IDC_LISTE), 0);
-        for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
-            SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
-    });
-    EXPECT_TRUE(m_lus.empty());
-    EXPECT_TRUE(m_boites.Vues().empty());
-    EXPECT_EQ(m_lignes.size(), 3u);
-    EXPECT_EQ(m_memoire.Noms().size(), 4u);
-}
-
-TEST_F(Modifier, EditerReecritLaMemeTacheEtRafraichitSaLigne)
+TEST_F(Modifier, EditerEtSupprimerAgissentSurLaLigneChoisie)
 {
     Lignes avant;
-    Lancer([&avant](CFenetreEssai& f) {
+    const Lignes apres = Lancer([&avant](CFenetreEssai& f) {
+        // Without a selected row, nothing happens.
+        for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
+            Cliquer(f, bouton);
         avant = LireLignes(f.m_liste);
-        Editer(f, 1);
+        Commande(f, IDC_EDITER, 1);
     });
     ASSERT_EQ(m_lus.size(), 1u);
     EXPECT_EQ(m_lus[0].m_fichier, "B");
     EXPECT_EQ(m_lus[0].m_minutes, "90");
     EXPECT_EQ(m_lus[0].m_chaine, 1);
     EXPECT_EQ(m_lus[0].m_uneFois, 1);
-    EXPECT_TRUE(m_boites.Vues().empty());
-
-    // The same work item, one trigger, the new command; nothing else created.
+    // The same work item rewritten: one trigger, the new command; nothing else created.
     const TacheStockee* b = m_memoire.Trouver(L"B");
-    ASSERT_NE(b, nullptr);
-    EXPECT_EQ(b->parametres, L" -c5 -ntod -startr:B.mpg -qvcd -limit:1800");
+    EXPECT_EQ(b->parametres, APRES);
     EXPECT_EQ(b->application, L"C:\\TV\\WinTV2K.EXE");
     EXPECT_EQ(b->declencheurs.size(), 1u);
     EXPECT_EQ(b->compte, L"SALON\\marc");
     EXPECT_EQ(m_memoire.Noms().size(), 4u);
-    // The row refreshed in place, the others untouched.
-    ASSERT_EQ(m_lignes.size(), 3u);
-    EXPECT_EQ(m_lignes[0], avant[0]);
-    EXPECT_EQ(m_lignes[2], avant[2]);
-    EXPECT_EQ(m_lignes[1][0], "B.mpg");
-    EXPECT_EQ(m_lignes[1][1], avant[1][1]);
-    EXPECT_EQ(m_lignes[1][4], "00:30:00");
+    // Its row refreshed in place, the others untouched.
+    Lignes attendues = avant;
+    attendues[1][4] = "00:30:00";
+    EXPECT_EQ(apres, attendues);
     EXPECT_EQ(m_noms, (std::vector<std::string>{"C", "B", "A"}));
-}
 
-TEST_F(Modifier, SupprimerEnleveLaTacheEtSaLigneEtLesSuivantesRemontent)
-{
-    std::vector<std::string> nomsApres;
-    Lancer([&nomsApres](CFenetreEssai& f) {
-        Supprimer(f, 1);
-        nomsApres = f.m_nomsTaches;
-        // Row 1 is now A's: editing it acts on A.
-        Editer(f, 1);
+    // A deleted row's followers move up: row 1 is then A's. Deleting every row empties the
+    // list, with no selection left; the companion stays in the store.
+    m_lus.clear();
+    const Lignes restantes = Lancer([](CFenetreEssai& f) {
+        Commande(f, IDC_SUPPRIMER, 1);
+        EXPECT_EQ(f.m_nomsTaches, (std::vector<std::string>{"C", "A"}));
+        Commande(f, IDC_EDITER, 1);
+        Commande(f, IDC_SUPPRIMER, 1);
+        Commande(f, IDC_SUPPRIMER, 0);
+        EXPECT_EQ(f.m_liste.Selection(), -1);
     });
-    EXPECT_EQ(nomsApres, (std::vector<std::string>{"C", "A"}));
-    EXPECT_EQ(m_memoire.Trouver(L"B"), nullptr);
     ASSERT_EQ(m_lus.size(), 1u);
     EXPECT_EQ(m_lus[0].m_fichier, "A");
-    EXPECT_EQ(m_memoire.Trouver(L"A")->parametres, L" -c5 -ntod -startr:A.mpg -qvcd -limit:1800");
-    EXPECT_EQ(m_lignes.size(), 2u);
-
-    // Deleting the rows left empties the list; the companion stays in the store.
-    Lancer([](CFenetreEssai& f) {
-        Supprimer(f, 1);
-        Supprimer(f, 0);
-    });
-    EXPECT_TRUE(m_lignes.empty());
-    EXPECT_EQ(m_selection, -1);
+    EXPECT_TRUE(restantes.empty());
     EXPECT_EQ(m_memoire.Noms(), std::vector<std::wstring>{NOM_TACHE_ARRET});
     EXPECT_TRUE(m_boites.Vues().empty());
 }
 
 TEST_F(Modifier, UneTacheSupprimeeAilleursDonneLErreurEtSaLigneReste)
 {
-    Lancer([this](CFenetreEssai& f) {
+    const Lignes lignes = Lancer([this](CFenetreEssai& f) {
         m_memoire.Supprimer(L"B");
-        Editer(f, 1);
-        Supprimer(f, 1);
+        Commande(f, IDC_EDITER, 1);
+        Commande(f, IDC_SUPPRIMER, 1);
     });
     EXPECT_TRUE(m_lus.empty());
     ASSERT_EQ(m_boites.Vues().size(), 2u);
     for (const BoiteVue& vue : m_boites.Vues())
         EXPECT_EQ(vue.texte, TexteSysteme(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)));
-    EXPECT_EQ(m_lignes.size(), 3u);
+    EXPECT_EQ(lignes.size(), 3u);
     EXPECT_EQ(m_noms, (std::vector<std::string>{"C", "B", "A"}));
 }
 
-// Every scheduler call of an edit and of a delete failed once: the user sees the system's text
-// for it; the store holds the work item as it was, or (when only the row's refresh failed) as
-// edited; the rows and names stay in step with the store.
-TEST_F(Modifier, ChaqueAppelEchoueUneFois)
+// Each scheduler call of an edit and of a delete failed once: B is as it was, or (when only the
+// row's refresh failed) as edited; the rows and names stay in step with the store.
+TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
 {
-    const TacheStockee avant = *m_memoire.Trouver(L"B");
-    TacheStockee apres;
-    std::vector<std::string> appels;
+    const auto preparer = [](CPlanificateurMemoire& memoire, CFenetreEssai& fenetre) {
+        Peupler(memoire);
+        Repondre(fenetre);
+    };
+    for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
     {
-        std::size_t debut = 0;
-        Lancer([&](CFenetreEssai& f) {
-            debut = m_memoire.Journal().size();
-            Editer(f, 1);
-        });
-        appels.assign(m_memoire.Journal().begin() + static_cast<std::ptrdiff_t>(debut), m_memoire.Journal().end());
-        apres = *m_memoire.Trouver(L"B");
-    }
-    ASSERT_FALSE(MemeContenu(apres, avant));
-    appels.push_back("Delete");
-
-    const std::vector<std::string> muets = {"GetNextRunTime", "GetComment"};
-    std::map<std::string, int> rangs;
-    for (const std::string& operation : appels)
-    {
-        const int rang = ++rangs[operation];
-        SCOPED_TRACE(operation + " #" + std::to_string(rang));
-        CPlanificateurMemoire memoire;
-        for (const wchar_t* nom : {L"A", L"B", L"C"})
-            memoire.Stocker(nom, EnregistrementMemoire(std::wstring(nom) + L".mpg"));
-        CFenetreEssai fenetre;
-        fenetre.Emprunter(memoire);
-        fenetre.m_editeur = m_editeur;
-        fenetre.m_passe = m_passe;
-        CBoitesMessage boites;
-        Lignes lignes;
-        LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-            memoire.InjecterEchec(operation, ACCES_REFUSE, rang);
-            operation == "Delete" ? Supprimer(f, 1) : Editer(f, 1);
-            lignes = LireLignes(f.m_liste);
-        });
-
-        const bool muet = std::find(muets.begin(), muets.end(), operation) != muets.end();
-        ASSERT_EQ(boites.Vues().size(), muet ? 0u : 1u);
-        if (!muet)
-        {
-            EXPECT_EQ(boites.Vues()[0].texte, TexteSysteme(ACCES_REFUSE));
-        }
-        const TacheStockee* b = memoire.Trouver(L"B");
-        ASSERT_NE(b, nullptr);
-        EXPECT_TRUE(MemeContenu(*b, muet ? apres : avant));
-        ASSERT_EQ(lignes.size(), 3u);
-        EXPECT_EQ(fenetre.m_nomsTaches, (std::vector<std::string>{"C", "B", "A"}));
-        EXPECT_EQ(lignes[1][4], muet ? "00:30:00" : "01:30:00");
+        const std::size_t appels = ChaqueAppelEchoue(
+            preparer, [bouton](CFenetreEssai& f) { Commande(f, bouton, 1); }, {"GetNextRunTime", "GetComment"},
+            [bouton](const Panne& panne, CPlanificateurMemoire& memoire, CFenetreEssai& fenetre, const Lignes& lignes) {
+                const TacheStockee* b = memoire.Trouver(L"B");
+                const std::vector<std::string> noms = {"C", "B", "A"};
+                if (bouton == IDC_SUPPRIMER && panne.operation.empty())
+                {
+                    EXPECT_EQ(b, nullptr);
+                    EXPECT_EQ(fenetre.m_nomsTaches, (std::vector<std::string>{"C", "A"}));
+                    return;
+                }
+                ASSERT_NE(b, nullptr);
+                const bool modifiee = bouton == IDC_EDITER && panne.muet;
+                EXPECT_EQ(b->parametres, modifiee ? APRES : AVANT);
+                EXPECT_EQ(b->compte, modifiee ? L"SALON\\marc" : L"");
+                const TASK_TRIGGER avant = DeclencheurAVenir();
+                ASSERT_EQ(b->declencheurs.size(), 1u);
+                EXPECT_TRUE(modifiee || std::memcmp(&b->declencheurs[0], &avant, sizeof avant) == 0);
+                EXPECT_EQ(fenetre.m_nomsTaches, noms);
+                ASSERT_EQ(lignes.size(), 3u);
+                EXPECT_EQ(lignes[1][4], modifiee ? "00:30:00" : "01:30:00");
+            });
+        EXPECT_GE(appels, bouton == IDC_EDITER ? 10u : 1u);
     }
 }
