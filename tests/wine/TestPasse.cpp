@@ -2,30 +2,15 @@
 // in the in-memory store, which keeps the account it is given (Wine's scheduler does not).
 
 #include "AideTaches.h"
-#include "BoitesMessage.h"
 
 #include "framework/Controles.h"
 #include "tasks/Commandes.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <string>
-
 namespace
 {
 using Geste = std::function<void(HWND dialogue)>;
-
-// What the user ends up with after one account step.
-struct Issue
-{
-    HRESULT resultat = S_OK;
-    std::wstring compte;     // handed to the scheduler
-    std::wstring motDePasse; // handed to the scheduler
-    std::wstring motDePasseCompte;
-    int enregistrements = 0;
-    std::vector<BoiteVue> boites;
-};
 
 std::string Proposition()
 {
@@ -42,9 +27,19 @@ void Saisir(HWND d, int id, const std::string& texte)
     SetDlgItemTextA(d, id, texte.c_str());
 }
 
-void Ok(HWND d)
+void Cliquer(HWND d, int id)
 {
-    SendMessageA(GetDlgItem(d, IDOK), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(d, id), BM_CLICK, 0, 0);
+}
+
+Geste Remplir(const std::string& compte, const std::string& motDePasse, const std::string& confirmation)
+{
+    return [=](HWND d) {
+        Saisir(d, IDC_COMPTE, compte);
+        Saisir(d, IDC_MOT_DE_PASSE, motDePasse);
+        Saisir(d, IDC_CONFIRMATION, confirmation);
+        Cliquer(d, IDOK);
+    };
 }
 
 // A dialog that a gesture left open is ended after a while, so that the test goes on.
@@ -56,158 +51,99 @@ void CALLBACK Abandonner(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuterie,
         EndDialog(g_ouvert, IDABORT);
 }
 
-// Runs the account step on a work item of the in-memory store; `geste` drives the dialog once
-// it is shown and must end it, at once or through the messages it posts.
-Issue Etape(const Geste& geste)
+struct Cas
 {
-    CPlanificateurMemoire memoire;
-    std::unique_ptr<CTache> tache;
-    std::unique_ptr<CPersistance> persistance;
-    EXPECT_EQ(memoire.NouvelleTache(L"Passe", tache), S_OK);
-    EXPECT_EQ(memoire.AjouterTache(L"Passe", *tache), S_OK);
-    EXPECT_EQ(tache->ObtenirPersistance(persistance), S_OK);
-
-    CInterlocuteurEssai fenetre;
-    INT_PTR fin = 0;
-    fenetre.m_passe = [&](CPasse& passe) {
-        ProgrammerScriptMontre([&](CDialogue& d) {
-            geste(d.Fenetre());
-            g_ouvert = d.Fenetre();
-            SetTimer(nullptr, 0, 3000, &Abandonner);
-        });
-        fin = passe.DoModal();
-        g_ouvert = nullptr;
-        return fin;
-    };
-    wchar_t motDePasseCompte[TAILLE_TAMPON] = L"ancien";
-    std::wstring compte;
-    Issue issue;
-    {
-        CBoitesMessage boites;
-        issue.resultat = DefinirCompte(*tache, *persistance, fenetre, motDePasseCompte, compte);
-        issue.boites = boites.Vues();
-    }
-    EXPECT_NE(fin, IDABORT) << "the dialog was left open";
-    EXPECT_TRUE(fenetre.m_codes.empty() && fenetre.m_textes.empty());
-    const TacheStockee* stockee = memoire.Trouver(L"Passe");
-    issue.compte = stockee->compte;
-    issue.motDePasse = stockee->motDePasse;
-    issue.enregistrements = stockee->enregistrements;
-    issue.motDePasseCompte = motDePasseCompte;
-    return issue;
-}
-
-std::wstring Large(const std::string& texte)
-{
-    return std::wstring(texte.begin(), texte.end());
-}
+    Geste geste;
+    HRESULT resultat;
+    std::string compte, motDePasse; // handed to the scheduler, and the password kept
+    std::vector<std::string> boites;
+};
 } // namespace
 
-TEST(Passe, EntreeAccepteLeCompteProposeAvecUnMotDePasseVide)
+TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
 {
-    const Issue issue = Etape([](HWND d) {
-        EXPECT_EQ(TexteFenetre(d), "Mot de passe");
-        EXPECT_EQ(GetFocus(), GetDlgItem(d, IDOK));
-        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, IDOK)));
-        EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), Proposition());
-        EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
-        EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_CONFIRMATION)), 0);
-        PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
-    });
-    EXPECT_EQ(issue.resultat, S_OK);
-    EXPECT_EQ(issue.compte, Large(Proposition()));
-    EXPECT_EQ(issue.motDePasse, L"");
-    EXPECT_EQ(issue.motDePasseCompte, L"");
-    EXPECT_EQ(issue.enregistrements, 1);
-    EXPECT_TRUE(issue.boites.empty());
-}
-
-TEST(Passe, LeCompteEtLeMotDePasseSontPassesTelsQuelsAuPlanificateur)
-{
-    struct Cas
-    {
-        std::string compte, motDePasse;
+    const std::string proposition = Proposition();
+    const Cas cas[] = {
+        {[&](HWND d) {
+             EXPECT_EQ(GetFocus(), GetDlgItem(d, IDOK));
+             EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), proposition);
+             EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
+             PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+         },
+         S_OK, proposition, "", {}},
+        {Remplir("SALON\\marc", "Secret é", "Secret é"), S_OK, "SALON\\marc", "Secret é", {}},
+        {Remplir("", "x", "x"), S_OK, "", "x", {}},
+        {Remplir("autre", std::string(259, 'p'), std::string(259, 'p')), S_OK, "autre", std::string(259, 'p'), {}},
+        // A mismatch empties both passwords and keeps the account; the retry succeeds.
+        {[](HWND d) {
+             Remplir("SALON\\marc", "abc", "ABC")(d);
+             EXPECT_TRUE(IsWindowVisible(d));
+             EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), "SALON\\marc");
+             EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)) +
+                           GetWindowTextLengthA(GetDlgItem(d, IDC_CONFIRMATION)),
+                       0);
+             Remplir("SALON\\marc", "abc", "abc")(d);
+         },
+         S_OK, "SALON\\marc", "abc", {MESSAGE_CONFIRMATION}},
+        // Over 259 characters: refused whole, the dialog still open.
+        {[](HWND d) {
+             Remplir(std::string(260, 'x'), "", "")(d);
+             Remplir("", std::string(260, 'x'), "")(d);
+             Cliquer(d, IDCANCEL);
+         },
+         COMPTE_ANNULE, "", "ancien", {MESSAGE_COMPTE_TROP_LONG, MESSAGE_COMPTE_TROP_LONG}},
+        {[](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); }, COMPTE_ANNULE, "", "ancien", {}},
+        {[](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); }, COMPTE_ANNULE, "", "ancien", {}},
+        {[](HWND d) {
+             Remplir("a", "b", "")(d);
+             Cliquer(d, IDCANCEL);
+         },
+         COMPTE_ANNULE, "", "ancien", {MESSAGE_CONFIRMATION}},
     };
-    for (const Cas& c : {Cas{"SALON\\marc", "Secret é"}, Cas{"", "x"}, Cas{"autre", std::string(259, 'p')}})
+    for (const Cas& c : cas)
     {
-        const Issue issue = Etape([&](HWND d) {
-            Saisir(d, IDC_COMPTE, c.compte);
-            Saisir(d, IDC_MOT_DE_PASSE, c.motDePasse);
-            Saisir(d, IDC_CONFIRMATION, c.motDePasse);
-            Ok(d);
-        });
-        EXPECT_EQ(issue.resultat, S_OK);
-        EXPECT_EQ(issue.compte, Large(c.compte));
-        std::wstring large(TAILLE_TAMPON, L'\0');
-        large.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, c.motDePasse.c_str(), -1, &large[0], TAILLE_TAMPON) - 1));
-        EXPECT_EQ(issue.motDePasse, large);
-        EXPECT_EQ(issue.motDePasseCompte, large);
-    }
-}
+        SCOPED_TRACE(&c - cas);
+        CPlanificateurMemoire memoire;
+        std::unique_ptr<CTache> tache;
+        std::unique_ptr<CPersistance> persistance;
+        memoire.NouvelleTache(L"Passe", tache);
+        memoire.AjouterTache(L"Passe", *tache);
+        tache->ObtenirPersistance(persistance);
+        CInterlocuteurEssai fenetre;
+        INT_PTR fin = 0;
+        fenetre.m_passe = [&](CPasse& passe) {
+            ProgrammerScriptMontre([&](CDialogue& d) {
+                EXPECT_EQ(TexteFenetre(d.Fenetre()), "Mot de passe");
+                c.geste(d.Fenetre());
+                g_ouvert = d.Fenetre();
+                SetTimer(nullptr, 0, 3000, &Abandonner);
+            });
+            fin = passe.DoModal();
+            return fin;
+        };
+        wchar_t motDePasseCompte[TAILLE_TAMPON] = L"ancien";
+        std::wstring compte;
+        CBoitesMessage boites;
+        EXPECT_EQ(DefinirCompte(*tache, *persistance, fenetre, motDePasseCompte, compte), c.resultat);
+        EXPECT_NE(fin, IDABORT) << "the dialog was left open";
+        g_ouvert = nullptr;
 
-TEST(Passe, DesMotsDePasseDifferentsSontRefusesEtLeDialogueResteOuvert)
-{
-    // The mismatch empties both password fields, keeps the account, and the retry succeeds.
-    const Issue reprise = Etape([](HWND d) {
-        Saisir(d, IDC_COMPTE, "SALON\\marc");
-        Saisir(d, IDC_MOT_DE_PASSE, "abc");
-        Saisir(d, IDC_CONFIRMATION, "ABC");
-        Ok(d);
-        EXPECT_TRUE(IsWindowVisible(d));
-        EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), "SALON\\marc");
-        EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
-        EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_CONFIRMATION)), 0);
-        Saisir(d, IDC_MOT_DE_PASSE, "abc");
-        Saisir(d, IDC_CONFIRMATION, "abc");
-        Ok(d);
-    });
-    EXPECT_EQ(reprise.resultat, S_OK);
-    EXPECT_EQ(reprise.compte, L"SALON\\marc");
-    EXPECT_EQ(reprise.motDePasse, L"abc");
-    ASSERT_EQ(reprise.boites.size(), 1u);
-    EXPECT_EQ(reprise.boites[0].texte, MESSAGE_CONFIRMATION);
-    EXPECT_EQ(reprise.boites[0].titre, "Vidalto");
-    EXPECT_TRUE(reprise.boites[0].iconeExclamation);
-
-    // A text longer than 259 characters is refused whole, the dialog open, nothing converted.
-    for (const int id : {IDC_COMPTE, IDC_MOT_DE_PASSE})
-    {
-        const Issue long_ = Etape([id](HWND d) {
-            Saisir(d, id, std::string(260, 'x'));
-            Ok(d);
-            EXPECT_TRUE(IsWindowVisible(d));
-            PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
-        });
-        EXPECT_EQ(long_.resultat, COMPTE_ANNULE);
-        ASSERT_EQ(long_.boites.size(), 1u);
-        EXPECT_EQ(long_.boites[0].texte, MESSAGE_COMPTE_TROP_LONG);
-        EXPECT_EQ(long_.motDePasseCompte, L"ancien");
-    }
-}
-
-TEST(Passe, AnnulerNeLitRienNiNEnregistreRien)
-{
-    const Geste gestes[] = {
-        [](HWND /*d*/) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); },
-        [](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); },
-        [](HWND d) { SendMessageA(GetDlgItem(d, IDCANCEL), BM_CLICK, 0, 0); },
-        // After a mismatch, no further box.
-        [](HWND d) {
-            Saisir(d, IDC_MOT_DE_PASSE, "a");
-            Ok(d);
-            Saisir(d, IDC_MOT_DE_PASSE, "b");
-            Saisir(d, IDC_CONFIRMATION, "b");
-            SendMessageA(GetDlgItem(d, IDCANCEL), BM_CLICK, 0, 0);
-        },
-    };
-    for (const Geste& geste : gestes)
-    {
-        const Issue issue = Etape(geste);
-        EXPECT_EQ(issue.resultat, COMPTE_ANNULE);
-        EXPECT_EQ(issue.compte, L"");
-        EXPECT_EQ(issue.enregistrements, 0);
-        EXPECT_EQ(issue.motDePasseCompte, L"ancien");
-        EXPECT_LE(issue.boites.size(), 1u);
+        const TacheStockee* stockee = memoire.Trouver(L"Passe");
+        std::wstring motDePasse, compteStocke;
+        VersLarge(c.motDePasse, motDePasse);
+        VersLarge(c.compte, compteStocke);
+        EXPECT_EQ(stockee->compte, compteStocke);
+        EXPECT_EQ(stockee->motDePasse, SUCCEEDED(c.resultat) ? motDePasse : L"");
+        EXPECT_EQ(stockee->enregistrements, SUCCEEDED(c.resultat) ? 1 : 0);
+        EXPECT_EQ(motDePasseCompte, motDePasse);
+        std::vector<std::string> textes;
+        for (const BoiteVue& vue : boites.Vues())
+        {
+            textes.push_back(vue.texte);
+            EXPECT_TRUE(vue.titre == "Vidalto" && vue.iconeExclamation);
+        }
+        EXPECT_EQ(textes, c.boites);
+        EXPECT_TRUE(fenetre.m_codes.empty() && fenetre.m_textes.empty());
     }
 }
 
