@@ -2,8 +2,6 @@
 // registry, scheduler failures injected into the in-memory store.
 
 #include "AideTaches.h"
-
-#include "BoitesMessage.h"
 #include "MessagesDemarrage.h"
 
 #include <gtest/gtest.h>
@@ -13,106 +11,106 @@ namespace
 const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
 const HRESULT INTROUVABLE = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
 
-
 class Demarrage : public testing::Test
 {
 protected:
     void TearDown() override { DefinirCheminTV("C:\\TV"); }
 };
-} // namespace
 
-TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistreEtSonAbsenceArreteLeProgramme)
+// The main window started over a store of two recordings; it stops (status 1) with one
+// "Erreur" box of that text, or starts without any box when `texte` is empty.
+void VerifierDemarrage(const std::string& texte, const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer)
 {
     CPlanificateurMemoire memoire;
-    {
-        // No key: M1, nothing asked of the scheduler.
-        SupprimerCleRadio();
-        CBoitesMessage boites;
-        CFenetreEssai fenetre;
-        fenetre.Emprunter(memoire);
-        LancerFenetre(fenetre);
-        EXPECT_EQ(fenetre.m_statutArret, 1);
-        ASSERT_EQ(boites.Vues().size(), 1u);
-        EXPECT_EQ(boites.Vues()[0].titre, "Erreur");
-        EXPECT_EQ(boites.Vues()[0].texte, M1);
-        EXPECT_TRUE(boites.Vues()[0].iconeErreur);
-        EXPECT_TRUE(memoire.Journal().empty());
-    }
-    {
-        // The key without its value: M2.
-        ASSERT_TRUE(CreerCleRadio().EstValide());
-        CBoitesMessage boites;
-        CFenetreEssai fenetre;
-        fenetre.Emprunter(memoire);
-        LancerFenetre(fenetre);
-        EXPECT_EQ(fenetre.m_statutArret, 1);
-        ASSERT_EQ(boites.Vues().size(), 1u);
-        EXPECT_EQ(boites.Vues()[0].texte, M2);
-    }
-    const auto essayer = [&](const std::string& valeur, bool termine, DWORD type = REG_SZ) {
-        EcrireCheminTV(valeur.c_str(), static_cast<DWORD>(valeur.size() + (termine ? 1 : 0)), type);
-        CBoitesMessage boites;
-        CFenetreEssai fenetre;
-        fenetre.Emprunter(memoire);
-        LancerFenetre(fenetre);
-        return std::make_pair(fenetre.m_statutArret, fenetre.m_cheminTV);
-    };
-    // 259 characters fit the 260-byte buffer with their terminator, 260 do not; nor do 260
-    // bytes stored without a terminator, which would fill it to its last byte.
-    const std::string long259 = "C:\\" + std::string(256, 'x');
-    EXPECT_EQ(essayer(long259, true), std::make_pair(-1, long259));
-    EXPECT_EQ(essayer(long259 + "y", true).first, 1);
-    EXPECT_EQ(essayer(long259 + "y", false).first, 1);
-    // A value of another type than a string is no folder: its bytes are never taken as one.
-    EXPECT_EQ(essayer("C:\\TV", true, REG_BINARY).first, 1);
-    EXPECT_EQ(essayer("\x01\x02\x03", false, REG_DWORD).first, 1);
-    EXPECT_EQ(essayer("C:\\TV", true, REG_EXPAND_SZ), std::make_pair(-1, std::string("C:\\TV")));
-    // Kept exactly as read: no folder check, no separator added.
-    EXPECT_EQ(essayer("D:\\Pas là\\", true), std::make_pair(-1, std::string("D:\\Pas là\\")));
-}
-
-TEST_F(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
-{
-    const auto lancer = [](CPlanificateurMemoire* memoire, HRESULT echecCreation,
-                           std::vector<BoiteVue>& vues) {
-        CBoitesMessage boites;
-        CFenetreEssai fenetre;
-        fenetre.m_fabrique = [=](std::unique_ptr<CPlanificateur>& p) {
-            if (FAILED(echecCreation))
-                return echecCreation;
-            p = std::make_unique<CPlanificateurEmprunte>(*memoire);
-            return S_OK;
-        };
-        LancerFenetre(fenetre);
-        vues = boites.Vues();
-        return fenetre.m_statutArret;
-    };
-    std::vector<BoiteVue> vues;
-
-    // No scheduler: M4 after the system's own text, which ends with its line break.
-    ASSERT_EQ(lancer(nullptr, INTROUVABLE, vues), 1);
-    ASSERT_EQ(vues.size(), 1u);
-    EXPECT_EQ(vues[0].texte, "File not found.\r\n" + PHRASE_M4);
-
-    CPlanificateurMemoire memoire;
-    memoire.InjecterEchec("Enum", ACCES_REFUSE);
-    ASSERT_EQ(lancer(&memoire, S_OK, vues), 1);
-    ASSERT_EQ(vues.size(), 1u);
-    EXPECT_EQ(vues[0].texte, "Access denied.\r\n" + PHRASE_M3);
-
-    // A code the system has no text for: the sentence alone.
-    memoire.InjecterEchec("Enum", static_cast<HRESULT>(0x80041309));
-    ASSERT_EQ(lancer(&memoire, S_OK, vues), 1);
-    ASSERT_EQ(vues.size(), 1u);
-    EXPECT_EQ(vues[0].texte, PHRASE_M3);
-
-    // One work item that cannot be opened ends it, even after rows were listed.
     memoire.Stocker(L"Premier", EnregistrementMemoire(L"Premier.mpg"));
     memoire.Stocker(L"Second", EnregistrementMemoire(L"Second.mpg"));
-    memoire.InjecterEchec("Activate", INTROUVABLE, 2);
-    ASSERT_EQ(lancer(&memoire, S_OK, vues), 1);
-    ASSERT_EQ(vues.size(), 1u);
-    EXPECT_EQ(vues[0].texte, "File not found.\r\n" + PHRASE_M3);
+    CBoitesMessage boites;
+    CFenetreEssai fenetre;
+    fenetre.Emprunter(memoire);
+    preparer(memoire, fenetre);
+    LancerFenetre(fenetre);
+    EXPECT_EQ(fenetre.m_statutArret, texte.empty() ? -1 : 1);
+    ASSERT_EQ(boites.Vues().size(), texte.empty() ? 0u : 1u);
+    if (!texte.empty())
+    {
+        EXPECT_EQ(boites.Vues()[0].titre, "Erreur");
+        EXPECT_EQ(boites.Vues()[0].texte, texte);
+        EXPECT_TRUE(boites.Vues()[0].iconeErreur);
+    }
+}
+} // namespace
+
+// The TV folder comes from the registry, kept exactly as read (no check, no separator added);
+// without it nothing is asked of the scheduler. 259 characters fit the 260-byte buffer with
+// their terminator; 260, or 260 bytes stored without one, do not. A value of another type than
+// a string is no folder: its bytes are never taken as one.
+TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistre)
+{
+    const std::string long259 = "C:\\" + std::string(256, 'x');
+    struct Cas
+    {
+        std::string valeur;
+        int octetsEnPlus; // the terminator, or not; -1: no value, -2: no key
+        DWORD type;
+        std::string message;
+    };
+    const Cas cas[] = {
+        {"", -2, REG_SZ, M1},
+        {"", -1, REG_SZ, M2},
+        {long259, 1, REG_SZ, ""},
+        {long259 + "y", 1, REG_SZ, M2},
+        {long259 + "y", 0, REG_SZ, M2},
+        {"C:\\TV", 1, REG_BINARY, M2},
+        {"\x01\x02\x03", 0, REG_DWORD, M2},
+        {"C:\\TV", 1, REG_EXPAND_SZ, ""},
+        {"D:\\Pas là\\", 1, REG_SZ, ""},
+    };
+    for (const Cas& c : cas)
+    {
+        SCOPED_TRACE(c.valeur.substr(0, 10) + " " + std::to_string(c.octetsEnPlus));
+        SupprimerCleRadio();
+        if (c.octetsEnPlus == -1)
+            CreerCleRadio();
+        else if (c.octetsEnPlus >= 0)
+            EcrireCheminTV(c.valeur.c_str(), static_cast<DWORD>(c.valeur.size() + c.octetsEnPlus), c.type);
+        std::string chemin = "(never asked)";
+        VerifierDemarrage(c.message, [&](CPlanificateurMemoire& memoire, CFenetreEssai& fenetre) {
+            fenetre.m_fabrique = [&](std::unique_ptr<CPlanificateur>& p) {
+                p = std::make_unique<CPlanificateurEmprunte>(memoire);
+                chemin = fenetre.m_cheminTV;
+                return S_OK;
+            };
+        });
+        EXPECT_EQ(chemin, c.message.empty() ? c.valeur : "(never asked)");
+    }
+}
+
+// No scheduler, or one that fails to list, ends the program with the system's text (when it
+// has one) and the sentence; so does one work item that cannot be opened, after rows were listed.
+TEST_F(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
+{
+    struct Cas
+    {
+        const char* operation;
+        HRESULT code;
+        int rang;
+        std::string texte;
+    };
+    const Cas cas[] = {
+        {nullptr, INTROUVABLE, 0, "File not found.\r\n" + PHRASE_M4},
+        {"Enum", ACCES_REFUSE, 1, "Access denied.\r\n" + PHRASE_M3},
+        {"Enum", static_cast<HRESULT>(0x80041309), 1, PHRASE_M3},
+        {"Activate", INTROUVABLE, 2, "File not found.\r\n" + PHRASE_M3},
+    };
+    for (const Cas& c : cas)
+    {
+        VerifierDemarrage(c.texte, [&c](CPlanificateurMemoire& memoire, CFenetreEssai& fenetre) {
+            if (c.operation != nullptr)
+                memoire.InjecterEchec(c.operation, c.code, c.rang);
+            else
+                fenetre.m_fabrique = [&c](std::unique_ptr<CPlanificateur>&) { return c.code; };
+        });
+    }
 }
 
 TEST_F(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
