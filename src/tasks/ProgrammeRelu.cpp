@@ -55,8 +55,11 @@ bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& d,
                      const std::string& colonneFichier, const std::string& colonneDuree,
                      CDefinitionProgramme& programme)
 {
+    // A monthly or event trigger has no place in the editor: saving would make it weekly.
+    const bool periodeConnue = d.TriggerType == TYPE_UNE_FOIS || d.TriggerType == TYPE_QUOTIDIEN ||
+                               d.TriggerType == TYPE_HEBDOMADAIRE;
     CTemps dateDepart, heureDepart, dateFin;
-    if (!Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0, dateDepart) ||
+    if (!periodeConnue || !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0, dateDepart) ||
         !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute,
                  heureDepart))
         return false;

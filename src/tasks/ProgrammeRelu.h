@@ -22,9 +22,10 @@ std::int32_t MinutesDeDuree(const std::string& duree);
 std::string FichierDeColonne(const std::string& colonne);
 
 // Sets on programme what an edit reads back; the values an edit does not read keep what
-// programme holds (the editor's construction values). False when the trigger's dates or time
-// are not a real local date and time, or name the instant 0 ("not set"): a damaged work item,
-// which is not edited, and programme is left as it was.
+// programme holds (the editor's construction values). False when the trigger is neither once,
+// daily nor weekly, or its dates or time are not a real local date and time, or name the
+// instant 0 ("not set"): a foreign or damaged work item, which is not edited, and programme is
+// left as it was.
 bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& declencheur,
                      const std::string& colonneFichier, const std::string& colonneDuree,
                      CDefinitionProgramme& programme);
