@@ -9,12 +9,16 @@
 
 #include <algorithm>
 #include <ctime>
+#include <fstream>
+#include <iterator>
 #include <map>
 
 using Microsoft::WRL::ComPtr;
 
 namespace
 {
+const std::wstring DOSSIER_TACHES = L"C:\\windows\\tasks\\";
+
 ComPtr<ITaskScheduler> Planificateur()
 {
     ComPtr<ITaskScheduler> planificateur;
@@ -104,29 +108,12 @@ void SupprimerTacheReelle(const std::wstring& nom)
 void SupprimerTachesReelles(const std::wstring& prefixe)
 {
     const ComPtr<ITaskScheduler> planificateur = Planificateur();
-    ComPtr<IEnumWorkItems> enumerateur;
-    if (!planificateur || FAILED(planificateur->Enum(&enumerateur)))
-        return;
-    std::vector<std::wstring> aSupprimer;
-    for (;;)
-    {
-        LPWSTR* noms = nullptr;
-        ULONG obtenus = 0;
-        const HRESULT hr = enumerateur->Next(100, &noms, &obtenus);
-        for (ULONG i = 0; i < obtenus; ++i)
-        {
-            CTexteCom nom(noms[i]);
-            std::wstring texte = nom.Get();
-            if (texte.size() > 4 && texte.compare(texte.size() - 4, 4, L".job") == 0)
-                texte.resize(texte.size() - 4);
-            if (texte.compare(0, prefixe.size(), prefixe) == 0)
-                aSupprimer.push_back(texte);
-        }
-        CoTaskMemFree(noms);
-        if (hr != S_OK || obtenus == 0)
-            break;
-    }
-    for (const auto& nom : aSupprimer)
+    WIN32_FIND_DATAW trouve;
+    std::vector<std::wstring> noms;
+    CRechercheFichiers recherche(FindFirstFileW((DOSSIER_TACHES + prefixe + L"*.job").c_str(), &trouve));
+    for (bool suite = recherche.EstValide(); suite; suite = FindNextFileW(recherche.Get(), &trouve))
+        noms.emplace_back(trouve.cFileName, wcslen(trouve.cFileName) - 4);
+    for (const auto& nom : noms)
         Supprimer(planificateur.Get(), nom);
 }
 
@@ -161,18 +148,8 @@ void DefinirCheminTV(const std::string& chemin)
 
 std::string OctetsTacheReelle(const std::wstring& nom)
 {
-    const std::wstring chemin = L"C:\\windows\\tasks\\" + nom + L".job";
-    const HANDLE fichier = CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                       OPEN_EXISTING, 0, nullptr);
-    if (fichier == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string octets;
-    char tampon[4096];
-    DWORD lus = 0;
-    while (ReadFile(fichier, tampon, sizeof tampon, &lus, nullptr) && lus > 0)
-        octets.append(tampon, lus);
-    CloseHandle(fichier);
-    return octets;
+    std::ifstream fichier(VersEtroit(DOSSIER_TACHES + nom + L".job"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
 }
 
 TacheLue LireTacheReelle(const std::wstring& nom)
@@ -255,17 +232,6 @@ Lignes LireLignes(const CListeRapport& liste)
         lignes.push_back(ligne);
     }
     return lignes;
-}
-
-Lignes Filtrer(const Lignes& lignes, const std::string& prefixe)
-{
-    Lignes gardees;
-    for (const auto& ligne : lignes)
-    {
-        if (ligne[0].compare(0, prefixe.size(), prefixe) == 0)
-            gardees.push_back(ligne);
-    }
-    return gardees;
 }
 
 void Selectionner(HWND liste, int ligne)

@@ -135,9 +135,6 @@ public:
 // The rows of the schedule list, five texts each.
 using Lignes = std::vector<std::vector<std::string>>;
 Lignes LireLignes(const CListeRapport& liste);
-// The rows whose column 0 begins with prefixe, keeping their order.
-Lignes Filtrer(const Lignes& lignes, const std::string& prefixe);
-
 // Selects a row of the schedule list, as a click on it would.
 void Selectionner(HWND liste, int ligne);
 
