@@ -214,25 +214,24 @@ HRESULT CPlanificateurMemoire::Appel(const char* operation)
     return resultat;
 }
 
-std::wstring CPlanificateurMemoire::Cle(const std::wstring& nom)
+// Names are compared without regard to case, as the store's files are.
+std::vector<std::pair<std::wstring, TacheStockee>>::iterator CPlanificateurMemoire::Chercher(const std::wstring& nom)
 {
-    std::wstring cle = nom;
-    for (auto& c : cle)
-        c = static_cast<wchar_t>(std::towlower(c));
-    return cle;
+    const auto cle = [](std::wstring texte) {
+        for (auto& c : texte)
+            c = static_cast<wchar_t>(std::towlower(c));
+        return texte;
+    };
+    return std::find_if(m_taches.begin(), m_taches.end(), [&](const auto& t) { return cle(t.first) == cle(nom); });
 }
 
 void CPlanificateurMemoire::Stocker(const std::wstring& nom, const TacheStockee& tache)
 {
-    for (auto& [existant, contenu] : m_taches)
-    {
-        if (Cle(existant) == Cle(nom))
-        {
-            contenu = tache;
-            return;
-        }
-    }
-    m_taches.emplace_back(nom, tache);
+    const auto trouvee = Chercher(nom);
+    if (trouvee != m_taches.end())
+        trouvee->second = tache;
+    else
+        m_taches.emplace_back(nom, tache);
 }
 
 void CPlanificateurMemoire::Enregistrer(const std::wstring& nom, const TacheStockee& contenu)
@@ -245,12 +244,8 @@ void CPlanificateurMemoire::Enregistrer(const std::wstring& nom, const TacheStoc
 
 const TacheStockee* CPlanificateurMemoire::Trouver(const std::wstring& nom) const
 {
-    for (const auto& [existant, contenu] : m_taches)
-    {
-        if (Cle(existant) == Cle(nom))
-            return &contenu;
-    }
-    return nullptr;
+    const auto trouvee = const_cast<CPlanificateurMemoire*>(this)->Chercher(nom);
+    return trouvee != m_taches.end() ? &trouvee->second : nullptr;
 }
 
 std::vector<std::wstring> CPlanificateurMemoire::Noms() const
@@ -312,15 +307,9 @@ HRESULT CPlanificateurMemoire::AjouterTache(const wchar_t* nom, CTache& tache)
 HRESULT CPlanificateurMemoire::Supprimer(const wchar_t* nom)
 {
     const HRESULT hr = Appel("Delete");
-    if (FAILED(hr))
-        return hr;
-    for (auto it = m_taches.begin(); it != m_taches.end(); ++it)
-    {
-        if (Cle(it->first) == Cle(nom))
-        {
-            m_taches.erase(it);
-            return hr;
-        }
-    }
-    return NOM_ABSENT;
+    const auto trouvee = Chercher(nom);
+    if (FAILED(hr) || trouvee == m_taches.end())
+        return FAILED(hr) ? hr : NOM_ABSENT;
+    m_taches.erase(trouvee);
+    return hr;
 }

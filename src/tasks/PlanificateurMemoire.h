@@ -48,7 +48,7 @@ public:
     void Enregistrer(const std::wstring& nom, const TacheStockee& contenu);
 
 private:
-    static std::wstring Cle(const std::wstring& nom);
+    std::vector<std::pair<std::wstring, TacheStockee>>::iterator Chercher(const std::wstring& nom);
 
     std::vector<std::pair<std::wstring, TacheStockee>> m_taches; // in creation order
     std::map<std::string, std::vector<std::pair<int, HRESULT>>> m_echecs;
