@@ -11,9 +11,6 @@
 
 inline const bool FUSEAU_PARIS = (setenv("TZ", "Europe/Paris", 1), tzset(), true);
 
-// The zone is pinned once for the whole tier; kept for the tests that still call it.
-inline void FixerFuseauParis() {}
-
 inline CTemps Instant(int annee, int mois, int jour, int heure, int minute, int seconde = 0)
 {
     CTemps instant;
