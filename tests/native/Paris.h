@@ -1,6 +1,6 @@
 #pragma once
-// Calendar fields are those of local time: the tests that read them pin the time zone to
-// Paris (CET/CEST), and build their instants from Paris calendar times.
+// Calendar fields are those of local time: every test of this tier runs with the time zone pinned
+// to Paris (CET/CEST), and builds its instants from Paris calendar times.
 
 #include "framework/Temps.h"
 
@@ -9,11 +9,7 @@
 #include <cstdlib>
 #include <ctime>
 
-inline void FixerFuseauParis()
-{
-    setenv("TZ", "Europe/Paris", 1);
-    tzset();
-}
+inline const bool FUSEAU_PARIS = (setenv("TZ", "Europe/Paris", 1), tzset(), true);
 
 inline CTemps Instant(int annee, int mois, int jour, int heure, int minute, int seconde = 0)
 {
