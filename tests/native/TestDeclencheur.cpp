@@ -124,15 +124,19 @@ std::string Relu(const char* declencheur)
 }
 } // namespace
 
-// A damaged trigger (not a real local date and time, or the instant 0 which means "not set":
-// 1970-01-01 01:00 in Paris) is not read back, else the edit would overwrite the work item.
+// A foreign or damaged trigger (neither once, daily nor weekly, not a real local date and time,
+// or the instant 0 which means "not set": 1970-01-01 01:00 in Paris) is not read back, else the
+// edit would overwrite the work item.
 TEST(Declencheur, ProgrammeRelu)
 {
     const std::pair<const char*, const char*> cas[] = {
         {"0 0 2027-3-28 20:45 0-0-0 0 7f", "100 | 2027-3-28 20:45 | 2026-12-7 10:00 | ......."},
         {"1 1 2027-3-28 20:45 2027-6-30 1 7f", "010 | 2027-3-28 20:45 | 2027-6-30 0:00 | ......."},
         {"2 1 2027-3-28 20:45 2027-6-30 1 2a", "001 | 2027-3-28 20:45 | 2027-6-30 0:00 | .x.x.x."},
-        {"3 1 2027-3-28 20:45 2027-6-30 1 d5", "001 | 2027-3-28 20:45 | 2027-6-30 0:00 | x.x.x.x"},
+        {"2 1 2027-3-28 20:45 2027-6-30 1 d5", "001 | 2027-3-28 20:45 | 2027-6-30 0:00 | x.x.x.x"},
+        // Monthly or on an event: saving would make it weekly.
+        {"3 1 2027-3-28 20:45 2027-6-30 1 d5", "refusé"},
+        {"5 0 2027-3-28 20:45 0-0-0 0 0", "refusé"},
         {"1 0 2027-3-28 0:00 0-0-0 0 0", "010 | 2027-3-28 0:00 | 2037-12-31 0:00 | ......."},
         {"0 0 1970-1-1 1:01 0-0-0 0 0", "100 | 1970-1-1 1:01 | 2026-12-7 10:00 | ......."},
         {"0 0 1970-1-1 1:00 0-0-0 0 0", "refusé"},
