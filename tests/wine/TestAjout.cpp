@@ -153,6 +153,19 @@ TEST_F(Ajout, UnNomTropLongOuUneSuppressionRefuseeUnInstant)
     EXPECT_TRUE(memoire.Journal().empty());
     EXPECT_EQ(m_fenetre.m_textes, std::vector<std::string>{MESSAGE_NOM_TROP_LONG});
 
+    // A current directory too long to hold Shutdown.exe: the recording, without its companion.
+    char ici[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, ici);
+    const std::string profond = "C:\\" + std::string(244, 'd');
+    CreateDirectoryA(profond.c_str(), nullptr);
+    memoire = CPlanificateurMemoire();
+    ASSERT_TRUE(SetCurrentDirectoryA(profond.c_str()));
+    EXPECT_NE(Ajouter(Programme("Profond", true), &memoire), nullptr);
+    SetCurrentDirectoryA(ici);
+    RemoveDirectoryA(profond.c_str());
+    EXPECT_EQ(m_fenetre.m_textes, std::vector<std::string>{MESSAGE_DOSSIER_ARRET_TROP_LONG});
+    EXPECT_EQ(memoire.Noms(), std::vector<std::wstring>{L"Profond"});
+
     // The scheduler's service, reading the file, refuses a delete for a moment: asked again.
     m_fenetre.m_passe = [](CPasse&) -> INT_PTR { return IDCANCEL; };
     for (const int rang : {1, 2})

@@ -101,6 +101,8 @@ TEST_F(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
         {"Enum", ACCES_REFUSE, 1, "Access denied.\r\n" + PHRASE_M3},
         {"Enum", static_cast<HRESULT>(0x80041309), 1, PHRASE_M3},
         {"Activate", INTROUVABLE, 2, "File not found.\r\n" + PHRASE_M3},
+        // The enumerator failing ends the list where it is, without a word.
+        {"Next", ACCES_REFUSE, 1, ""},
     };
     for (const Cas& c : cas)
     {

@@ -167,3 +167,13 @@ TEST(Passe, LesMotsDePasseSontEffacesQuandLeurPorteurDisparait)
     fenetre->~CFenetreEssai();
     EXPECT_EQ(std::string(compte, compte + 12), std::string(12, '\0'));
 }
+
+// A text is converted whole or not at all: a password cut short would lock the recording out.
+TEST(Passe, UnTexteQuiNeTientPasEstRefuseEtVide)
+{
+    wchar_t tampon[4] = L"xyz";
+    EXPECT_TRUE(VersLarge("abc", tampon, 4));
+    EXPECT_STREQ(tampon, L"abc");
+    EXPECT_FALSE(VersLarge("abcd", tampon, 4));
+    EXPECT_STREQ(tampon, L"");
+}
