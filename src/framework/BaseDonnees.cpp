@@ -49,8 +49,8 @@ bool CBaseDeDonnees::Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resu
     m_derniereErreur = poignee != nullptr
                            ? CExceptionBaseDonnees::Depuis(type, poignee, resultat).Texte()
                            : std::string("Erreur de la base de données (pas de poignée ODBC).");
-    m_connexion = CPoigneeConnexion();
-    m_environnement = CPoigneeEnvironnement();
+    m_connexion.Liberer();
+    m_environnement.Liberer();
     return false;
 }
 
@@ -65,14 +65,14 @@ bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool exclusif, bool le
         return false;
     }
 
-    SQLRETURN resultat = m_environnement.Allouer(SQL_NULL_HANDLE);
+    SQLRETURN resultat = Allouer(m_environnement, SQL_NULL_HANDLE);
     if (!Reussi(resultat))
         return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
     resultat = SQLSetEnvAttr(m_environnement.Get(), SQL_ATTR_ODBC_VERSION,
                              reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     if (!Reussi(resultat))
         return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
-    resultat = m_connexion.Allouer(m_environnement.Get());
+    resultat = Allouer(m_connexion, m_environnement.Get());
     if (!Reussi(resultat))
         return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
 
@@ -120,8 +120,8 @@ void CBaseDeDonnees::Fermer()
     if (m_connectee)
         SQLDisconnect(m_connexion.Get());
     m_connectee = false;
-    m_connexion = CPoigneeConnexion();
-    m_environnement = CPoigneeEnvironnement();
+    m_connexion.Liberer();
+    m_environnement.Liberer();
 }
 
 void CJeuEnregistrements::Ouvrir(const std::string& sql)
@@ -130,7 +130,7 @@ void CJeuEnregistrements::Ouvrir(const std::string& sql)
     if (!m_base.EstOuverte())
         throw CExceptionBaseDonnees("La connexion à la base de données n'est pas ouverte.", "");
 
-    SQLRETURN resultat = m_instruction.Allouer(m_base.Poignee());
+    SQLRETURN resultat = Allouer(m_instruction, m_base.Poignee());
     if (!Reussi(resultat))
         throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_DBC, m_base.Poignee(), resultat);
     try
@@ -224,7 +224,7 @@ void CJeuEnregistrements::Lire()
 
 void CJeuEnregistrements::Suivant()
 {
-    if (!m_instruction || m_fin)
+    if (!m_instruction.EstValide() || m_fin)
         return;
     Lire();
 }
@@ -247,7 +247,7 @@ std::string CJeuEnregistrements::Valeur(int indice) const
 
 void CJeuEnregistrements::Fermer()
 {
-    m_instruction = CPoigneeInstruction();
+    m_instruction.Liberer();
     m_colonnes.clear();
     m_lignesBloc = 0;
     m_ligne = 0;

@@ -6,6 +6,8 @@
 // Built without UNICODE, so the undecorated ODBC names are called: Wine 8's odbc32 does not
 // implement the ...A exports (SQLDriverConnectA, SQLExecDirectA abort the process).
 
+#include "framework/Poignee.h"
+
 #include <windows.h>
 
 #include <sql.h>
@@ -16,52 +18,25 @@
 #include <utility>
 #include <vector>
 
-// Owner of one ODBC handle of type TYPE, freed with SQLFreeHandle of that same type.
-template <SQLSMALLINT TYPE> class CPoigneeOdbc
+// An ODBC handle of type TYPE, freed with SQLFreeHandle of that same type.
+template <SQLSMALLINT TYPE> struct RegleOdbc
 {
-public:
-    CPoigneeOdbc() = default;
-    ~CPoigneeOdbc() { Liberer(); }
-    CPoigneeOdbc(const CPoigneeOdbc&) = delete;
-    CPoigneeOdbc& operator=(const CPoigneeOdbc&) = delete;
-    CPoigneeOdbc(CPoigneeOdbc&& autre) noexcept
-        : m_poignee(std::exchange(autre.m_poignee, nullptr))
-    {
-    }
-    CPoigneeOdbc& operator=(CPoigneeOdbc&& autre) noexcept
-    {
-        if (this != &autre)
-        {
-            Liberer();
-            m_poignee = std::exchange(autre.m_poignee, nullptr);
-        }
-        return *this;
-    }
-
-    // A new handle under `parent` (SQL_NULL_HANDLE for an environment), replacing this one.
-    SQLRETURN Allouer(SQLHANDLE parent)
-    {
-        Liberer();
-        return SQLAllocHandle(TYPE, parent, &m_poignee);
-    }
-    SQLHANDLE Get() const { return m_poignee; }
-    explicit operator bool() const { return m_poignee != nullptr; }
-
-private:
-    void Liberer()
-    {
-        if (m_poignee != nullptr)
-            SQLFreeHandle(TYPE, m_poignee);
-        m_poignee = nullptr;
-    }
-
-    // SQL_NULL_HANDLE is the integer 0L: nullptr keeps std::exchange well typed.
-    SQLHANDLE m_poignee = nullptr;
+    // SQL_NULL_HANDLE is the integer 0L: nullptr keeps the handle's type.
+    static SQLHANDLE Nulle() { return nullptr; }
+    static void Liberer(SQLHANDLE poignee) { SQLFreeHandle(TYPE, poignee); }
 };
+template <SQLSMALLINT TYPE> using CPoigneeOdbc = CPoignee<SQLHANDLE, RegleOdbc<TYPE>>;
 
 using CPoigneeEnvironnement = CPoigneeOdbc<SQL_HANDLE_ENV>;
 using CPoigneeConnexion = CPoigneeOdbc<SQL_HANDLE_DBC>;
 using CPoigneeInstruction = CPoigneeOdbc<SQL_HANDLE_STMT>;
+
+// A new handle under `parent` (SQL_NULL_HANDLE for an environment), in place of the one
+// `poignee` held.
+template <SQLSMALLINT TYPE> SQLRETURN Allouer(CPoigneeOdbc<TYPE>& poignee, SQLHANDLE parent)
+{
+    return SQLAllocHandle(TYPE, parent, poignee.Adresse());
+}
 
 // A database error: the driver's message texts (all its diagnostic records, one a line) and
 // the SQLSTATE of the first record.
@@ -145,7 +120,7 @@ public:
     // Runs `sql` forward-only and moves to its first row. Without `sql`, the default SQL,
     // which may name a table only.
     void Ouvrir(const std::string& sql = std::string());
-    bool EstOuvert() const { return static_cast<bool>(m_instruction); }
+    bool EstOuvert() const { return m_instruction.EstValide(); }
     bool FinDonnees() const { return m_fin; }
     // The next row; at the end of the data, FinDonnees() becomes true.
     void Suivant();
