@@ -35,7 +35,9 @@ public:
     // Copies members and controls into each other as a whole: read (controls to members)
     // or show. Notifications from the dialog's own controls are not handled meanwhile.
     void EchangerDonnees(bool lire);
-    bool EchangeEnCours() const { return m_echangeEnCours; }
+    // The same for the pairs of control id only: a handler touches its own fields, and the
+    // user's work in the other controls is left alone.
+    void EchangerControle(int id, bool lire);
 
     // Test seam: a script run once inside the modal loop of the next dialog shown.
     using Script = std::function<void(CDialogue&)>;
@@ -71,6 +73,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK Procedure(HWND fenetre, UINT message, WPARAM wParam, LPARAM lParam);
+    void Echanger(CEchange& echange);
     INT_PTR Traiter(UINT message, WPARAM wParam, LPARAM lParam);
     void LancerScript();
 

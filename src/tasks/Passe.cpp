@@ -59,5 +59,6 @@ void CPasse::OnOK()
     MessageBoxA(m_hWnd, MESSAGE_CONFIRMATION, NOM_APPLICATION, MB_OK | MB_ICONEXCLAMATION);
     SecureZeroMemory(m_confirmation, sizeof m_confirmation);
     SecureZeroMemory(m_motDePasse, sizeof m_motDePasse);
-    EchangerDonnees(false);
+    EchangerControle(IDC_MOT_DE_PASSE, false);
+    EchangerControle(IDC_CONFIRMATION, false);
 }
