@@ -16,7 +16,6 @@ CEdition::~CEdition() = default;
 
 void CEdition::DoDataExchange(CEchange& echange)
 {
-    echange.Controle(IDC_DATE_FIN, m_ctrlDateFin);
     echange.Controle(IDC_SPIN_MINUTES, m_spinMinutes);
     echange.Texte(IDC_NOM_PROGRAMME, m_nomProgramme);
     echange.DateHeure(IDC_DATE_DEPART, m_dateDepart);
@@ -111,7 +110,7 @@ void CEdition::ActiverPeriode()
     // Disabled boxes keep their check marks: they are still read on "&Enregistrer".
     for (int k = 0; k < NOMBRE_JOURS; ++k)
         ActiverControle(IDC_DIMANCHE + k, m_toutesLesSemaines != 0);
-    m_ctrlDateFin.Activer(m_uneFois == 0);
+    ActiverControle(IDC_DATE_FIN, m_uneFois == 0);
 }
 
 void CEdition::OnPeriode(int id)

@@ -18,7 +18,6 @@ public:
     explicit CEdition(HWND parent = nullptr);
     ~CEdition() override;
 
-    CControle m_ctrlDateFin;
     CHautBas m_spinMinutes;
 
 protected:

@@ -33,7 +33,6 @@ class CControle
 public:
     void Attacher(HWND fenetre) { m_hWnd = fenetre; }
     HWND Fenetre() const { return m_hWnd; }
-    void Activer(bool actif) const { EnableWindow(m_hWnd, actif ? TRUE : FALSE); }
 
 protected:
     HWND m_hWnd = nullptr;

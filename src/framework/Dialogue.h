@@ -27,10 +27,6 @@ public:
     {
         EnableWindow(Controle(id), actif ? TRUE : FALSE);
     }
-    void CocherBouton(int id, bool coche) const
-    {
-        CheckDlgButton(m_hWnd, id, coche ? BST_CHECKED : BST_UNCHECKED);
-    }
 
     // Copies members and controls into each other as a whole: read (controls to members)
     // or show. Notifications from the dialog's own controls are not handled meanwhile.

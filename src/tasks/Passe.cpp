@@ -24,18 +24,9 @@ CPasse::~CPasse()
 
 void CPasse::DoDataExchange(CEchange& echange)
 {
-    echange.Controle(IDOK, m_boutonOK);
     echange.Texte(IDC_COMPTE, m_compte);
     echange.Texte(IDC_MOT_DE_PASSE, m_motDePasse, TAILLE_TAMPON);
     echange.Texte(IDC_CONFIRMATION, m_confirmation, TAILLE_TAMPON);
-}
-
-BOOL CPasse::OnInitDialog()
-{
-    CDialogue::OnInitDialog();
-    m_boutonOK.Activer(true);
-    // The system gives the focus to the first tab stop, "&OK".
-    return TRUE;
 }
 
 void CPasse::OnOK()
