@@ -54,15 +54,6 @@ public:
     int LargeurClient() const;
 };
 
-class CListeSimple : public CControle
-{
-public:
-    int AjouterFin(const std::string& texte) const;
-    void DefinirSelection(int index) const;
-    int Selection() const;
-    int NombreLignes() const;
-};
-
 class CHautBas : public CControle
 {
 public:

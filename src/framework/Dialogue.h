@@ -2,7 +2,6 @@
 // A modal dialog from a resource template, with its messages dispatched to virtual handlers.
 
 #include <windows.h>
-#include <commctrl.h>
 #include <functional>
 
 class CEchange;
