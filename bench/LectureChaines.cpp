@@ -17,11 +17,11 @@ int LectureNue()
     CPoigneeEnvironnement environnement;
     CPoigneeConnexion connexion;
     CPoigneeInstruction instruction;
-    if (!SQL_SUCCEEDED(environnement.Allouer(SQL_NULL_HANDLE)))
+    if (!SQL_SUCCEEDED(Allouer(environnement, SQL_NULL_HANDLE)))
         return -1;
     SQLSetEnvAttr(environnement.Get(), SQL_ATTR_ODBC_VERSION,
                   reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-    if (!SQL_SUCCEEDED(connexion.Allouer(environnement.Get())))
+    if (!SQL_SUCCEEDED(Allouer(connexion, environnement.Get())))
         return -1;
     SQLSetConnectAttr(connexion.Get(), SQL_ATTR_ODBC_CURSORS,
                       reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), SQL_IS_UINTEGER);
@@ -32,7 +32,7 @@ int LectureNue()
                                         nullptr, SQL_DRIVER_NOPROMPT)))
         return -1;
     int lignes = -1;
-    if (SQL_SUCCEEDED(instruction.Allouer(connexion.Get())))
+    if (SQL_SUCCEEDED(Allouer(instruction, connexion.Get())))
     {
         const SQLHSTMT i = instruction.Get();
         std::string requete = REQUETE_CHAINES;

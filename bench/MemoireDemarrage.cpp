@@ -61,11 +61,10 @@ int Enfant(const char* mode)
     if (!CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &demarrage, &processus))
         return 1;
-    WaitForSingleObject(processus.hProcess, INFINITE);
+    const CPoigneeNoyau proprietaire(processus.hProcess), fil(processus.hThread);
+    WaitForSingleObject(proprietaire.Get(), INFINITE);
     DWORD statut = 1;
-    GetExitCodeProcess(processus.hProcess, &statut);
-    CloseHandle(processus.hThread);
-    CloseHandle(processus.hProcess);
+    GetExitCodeProcess(proprietaire.Get(), &statut);
     return static_cast<int>(statut);
 }
 } // namespace

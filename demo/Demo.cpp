@@ -4,6 +4,7 @@
 //   Demo.exe lancer NAME  starts the work item NAME's application with its parameters, as the
 //                         scheduler's service does when its trigger comes due (Wine's does not
 //                         here), and waits for it
+#include "framework/Ressources.h"
 #include "tasks/ChaineParametres.h"
 #include "tasks/Commandes.h"
 #include "tasks/Passe.h"
@@ -103,9 +104,8 @@ int Lancer(CPlanificateur& planificateur, const char* nom)
     if (!CreateProcessW(application.c_str(), &ligne[0], nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &demarrage, &info))
         return 1;
-    WaitForSingleObject(info.hProcess, 30000);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
+    const CPoigneeNoyau processus(info.hProcess), fil(info.hThread);
+    WaitForSingleObject(processus.Get(), 30000);
     return 0;
 }
 } // namespace

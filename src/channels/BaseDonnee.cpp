@@ -38,11 +38,6 @@ CBaseDonnee::CBaseDonnee(CBaseDeDonnees& base)
 {
 }
 
-std::string CBaseDonnee::ConnexionParDefaut() const
-{
-    return "ODBC;DSN=";
-}
-
 std::string CBaseDonnee::SqlParDefaut() const
 {
     return "[hcwChannels]";

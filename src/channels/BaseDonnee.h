@@ -22,9 +22,7 @@ public:
 
     explicit CBaseDonnee(CBaseDeDonnees& base);
 
-    std::string ConnexionParDefaut() const override;
     std::string SqlParDefaut() const override;
-    int NombreChamps() const override { return NOMBRE_CHAMPS; }
 
     std::int32_t m_id;
     std::int32_t m_service_id;

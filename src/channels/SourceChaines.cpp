@@ -6,13 +6,14 @@
 
 #include <odbcinst.h>
 
-const char* const NOM_PILOTE_ACCESS = "Driver do Microsoft Access (*.mdb)";
-const char* const NOM_SOURCE_CHAINES = "Chaines";
 const char* const MESSAGE_CHEMIN_TROP_LONG =
     "Le chemin du dossier du programme TV est trop long pour la base des chaînes.";
 
 namespace
 {
+const char* const NOM_PILOTE_ACCESS = "Driver do Microsoft Access (*.mdb)";
+const char* const NOM_SOURCE_CHAINES = "Chaines";
+
 using FnConfigurerSource = BOOL(WINAPI*)(HWND, WORD, LPCSTR, LPCSTR);
 
 // SQLConfigDataSource without a window. The installer is loaded at each call, as the program
@@ -53,7 +54,7 @@ ResultatEnregistrement EnregistrerSource(const std::string& cheminBase)
 
 bool ConnecterChaines(CBaseDeDonnees& base)
 {
-    return base.Ouvrir(NOM_SOURCE_CHAINES, false, true, "ODBC;", true);
+    return base.Ouvrir(NOM_SOURCE_CHAINES, true, true);
 }
 
 void RemplirChaines(CBaseDeDonnees& base, HWND listeChaines)

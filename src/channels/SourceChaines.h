@@ -11,9 +11,6 @@
 
 #include <string>
 
-extern const char* const NOM_PILOTE_ACCESS;  // "Driver do Microsoft Access (*.mdb)"
-extern const char* const NOM_SOURCE_CHAINES; // "Chaines"
-
 // Shown by the editor when the database path does not fit in the registration block.
 extern const char* const MESSAGE_CHEMIN_TROP_LONG;
 

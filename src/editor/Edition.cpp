@@ -16,9 +16,7 @@ CEdition::~CEdition() = default;
 
 void CEdition::DoDataExchange(CEchange& echange)
 {
-    echange.Controle(IDC_DATE_FIN, m_ctrlDateFin);
     echange.Controle(IDC_SPIN_MINUTES, m_spinMinutes);
-    echange.Controle(IDC_CHAINES, m_listeChaines);
     echange.Texte(IDC_NOM_PROGRAMME, m_nomProgramme);
     echange.DateHeure(IDC_DATE_DEPART, m_dateDepart);
     echange.Texte(IDC_FICHIER, m_fichier);
@@ -35,24 +33,22 @@ void CEdition::DoDataExchange(CEchange& echange)
     echange.Case(IDC_SAMEDI, m_samedi);
     echange.Case(IDC_VENDREDI, m_vendredi);
     echange.Case(IDC_ARRETER, m_arreter);
+    std::int32_t periode = Periode();
+    echange.Radio(IDC_UNE_FOIS, IDC_TOUTES_LES_SEMAINES, periode);
+    if (echange.Lire())
+        DefinirPeriode(periode);
+    // A position missing from the list selects nothing and leaves m_chaine as given.
+    echange.IndiceListe(IDC_CHAINES, m_chaine);
 }
 
 bool CEdition::OnButtonClicked(int id)
 {
-    switch (id)
+    if (id >= IDC_UNE_FOIS && id <= IDC_TOUTES_LES_SEMAINES)
     {
-    case IDC_UNE_FOIS:
-        OnUneFois();
+        OnPeriode(id);
         return true;
-    case IDC_TOUS_LES_JOURS:
-        OnTousLesJours();
-        return true;
-    case IDC_TOUTES_LES_SEMAINES:
-        OnToutesLesSemaines();
-        return true;
-    default:
-        return CDialogue::OnButtonClicked(id);
     }
+    return CDialogue::OnButtonClicked(id);
 }
 
 bool CEdition::OnCommand(WORD id, WORD code, HWND controle)
@@ -97,31 +93,31 @@ void CEdition::OnClose()
     CDialogue::OnClose();
 }
 
-void CEdition::DefinirPeriode(std::int32_t uneFois, std::int32_t tousLesJours,
-                              std::int32_t toutesLesSemaines)
+std::int32_t CEdition::Periode() const
 {
-    m_uneFois = uneFois;
-    m_tousLesJours = tousLesJours;
-    m_toutesLesSemaines = toutesLesSemaines;
+    return m_uneFois != 0 ? 0 : m_tousLesJours != 0 ? 1 : 2;
+}
+
+void CEdition::DefinirPeriode(std::int32_t periode)
+{
+    m_uneFois = periode == 0 ? 1 : 0;
+    m_tousLesJours = periode == 1 ? 1 : 0;
+    m_toutesLesSemaines = periode == 2 ? 1 : 0;
+}
+
+void CEdition::ActiverPeriode()
+{
     // Disabled boxes keep their check marks: they are still read on "&Enregistrer".
     for (int k = 0; k < NOMBRE_JOURS; ++k)
-        ActiverControle(IDC_DIMANCHE + k, toutesLesSemaines != 0);
-    m_ctrlDateFin.Activer(uneFois == 0);
+        ActiverControle(IDC_DIMANCHE + k, m_toutesLesSemaines != 0);
+    ActiverControle(IDC_DATE_FIN, m_uneFois == 0);
 }
 
-void CEdition::OnUneFois()
+void CEdition::OnPeriode(int id)
 {
-    DefinirPeriode(1, 0, 0);
-}
-
-void CEdition::OnTousLesJours()
-{
-    DefinirPeriode(0, 1, 0);
-}
-
-void CEdition::OnToutesLesSemaines()
-{
-    DefinirPeriode(0, 0, 1);
+    // An automatic radio button is checked before it tells of the click.
+    EchangerControle(id, true);
+    ActiverPeriode();
 }
 
 void CEdition::OnChangeHeureDepart()
@@ -138,23 +134,24 @@ void CEdition::OnChangeFichier()
 {
     if (!IsWindowEnabled(m_hWnd))
         return;
-    EchangerDonnees(true);
+    EchangerControle(IDC_FICHIER, true);
     m_nomProgramme = m_fichier;
-    EchangerDonnees(false);
+    EchangerControle(IDC_NOM_PROGRAMME, false);
 }
 
 void CEdition::OnSelchangeChaines()
 {
-    m_chaine = m_listeChaines.Selection();
+    EchangerControle(IDC_CHAINES, true);
 }
 
 void CEdition::ActualiserFin(bool initialisation)
 {
     if (IsWindowVisible(m_hWnd) && !initialisation)
     {
-        EchangerDonnees(true);
+        EchangerControle(IDC_MINUTES, true);
+        EchangerControle(IDC_HEURE_DEPART, true);
         CalculerFin();
-        EchangerDonnees(false);
+        EchangerControle(IDC_HEURE_FIN, false);
         return;
     }
     CalculerFin();

@@ -18,9 +18,7 @@ public:
     explicit CEdition(HWND parent = nullptr);
     ~CEdition() override;
 
-    CControle m_ctrlDateFin;
     CHautBas m_spinMinutes;
-    CListeSimple m_listeChaines;
 
 protected:
     void DoDataExchange(CEchange& echange) override;
@@ -31,9 +29,8 @@ protected:
     // The close box (and Alt+F4) removes the data source "Chaines", then ends with 2.
     void OnClose() override;
 
-    void OnUneFois();
-    void OnTousLesJours();
-    void OnToutesLesSemaines();
+    // A click on one of the period's radio buttons.
+    void OnPeriode(int id);
     void OnChangeHeureDepart();
     void OnChangeMinutes();
     void OnChangeFichier();
@@ -48,5 +45,10 @@ private:
     // (it has then been ended with 2).
     bool OuvrirChaines();
     void AfficherErreur(const char* texte) const;
-    void DefinirPeriode(std::int32_t uneFois, std::int32_t tousLesJours, std::int32_t toutesLesSemaines);
+    // The period as the index of its radio button (once, daily, weekly), from the flags the
+    // rules read (once first, then daily, else weekly); and the flags of an index.
+    std::int32_t Periode() const;
+    void DefinirPeriode(std::int32_t periode);
+    // The weekday boxes for a weekly period, the end date for a repeated one.
+    void ActiverPeriode();
 };

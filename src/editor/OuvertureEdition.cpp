@@ -45,8 +45,9 @@ bool CEdition::OuvrirChaines()
             return false;
         }
         // Under Wine each row appended to a list that redraws costs ten times its own fetch.
-        const CSansRedessin sansRedessin(m_listeChaines.Fenetre());
-        RemplirChaines(base, m_listeChaines.Fenetre());
+        const HWND liste = Controle(IDC_CHAINES);
+        const CSansRedessin sansRedessin(liste);
+        RemplirChaines(base, liste);
     }
     catch (const CExceptionBaseDonnees& erreur)
     {
@@ -69,31 +70,15 @@ BOOL CEdition::OnInitDialog()
     m_spinMinutes.DefinirPlage(MINUTES_MIN, MINUTES_MAX_FLECHES);
     if (!m_heureDepart.EstDefini())
     {
-        m_listeChaines.DefinirSelection(0);
-        DefinirValeursNouvelles(CTemps::Maintenant());
         // The period keeps its constructor value, once; the weekday boxes and the end date
         // keep their template state, disabled.
-        CocherBouton(IDC_UNE_FOIS, true);
+        DefinirValeursNouvelles(CTemps::Maintenant());
     }
     else
     {
-        // A position missing from the list selects nothing and leaves m_chaine as given.
-        m_listeChaines.DefinirSelection(m_chaine);
-        if (m_uneFois)
-        {
-            CocherBouton(IDC_UNE_FOIS, true);
-            OnUneFois();
-        }
-        else if (m_tousLesJours)
-        {
-            CocherBouton(IDC_TOUS_LES_JOURS, true);
-            OnTousLesJours();
-        }
-        else
-        {
-            CocherBouton(IDC_TOUTES_LES_SEMAINES, true);
-            OnToutesLesSemaines();
-        }
+        // One flag of the period set, as the rules read them.
+        DefinirPeriode(Periode());
+        ActiverPeriode();
         // A once programme has no end date of its own: the picker shows today's, as for a new
         // one, should the user make it daily or weekly.
         if (!m_dateFin.EstDefini())
@@ -103,6 +88,7 @@ BOOL CEdition::OnInitDialog()
         ActiverControle(IDC_ARRETER, false);
         ActualiserFin(true);
     }
+    // The values, the period's radio button and the channel's row.
     EchangerDonnees(false);
     return TRUE;
 }

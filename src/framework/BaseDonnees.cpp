@@ -8,14 +8,12 @@ bool Reussi(SQLRETURN resultat)
 {
     return resultat == SQL_SUCCESS || resultat == SQL_SUCCESS_WITH_INFO;
 }
-
-const char PREFIXE_ODBC[] = "ODBC;";
 } // namespace
 
 CExceptionBaseDonnees CExceptionBaseDonnees::Depuis(SQLSMALLINT type, SQLHANDLE poignee,
                                                     SQLRETURN resultat)
 {
-    std::string texte, etatSql;
+    std::string texte;
     for (SQLSMALLINT numero = 1;; ++numero)
     {
         SQLCHAR etat[SQL_SQLSTATE_SIZE + 1] = {};
@@ -33,15 +31,13 @@ CExceptionBaseDonnees CExceptionBaseDonnees::Depuis(SQLSMALLINT type, SQLHANDLE 
         }
         if (!Reussi(lu))
             break;
-        if (numero == 1)
-            etatSql = reinterpret_cast<const char*>(etat);
         if (!texte.empty())
             texte += '\n';
         texte += reinterpret_cast<const char*>(message.data());
     }
     if (texte.empty())
         texte = "Erreur de la base de données (code ODBC " + std::to_string(resultat) + ").";
-    return CExceptionBaseDonnees(std::move(texte), std::move(etatSql));
+    return CExceptionBaseDonnees(std::move(texte));
 }
 
 bool CBaseDeDonnees::Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat)
@@ -49,30 +45,25 @@ bool CBaseDeDonnees::Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resu
     m_derniereErreur = poignee != nullptr
                            ? CExceptionBaseDonnees::Depuis(type, poignee, resultat).Texte()
                            : std::string("Erreur de la base de données (pas de poignée ODBC).");
-    m_connexion = CPoigneeConnexion();
-    m_environnement = CPoigneeEnvironnement();
+    m_connexion.Liberer();
+    m_environnement.Liberer();
     return false;
 }
 
-bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool exclusif, bool lectureSeule,
-                            const std::string& texteConnexion, bool bibliothequeCurseurs)
+bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool lectureSeule,
+                            bool bibliothequeCurseurs)
 {
     Fermer();
     m_derniereErreur.clear();
-    if (exclusif)
-    {
-        m_derniereErreur = "Une connexion exclusive n'existe pas en ODBC.";
-        return false;
-    }
 
-    SQLRETURN resultat = m_environnement.Allouer(SQL_NULL_HANDLE);
+    SQLRETURN resultat = Allouer(m_environnement, SQL_NULL_HANDLE);
     if (!Reussi(resultat))
         return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
     resultat = SQLSetEnvAttr(m_environnement.Get(), SQL_ATTR_ODBC_VERSION,
                              reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     if (!Reussi(resultat))
         return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
-    resultat = m_connexion.Allouer(m_environnement.Get());
+    resultat = Allouer(m_connexion, m_environnement.Get());
     if (!Reussi(resultat))
         return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
 
@@ -95,13 +86,7 @@ bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool exclusif, bool le
             return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
     }
 
-    // "ODBC;" names the kind of connection text for the program; the driver manager wants
-    // the key=value pairs that follow it.
-    std::string chaine = texteConnexion;
-    if (chaine.compare(0, sizeof PREFIXE_ODBC - 1, PREFIXE_ODBC) == 0)
-        chaine.erase(0, sizeof PREFIXE_ODBC - 1);
-    chaine += "DSN=" + nomSource;
-
+    const std::string chaine = "DSN=" + nomSource;
     std::vector<SQLCHAR> texte(chaine.begin(), chaine.end());
     texte.push_back('\0');
     SQLCHAR complete[1024];
@@ -120,17 +105,17 @@ void CBaseDeDonnees::Fermer()
     if (m_connectee)
         SQLDisconnect(m_connexion.Get());
     m_connectee = false;
-    m_connexion = CPoigneeConnexion();
-    m_environnement = CPoigneeEnvironnement();
+    m_connexion.Liberer();
+    m_environnement.Liberer();
 }
 
 void CJeuEnregistrements::Ouvrir(const std::string& sql)
 {
     Fermer();
     if (!m_base.EstOuverte())
-        throw CExceptionBaseDonnees("La connexion à la base de données n'est pas ouverte.", "");
+        throw CExceptionBaseDonnees("La connexion à la base de données n'est pas ouverte.");
 
-    SQLRETURN resultat = m_instruction.Allouer(m_base.Poignee());
+    SQLRETURN resultat = Allouer(m_instruction, m_base.Poignee());
     if (!Reussi(resultat))
         throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_DBC, m_base.Poignee(), resultat);
     try
@@ -224,7 +209,7 @@ void CJeuEnregistrements::Lire()
 
 void CJeuEnregistrements::Suivant()
 {
-    if (!m_instruction || m_fin)
+    if (!m_instruction.EstValide() || m_fin)
         return;
     Lire();
 }
@@ -247,7 +232,7 @@ std::string CJeuEnregistrements::Valeur(int indice) const
 
 void CJeuEnregistrements::Fermer()
 {
-    m_instruction = CPoigneeInstruction();
+    m_instruction.Liberer();
     m_colonnes.clear();
     m_lignesBloc = 0;
     m_ligne = 0;

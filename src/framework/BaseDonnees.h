@@ -6,6 +6,8 @@
 // Built without UNICODE, so the undecorated ODBC names are called: Wine 8's odbc32 does not
 // implement the ...A exports (SQLDriverConnectA, SQLExecDirectA abort the process).
 
+#include "framework/Poignee.h"
+
 #include <windows.h>
 
 #include <sql.h>
@@ -16,72 +18,39 @@
 #include <utility>
 #include <vector>
 
-// Owner of one ODBC handle of type TYPE, freed with SQLFreeHandle of that same type.
-template <SQLSMALLINT TYPE> class CPoigneeOdbc
+// An ODBC handle of type TYPE, freed with SQLFreeHandle of that same type.
+template <SQLSMALLINT TYPE> struct RegleOdbc
 {
-public:
-    CPoigneeOdbc() = default;
-    ~CPoigneeOdbc() { Liberer(); }
-    CPoigneeOdbc(const CPoigneeOdbc&) = delete;
-    CPoigneeOdbc& operator=(const CPoigneeOdbc&) = delete;
-    CPoigneeOdbc(CPoigneeOdbc&& autre) noexcept
-        : m_poignee(std::exchange(autre.m_poignee, nullptr))
-    {
-    }
-    CPoigneeOdbc& operator=(CPoigneeOdbc&& autre) noexcept
-    {
-        if (this != &autre)
-        {
-            Liberer();
-            m_poignee = std::exchange(autre.m_poignee, nullptr);
-        }
-        return *this;
-    }
-
-    // A new handle under `parent` (SQL_NULL_HANDLE for an environment), replacing this one.
-    SQLRETURN Allouer(SQLHANDLE parent)
-    {
-        Liberer();
-        return SQLAllocHandle(TYPE, parent, &m_poignee);
-    }
-    SQLHANDLE Get() const { return m_poignee; }
-    explicit operator bool() const { return m_poignee != nullptr; }
-
-private:
-    void Liberer()
-    {
-        if (m_poignee != nullptr)
-            SQLFreeHandle(TYPE, m_poignee);
-        m_poignee = nullptr;
-    }
-
-    // SQL_NULL_HANDLE is the integer 0L: nullptr keeps std::exchange well typed.
-    SQLHANDLE m_poignee = nullptr;
+    // SQL_NULL_HANDLE is the integer 0L: nullptr keeps the handle's type.
+    static SQLHANDLE Nulle() { return nullptr; }
+    static void Liberer(SQLHANDLE poignee) { SQLFreeHandle(TYPE, poignee); }
 };
+template <SQLSMALLINT TYPE> using CPoigneeOdbc = CPoignee<SQLHANDLE, RegleOdbc<TYPE>>;
 
 using CPoigneeEnvironnement = CPoigneeOdbc<SQL_HANDLE_ENV>;
 using CPoigneeConnexion = CPoigneeOdbc<SQL_HANDLE_DBC>;
 using CPoigneeInstruction = CPoigneeOdbc<SQL_HANDLE_STMT>;
 
-// A database error: the driver's message texts (all its diagnostic records, one a line) and
-// the SQLSTATE of the first record.
+// A new handle under `parent` (SQL_NULL_HANDLE for an environment), in place of the one
+// `poignee` held.
+template <SQLSMALLINT TYPE> SQLRETURN Allouer(CPoigneeOdbc<TYPE>& poignee, SQLHANDLE parent)
+{
+    return SQLAllocHandle(TYPE, parent, poignee.Adresse());
+}
+
+// A database error: the driver's message texts (all its diagnostic records, one a line).
 class CExceptionBaseDonnees : public std::exception
 {
 public:
-    CExceptionBaseDonnees(std::string texte, std::string etatSql)
-        : m_texte(std::move(texte)), m_etatSql(std::move(etatSql))
-    {
-    }
+    explicit CExceptionBaseDonnees(std::string texte) : m_texte(std::move(texte)) {}
     // The diagnostics of a failed call on `poignee`, of ODBC handle type `type`.
     static CExceptionBaseDonnees Depuis(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat);
 
     const std::string& Texte() const { return m_texte; }
-    const std::string& EtatSql() const { return m_etatSql; }
     const char* what() const noexcept override { return m_texte.c_str(); }
 
 private:
     std::string m_texte;
-    std::string m_etatSql;
 };
 
 // A connection to a named data source.
@@ -93,12 +62,10 @@ public:
     CBaseDeDonnees(const CBaseDeDonnees&) = delete;
     CBaseDeDonnees& operator=(const CBaseDeDonnees&) = delete;
 
-    // Connects to the data source `nomSource` (texteConnexion "ODBC;" and nomSource "Chaines"
-    // give the driver manager "DSN=Chaines"), without any prompt. False when the driver
-    // manager or the driver refuses (the diagnostics are then in DerniereErreur()); an
-    // exclusive connection is refused, as ODBC has none.
-    bool Ouvrir(const std::string& nomSource, bool exclusif, bool lectureSeule,
-                const std::string& texteConnexion, bool bibliothequeCurseurs);
+    // Connects to the data source `nomSource` ("DSN=" + nomSource), without any prompt. False
+    // when the driver manager or the driver refuses (the diagnostics are then in
+    // DerniereErreur()).
+    bool Ouvrir(const std::string& nomSource, bool lectureSeule, bool bibliothequeCurseurs);
     bool EstOuverte() const { return m_connectee; }
     void Fermer();
 
@@ -132,20 +99,16 @@ public:
     CJeuEnregistrements(const CJeuEnregistrements&) = delete;
     CJeuEnregistrements& operator=(const CJeuEnregistrements&) = delete;
 
-    // What a recordset class says of itself; used only by a caller that gives no query.
-    virtual std::string ConnexionParDefaut() const { return "ODBC;"; }
+    // The SQL of a caller that gives no query.
     virtual std::string SqlParDefaut() const = 0;
-    virtual int NombreChamps() const = 0;
 
     // Rows asked of the driver per fetch, set before Ouvrir; rows are still read one at a
     // time. A driver that cannot fetch blocks is asked for one row at a time.
     void DefinirTailleBloc(long lignes) { m_tailleBloc = lignes > 0 ? lignes : 1; }
-    long TailleBloc() const { return m_tailleBloc; }
 
     // Runs `sql` forward-only and moves to its first row. Without `sql`, the default SQL,
     // which may name a table only.
     void Ouvrir(const std::string& sql = std::string());
-    bool EstOuvert() const { return static_cast<bool>(m_instruction); }
     bool FinDonnees() const { return m_fin; }
     // The next row; at the end of the data, FinDonnees() becomes true.
     void Suivant();

@@ -81,27 +81,6 @@ int CListeRapport::LargeurClient() const
     return client.right - client.left;
 }
 
-int CListeSimple::AjouterFin(const std::string& texte) const
-{
-    return static_cast<int>(
-        SendMessageA(m_hWnd, LB_INSERTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(texte.c_str())));
-}
-
-void CListeSimple::DefinirSelection(int index) const
-{
-    SendMessageA(m_hWnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int CListeSimple::Selection() const
-{
-    return static_cast<int>(SendMessageA(m_hWnd, LB_GETCURSEL, 0, 0));
-}
-
-int CListeSimple::NombreLignes() const
-{
-    return static_cast<int>(SendMessageA(m_hWnd, LB_GETCOUNT, 0, 0));
-}
-
 void CHautBas::DefinirPlage(int bas, int haut) const
 {
     SendMessageA(m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(bas), static_cast<LPARAM>(haut));

@@ -33,7 +33,6 @@ class CControle
 public:
     void Attacher(HWND fenetre) { m_hWnd = fenetre; }
     HWND Fenetre() const { return m_hWnd; }
-    void Activer(bool actif) const { EnableWindow(m_hWnd, actif ? TRUE : FALSE); }
 
 protected:
     HWND m_hWnd = nullptr;
@@ -53,15 +52,6 @@ public:
     // The selected row, or -1.
     int Selection() const;
     int LargeurClient() const;
-};
-
-class CListeSimple : public CControle
-{
-public:
-    int AjouterFin(const std::string& texte) const;
-    void DefinirSelection(int index) const;
-    int Selection() const;
-    int NombreLignes() const;
 };
 
 class CHautBas : public CControle

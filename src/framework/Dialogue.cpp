@@ -46,9 +46,20 @@ void CDialogue::EndDialog(INT_PTR resultat)
 
 void CDialogue::EchangerDonnees(bool lire)
 {
+    CEchange echange(m_hWnd, lire);
+    Echanger(echange);
+}
+
+void CDialogue::EchangerControle(int id, bool lire)
+{
+    CEchange echange(m_hWnd, lire, id);
+    Echanger(echange);
+}
+
+void CDialogue::Echanger(CEchange& echange)
+{
     const bool avant = m_echangeEnCours;
     m_echangeEnCours = true;
-    CEchange echange(m_hWnd, lire);
     DoDataExchange(echange);
     m_echangeEnCours = avant;
 }

@@ -2,7 +2,6 @@
 // A modal dialog from a resource template, with its messages dispatched to virtual handlers.
 
 #include <windows.h>
-#include <commctrl.h>
 #include <functional>
 
 class CEchange;
@@ -27,15 +26,13 @@ public:
     {
         EnableWindow(Controle(id), actif ? TRUE : FALSE);
     }
-    void CocherBouton(int id, bool coche) const
-    {
-        CheckDlgButton(m_hWnd, id, coche ? BST_CHECKED : BST_UNCHECKED);
-    }
 
     // Copies members and controls into each other as a whole: read (controls to members)
     // or show. Notifications from the dialog's own controls are not handled meanwhile.
     void EchangerDonnees(bool lire);
-    bool EchangeEnCours() const { return m_echangeEnCours; }
+    // The same for the pairs of control id only: a handler touches its own fields, and the
+    // user's work in the other controls is left alone.
+    void EchangerControle(int id, bool lire);
 
     // Test seam: a script run once inside the modal loop of the next dialog shown.
     using Script = std::function<void(CDialogue&)>;
@@ -71,6 +68,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK Procedure(HWND fenetre, UINT message, WPARAM wParam, LPARAM lParam);
+    void Echanger(CEchange& echange);
     INT_PTR Traiter(UINT message, WPARAM wParam, LPARAM lParam);
     void LancerScript();
 

@@ -6,6 +6,8 @@
 
 void CEchange::Texte(int id, std::string& texte) const
 {
+    if (!Concerne(id))
+        return;
     const HWND controle = GetDlgItem(m_dialogue, id);
     if (!m_lire)
     {
@@ -20,6 +22,8 @@ void CEchange::Texte(int id, std::string& texte) const
 
 void CEchange::Texte(int id, char* tampon, int taille) const
 {
+    if (!Concerne(id))
+        return;
     const HWND controle = GetDlgItem(m_dialogue, id);
     if (!m_lire)
     {
@@ -32,14 +36,55 @@ void CEchange::Texte(int id, char* tampon, int taille) const
 
 void CEchange::Case(int id, std::int32_t& drapeau) const
 {
+    if (!Concerne(id))
+        return;
     if (m_lire)
         drapeau = IsDlgButtonChecked(m_dialogue, id) == BST_CHECKED ? 1 : 0;
     else
         CheckDlgButton(m_dialogue, id, drapeau != 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
+void CEchange::Radio(int premier, int dernier, std::int32_t& indice) const
+{
+    if (!Concerne(premier, dernier))
+        return;
+    if (!m_lire)
+    {
+        CheckRadioButton(m_dialogue, premier, dernier, premier + indice);
+        return;
+    }
+    for (int id = premier; id <= dernier; ++id)
+    {
+        if (IsDlgButtonChecked(m_dialogue, id) == BST_CHECKED)
+        {
+            indice = id - premier;
+            return;
+        }
+    }
+}
+
+void CEchange::IndiceListe(int id, std::int32_t& indice) const
+{
+    if (!Concerne(id))
+        return;
+    const HWND liste = GetDlgItem(m_dialogue, id);
+    const auto choisie = static_cast<std::int32_t>(SendMessageA(liste, LB_GETCURSEL, 0, 0));
+    if (m_lire)
+    {
+        if (choisie != LB_ERR)
+            indice = choisie;
+        return;
+    }
+    // A selection set again would scroll the list back to it under the user's eyes: only a
+    // different one is written.
+    if (choisie != indice)
+        SendMessageA(liste, LB_SETCURSEL, static_cast<WPARAM>(indice), 0);
+}
+
 void CEchange::DateHeure(int id, CTemps& valeur) const
 {
+    if (!Concerne(id))
+        return;
     const HWND selecteur = GetDlgItem(m_dialogue, id);
     SYSTEMTIME st = {};
     if (m_lire)
@@ -73,5 +118,7 @@ void CEchange::DateHeure(int id, CTemps& valeur) const
 
 void CEchange::Controle(int id, CControle& controle) const
 {
+    if (!Concerne(id))
+        return;
     controle.Attacher(GetDlgItem(m_dialogue, id));
 }

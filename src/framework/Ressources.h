@@ -2,52 +2,10 @@
 // Owners of the system's resources: every handle, text and COM apartment the program
 // obtains is released on every path, error paths included.
 
+#include "framework/Poignee.h"
+
 #include <windows.h>
 #include <objbase.h>
-#include <utility>
-
-// A move-only owner of one handle; Regle gives its null value and how to release it.
-template <typename T, typename Regle>
-class CPoignee
-{
-public:
-    CPoignee() = default;
-    explicit CPoignee(T valeur) : m_valeur(valeur) {}
-    ~CPoignee() { Liberer(); }
-
-    CPoignee(const CPoignee&) = delete;
-    CPoignee& operator=(const CPoignee&) = delete;
-    CPoignee(CPoignee&& autre) noexcept : m_valeur(std::exchange(autre.m_valeur, Regle::Nulle()))
-    {
-    }
-    CPoignee& operator=(CPoignee&& autre) noexcept
-    {
-        if (this != &autre)
-        {
-            Liberer();
-            m_valeur = std::exchange(autre.m_valeur, Regle::Nulle());
-        }
-        return *this;
-    }
-
-    T Get() const { return m_valeur; }
-    bool EstValide() const { return m_valeur != Regle::Nulle(); }
-    // For the functions that return a handle through a pointer; the old one is released.
-    T* Adresse()
-    {
-        Liberer();
-        return &m_valeur;
-    }
-    void Liberer()
-    {
-        if (m_valeur != Regle::Nulle())
-            Regle::Liberer(m_valeur);
-        m_valeur = Regle::Nulle();
-    }
-
-private:
-    T m_valeur = Regle::Nulle();
-};
 
 struct RegleCleRegistre
 {
@@ -76,6 +34,23 @@ struct RegleCrochet
     static void Liberer(HHOOK crochet) { UnhookWindowsHookEx(crochet); }
 };
 using CCrochet = CPoignee<HHOOK, RegleCrochet>;
+
+// Processes, threads and the other kernel objects whose failed creation gives null.
+struct RegleNoyau
+{
+    static HANDLE Nulle() { return nullptr; }
+    static void Liberer(HANDLE objet) { CloseHandle(objet); }
+};
+using CPoigneeNoyau = CPoignee<HANDLE, RegleNoyau>;
+
+// A file from CreateFile, whose failure gives INVALID_HANDLE_VALUE instead (the value that also
+// stands for the current process): that value is this kind's null.
+struct RegleFichier
+{
+    static HANDLE Nulle() { return INVALID_HANDLE_VALUE; }
+    static void Liberer(HANDLE fichier) { CloseHandle(fichier); }
+};
+using CPoigneeFichier = CPoignee<HANDLE, RegleFichier>;
 
 // A text that the scheduler allocated; it belongs to the caller, who frees it with
 // CoTaskMemFree.

@@ -15,14 +15,15 @@ void CVidaltoDlg::AjouterEntreeAPropos()
     AppendMenuA(menu, MF_STRING, IDM_APROPOS, texte);
 }
 
-// Weekday, date and time come from one reading of the clock, so they change together.
+// Weekday, date and time come from one reading of the clock, so they change together. Each
+// second rewrites the clock's control alone.
 void CVidaltoDlg::MettreAJourHorloge()
 {
     ChampsLocaux maintenant;
     if (!CTemps::Maintenant().Local(maintenant))
         return;
     m_horloge = TexteHorloge(maintenant);
-    EchangerDonnees(false);
+    EchangerControle(IDC_HORLOGE, false);
 }
 
 void CVidaltoDlg::OnTimer(UINT_PTR /*id*/)

@@ -24,18 +24,9 @@ CPasse::~CPasse()
 
 void CPasse::DoDataExchange(CEchange& echange)
 {
-    echange.Controle(IDOK, m_boutonOK);
     echange.Texte(IDC_COMPTE, m_compte);
     echange.Texte(IDC_MOT_DE_PASSE, m_motDePasse, TAILLE_TAMPON);
     echange.Texte(IDC_CONFIRMATION, m_confirmation, TAILLE_TAMPON);
-}
-
-BOOL CPasse::OnInitDialog()
-{
-    CDialogue::OnInitDialog();
-    m_boutonOK.Activer(true);
-    // The system gives the focus to the first tab stop, "&OK".
-    return TRUE;
 }
 
 void CPasse::OnOK()
@@ -59,5 +50,6 @@ void CPasse::OnOK()
     MessageBoxA(m_hWnd, MESSAGE_CONFIRMATION, NOM_APPLICATION, MB_OK | MB_ICONEXCLAMATION);
     SecureZeroMemory(m_confirmation, sizeof m_confirmation);
     SecureZeroMemory(m_motDePasse, sizeof m_motDePasse);
-    EchangerDonnees(false);
+    EchangerControle(IDC_MOT_DE_PASSE, false);
+    EchangerControle(IDC_CONFIRMATION, false);
 }

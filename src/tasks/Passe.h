@@ -2,7 +2,6 @@
 // The "Mot de passe" dialog: the Windows account a recording runs under, and its password
 // typed twice. The password texts live in fixed buffers that are wiped when the dialog goes.
 
-#include "framework/Controles.h"
 #include "framework/Conversion.h"
 #include "framework/Dialogue.h"
 #include "resources/resource.h"
@@ -19,14 +18,12 @@ public:
     CPasse();
     ~CPasse() override;
 
-    CControle m_boutonOK;
     std::string m_compte;
     char m_motDePasse[TAILLE_TAMPON] = {};
     char m_confirmation[TAILLE_TAMPON] = {};
 
 protected:
     void DoDataExchange(CEchange& echange) override;
-    BOOL OnInitDialog() override;
     // Closes with OK only when both passwords are the same; otherwise both are emptied and
     // the dialog stays open.
     void OnOK() override;

@@ -19,14 +19,6 @@
 #include <string>
 #include <vector>
 
-// A kernel handle (a process, a thread), closed with CloseHandle.
-struct RegleNoyau
-{
-    static HANDLE Nulle() { return nullptr; }
-    static void Liberer(HANDLE poignee) { CloseHandle(poignee); }
-};
-using CPoigneeNoyau = CPoignee<HANDLE, RegleNoyau>;
-
 // A work item as a test wants it in the real store.
 struct TacheEssai
 {

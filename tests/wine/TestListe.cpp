@@ -154,7 +154,7 @@ TEST(ListeReelle, LesTachesEtrangeresOuAbimeesOntToutesUneReponse)
     // A file the scheduler cannot make sense of stops the program at start-up, as any work item
     // it cannot open does (the program cannot tell whose it is).
     {
-        CPoigneeNoyau fichier(CreateFileA("C:\\windows\\tasks\\EtrangeCorrompue.job", GENERIC_WRITE, 0, nullptr,
+        CPoigneeFichier fichier(CreateFileA("C:\\windows\\tasks\\EtrangeCorrompue.job", GENERIC_WRITE, 0, nullptr,
                                           CREATE_ALWAYS, 0, nullptr));
         DWORD ecrits = 0;
         WriteFile(fichier.Get(), "\x01\x00garbage", 9, &ecrits, nullptr);
