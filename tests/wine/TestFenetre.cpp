@@ -169,24 +169,30 @@ private:
 };
 } // namespace
 
-// Escape ends the main window without its close handling: the scheduler object must still go
-// before COM does. On a thread of its own, where the window's apartment is the only one.
-TEST(FinFenetre, EchapLibereLePlanificateurAvantCOM)
+// The close box releases the scheduler in its handler; Escape ends the main window without it,
+// and the scheduler object must still go before COM does. On a thread of its own, where the
+// window's apartment is the only one.
+TEST(FinFenetre, EchapEtLaCaseDeFermetureLiberentLePlanificateurAvantCOM)
 {
-    bool comVivant = false;
-    bool lance = false;
-    std::thread([&] {
-        CFenetreEssai fenetre;
-        fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
-            p = std::make_unique<CPlanificateurTemoin>(comVivant);
-            return S_OK;
-        };
-        CDialogue::ProgrammerScript([&lance](CDialogue& /*fenetre*/) {
-            lance = true;
-            PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
-        });
-        fenetre.DoModal();
-    }).join();
-    EXPECT_TRUE(lance);
-    EXPECT_TRUE(comVivant);
+    for (const bool echap : {true, false})
+    {
+        bool comVivant = false;
+        bool lance = false;
+        std::thread([&] {
+            CFenetreEssai fenetre;
+            fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
+                p = std::make_unique<CPlanificateurTemoin>(comVivant);
+                return S_OK;
+            };
+            CDialogue::ProgrammerScript([&](CDialogue& f) {
+                lance = true;
+                if (echap)
+                    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+                else
+                    PostMessageA(f.Fenetre(), WM_CLOSE, 0, 0);
+            });
+            fenetre.DoModal();
+        }).join();
+        EXPECT_TRUE(lance && comVivant) << (echap ? "Escape" : "close box");
+    }
 }
