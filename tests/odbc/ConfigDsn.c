@@ -7,7 +7,8 @@
 // Environment (Wine passes the Unix environment through to Windows programs):
 //   ODBCINI                    unixODBC's user ini, a Unix path; required. It is the build's
 //                              own and holds this data source only: it is written whole.
-//   VIDALTO_CONFIGDSN_LOG      one line per request is appended there ("ADD <DBQ>", "REMOVE").
+//   VIDALTO_CONFIGDSN_LOG      one line per request is appended there: "ADD <DBQ>",
+//                              "REMOVE <DBQ>".
 //   VIDALTO_CONFIGDSN_REFUSER  "1": every request is logged, then refused (returns FALSE).
 
 #include <windows.h>
@@ -19,11 +20,7 @@
 // Wine's path translators, exported by its kernel32 only; CDECL by Wine's declaration.
 typedef char*(__cdecl* FnCheminUnix)(LPCWSTR);
 typedef WCHAR*(__cdecl* FnCheminDos)(LPCSTR);
-
-static FARPROC FonctionWine(const char* nom)
-{
-    return GetProcAddress(GetModuleHandleA("kernel32.dll"), nom);
-}
+#define FONCTION_WINE(type, nom) ((type)(void (*)(void))GetProcAddress(GetModuleHandleA("kernel32.dll"), nom))
 
 // The file whose Unix path the variable holds, opened in binary `mode`; NULL when the variable
 // is unset. The Win32 environment rather than the C runtime's copy: a test changes it with
@@ -32,8 +29,8 @@ static FILE* OuvrirFichier(const char* variable, const wchar_t* mode)
 {
     char cheminUnix[MAX_PATH * 4];
     const DWORD longueur = GetEnvironmentVariableA(variable, cheminUnix, sizeof cheminUnix);
-    const FnCheminDos dos = (FnCheminDos)(void (*)(void))FonctionWine("wine_get_dos_file_name");
-    WCHAR* chemin = longueur && longueur < sizeof cheminUnix && dos ? dos(cheminUnix) : NULL;
+    const FnCheminDos versDos = FONCTION_WINE(FnCheminDos, "wine_get_dos_file_name");
+    WCHAR* chemin = longueur && longueur < sizeof cheminUnix && versDos ? versDos(cheminUnix) : NULL;
     FILE* fichier = chemin ? _wfopen(chemin, mode) : NULL;
     HeapFree(GetProcessHeap(), 0, chemin);
     return fichier;
@@ -50,45 +47,37 @@ static const char* Attribut(const char* bloc, const char* cle)
     return "";
 }
 
-// The data source for the drive path `dbq`; an empty DBQ stays empty, and the SQLite driver
-// then opens a temporary database.
-static BOOL Ajouter(FILE* ini, const char* dbq)
-{
-    const FnCheminUnix versUnix = (FnCheminUnix)(void (*)(void))FonctionWine("wine_get_unix_file_name");
-    WCHAR large[MAX_PATH * 2];
-    char* chemin = NULL;
-    BOOL ok;
-    if (*dbq && (!versUnix || !MultiByteToWideChar(CP_ACP, 0, dbq, -1, large, MAX_PATH * 2) ||
-                 !(chemin = versUnix(large))))
-        return FALSE;
-    ok = fprintf(ini, "[Chaines]\nDriver = Driver do Microsoft Access (*.mdb)\nDatabase = %s\n",
-                 chemin ? chemin : "") > 0;
-    HeapFree(GetProcessHeap(), 0, chemin);
-    return ok;
-}
-
 BOOL WINAPI ConfigDSN(HWND fenetre, WORD requete, LPCSTR pilote, LPCSTR attributs)
 {
+    const char* dbq = Attribut(attributs, "DBQ");
+    const FnCheminUnix versUnix = FONCTION_WINE(FnCheminUnix, "wine_get_unix_file_name");
+    WCHAR large[MAX_PATH * 2];
     char refuser[2] = "";
+    char* chemin = NULL;
     FILE* fichier = OuvrirFichier("VIDALTO_CONFIGDSN_LOG", L"ab");
-    BOOL ok;
+    BOOL ok = requete == ODBC_ADD_DSN || requete == ODBC_REMOVE_DSN;
     (void)fenetre;
     (void)pilote;
     if (fichier)
     {
-        if (requete == ODBC_REMOVE_DSN)
-            fputs("REMOVE\n", fichier);
-        else
-            fprintf(fichier, "ADD %s\n", Attribut(attributs, "DBQ"));
+        fprintf(fichier, "%s %s\n",
+                requete == ODBC_ADD_DSN ? "ADD" : requete == ODBC_REMOVE_DSN ? "REMOVE" : "OTHER", dbq);
         fclose(fichier);
     }
     GetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", refuser, sizeof refuser);
-    if (refuser[0] == '1' || (requete != ODBC_ADD_DSN && requete != ODBC_REMOVE_DSN))
+    // An empty DBQ stays empty: the SQLite driver then opens a temporary database.
+    if (!ok || refuser[0] == '1' ||
+        (requete == ODBC_ADD_DSN && *dbq &&
+         (!versUnix || !MultiByteToWideChar(CP_ACP, 0, dbq, -1, large, MAX_PATH * 2) ||
+          !(chemin = versUnix(large)))))
         return FALSE;
-    // Without ODBCINI unixODBC would use the user's own ~/.odbc.ini: never touch that. A
-    // removal leaves the file empty.
-    if (!(fichier = OuvrirFichier("ODBCINI", L"wb")))
-        return FALSE;
-    ok = requete == ODBC_REMOVE_DSN || Ajouter(fichier, Attribut(attributs, "DBQ"));
-    return fclose(fichier) == 0 && ok;
+    // Without ODBCINI unixODBC would use the user's own ~/.odbc.ini: never touch that. A removal
+    // leaves the file empty.
+    fichier = OuvrirFichier("ODBCINI", L"wb");
+    if (fichier && requete == ODBC_ADD_DSN)
+        ok = fprintf(fichier, "[Chaines]\nDriver = Driver do Microsoft Access (*.mdb)\nDatabase = %s\n",
+                     chemin ? chemin : "") > 0;
+    ok = fichier && fclose(fichier) == 0 && ok;
+    HeapFree(GetProcessHeap(), 0, chemin);
+    return ok;
 }
