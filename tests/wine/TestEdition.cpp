@@ -111,7 +111,7 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSaPeriodeSeChoisit)
         // The channels in the query's order: inserted out of order, the two number 5 as the
         // database returns them, NULL or empty languages, an empty name, code page 1252 texts.
         const std::vector<std::string> chaines = {
-            "1\tTF1\tFrançais",  "2\tFrance 2\tFrançais", "3\tFrance 3\tFrançais", "4\tCanal+\t",
+            "1\tTF1\tFrançais", "2\tFrance 2\tFrançais", "3\tFrance 3\tFrançais", "4\tCanal+\t",
             "5\tTV5 Monde\tFrançais", "5\tArte\tFranco-allemand", "6\tM6\tFrançais", "8\tEuronews\tEnglish",
             "9\tTélé\tFrançais", "10\t\tDeutsch", "11\tMezzo\tMusique", "12\tÉvénements\t"};
         EXPECT_EQ(LignesListe(GetDlgItem(d, IDC_CHAINES)), chaines);
@@ -245,7 +245,8 @@ TEST_F(Edition, SansBaseDesChainesLEditeurNeSOuvrePas)
     // A folder matches too, and the driver cannot open it.
     const std::string dossier = DossierEssai("dossier-base");
     std::filesystem::create_directories(dossier + "\\base.mdb");
-    // A path one character longer than the registration block holds.
+    // A path one character longer than the registration block holds: the folder, a name of
+    // x's, both separators and the file's name.
     const std::string racine = DossierEssai("long");
     const std::size_t fixe = racine.size() + sizeof "\\\\hcwChanDB_4.mdb" - 1;
     ASSERT_LT(fixe, LONGUEUR_MAX_CHEMIN_BASE) << "build folder too deep for this test";
