@@ -1,22 +1,8 @@
 #include "OutilsOdbc.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-
-namespace
-{
-std::string Variable(const char* nom)
-{
-    char valeur[1024];
-    const DWORD longueur = GetEnvironmentVariableA(nom, valeur, sizeof valeur);
-    return longueur && longueur < sizeof valeur ? std::string(valeur, longueur) : std::string();
-}
-
-bool EstEnteteChaines(const std::string& ligne)
-{
-    return _stricmp(ligne.c_str(), "[Chaines]") == 0;
-}
-} // namespace
 
 std::string CheminDos(const std::string& cheminUnix)
 {
@@ -56,57 +42,11 @@ std::vector<std::string> LignesFichier(const std::string& chemin)
 
 std::vector<std::string> JournalConfigDsn()
 {
-    return LignesFichier(CheminDos(Variable("VIDALTO_CONFIGDSN_LOG")));
-}
-
-void EffacerJournal()
-{
-    DeleteFileA(CheminDos(Variable("VIDALTO_CONFIGDSN_LOG")).c_str());
-}
-
-std::vector<std::string> SectionChaines()
-{
-    std::vector<std::string> section;
-    bool dedans = false;
-    for (const std::string& ligne : LignesFichier(CheminDos(Variable("ODBCINI"))))
-    {
-        if (!ligne.empty() && ligne[0] == '[')
-        {
-            dedans = EstEnteteChaines(ligne);
-            if (dedans)
-                section.push_back(ligne);
-        }
-        else if (dedans && !ligne.empty())
-            section.push_back(ligne);
-    }
-    if (!section.empty())
-        section.erase(section.begin());
-    return section;
-}
-
-bool SectionChainesPresente()
-{
-    for (const std::string& ligne : LignesFichier(CheminDos(Variable("ODBCINI"))))
-        if (EstEnteteChaines(ligne))
-            return true;
-    return false;
-}
-
-CListeEssai::CListeEssai()
-    : m_liste(CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_NOTIFY | WS_VSCROLL, 0, 0, 200,
-                              100, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), nullptr))
-{
-}
-
-CListeEssai::~CListeEssai()
-{
-    if (m_liste)
-        DestroyWindow(m_liste);
-}
-
-std::vector<std::string> CListeEssai::Lignes() const
-{
-    return LignesListe(m_liste);
+    const char* journal = std::getenv("VIDALTO_CONFIGDSN_LOG");
+    const std::string chemin = CheminDos(journal ? journal : "");
+    std::vector<std::string> lignes = LignesFichier(chemin);
+    DeleteFileA(chemin.c_str());
+    return lignes;
 }
 
 std::vector<std::string> LignesListe(HWND liste)
@@ -121,15 +61,4 @@ std::vector<std::string> LignesListe(HWND liste)
         lignes.emplace_back(texte.data());
     }
     return lignes;
-}
-
-CVariableEssai::CVariableEssai(const char* nom, const char* valeur)
-    : m_nom(nom), m_ancienne(Variable(nom)), m_existait(!m_ancienne.empty())
-{
-    SetEnvironmentVariableA(nom, valeur);
-}
-
-CVariableEssai::~CVariableEssai()
-{
-    SetEnvironmentVariableA(m_nom.c_str(), m_existait ? m_ancienne.c_str() : nullptr);
 }

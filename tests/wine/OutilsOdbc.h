@@ -1,6 +1,7 @@
 #pragma once
-// Helpers of the channel database tests under Wine: paths between Unix and the drive letters,
-// the files the ODBC stand-ins write, a hidden list box, a scoped environment variable.
+// Helpers of the tests under Wine around the channel database, without GoogleTest (the
+// benchmarks use them too): paths between Unix and the drive letters, the requests the
+// stand-in setup DLL logged, the rows of a list box.
 
 #include <windows.h>
 
@@ -17,44 +18,8 @@ std::string DossierEssai(const std::string& nom);
 // Lines of a text file (without their ends); none when the file does not exist.
 std::vector<std::string> LignesFichier(const std::string& chemin);
 
-// The lines the stand-in setup DLL logged since EffacerJournal(): "ADD <DBQ>", "REMOVE".
+// The requests the stand-in setup DLL logged since the last call ("ADD <DBQ>", "REMOVE").
 std::vector<std::string> JournalConfigDsn();
-void EffacerJournal();
-
-// The [Chaines] section of unixODBC's user ini (the file named by ODBCINI): its lines after
-// the header, up to the next section; none when there is no such section.
-std::vector<std::string> SectionChaines();
-bool SectionChainesPresente();
 
 // The rows of a list box.
 std::vector<std::string> LignesListe(HWND liste);
-
-// A hidden, unsorted list box, destroyed with the object.
-class CListeEssai
-{
-public:
-    CListeEssai();
-    ~CListeEssai();
-    CListeEssai(const CListeEssai&) = delete;
-    CListeEssai& operator=(const CListeEssai&) = delete;
-    HWND Get() const { return m_liste; }
-    std::vector<std::string> Lignes() const;
-
-private:
-    HWND m_liste;
-};
-
-// Sets an environment variable of this process for the object's life.
-class CVariableEssai
-{
-public:
-    CVariableEssai(const char* nom, const char* valeur);
-    ~CVariableEssai();
-    CVariableEssai(const CVariableEssai&) = delete;
-    CVariableEssai& operator=(const CVariableEssai&) = delete;
-
-private:
-    std::string m_nom;
-    std::string m_ancienne;
-    bool m_existait;
-};

@@ -1,58 +1,29 @@
 #pragma once
-// What the editor's tests under Wine share: the channel databases of the build, the editor
-// run with a script once it is shown, the user's actions sent as messages, and a watch on the
-// editor's windows being shown.
+// What the editor's tests under Wine share: the channel databases of the build, the user's
+// actions sent as messages, what the editor's controls show.
 
 #include "editor/Edition.h"
-#include "framework/Ressources.h"
 
 #include <windows.h>
 
-#include <ctime>
 #include <functional>
 #include <string>
-#include <vector>
 
-// The drive path of a channel database folder of the build ("chaines": a dozen channels,
-// "vide": the table without rows).
+// The drive path of a channel database folder of the build: "chaines" (a dozen channels),
+// "vide" (the table without rows), "10000" (ten thousand channels).
 std::string DossierBases(const std::string& nom);
 
-// Runs the editor modally; `script` runs once it is shown and must end it. A script that
-// leaves it open is a failure, and the editor is then cancelled so that the test goes on.
-// The script does not run when the editor ends while it opens.
-INT_PTR LancerEdition(CEdition& edition, const std::function<void(CEdition&)>& script,
-                      bool* scriptLance = nullptr);
-
-// The user's actions.
+// The user's actions: a click, characters typed one by one (after clearing the edit if asked),
+// a click on a row of a list box, a picker changed as the user changes it.
 void Cliquer(HWND dialogue, int id);
-void Taper(HWND controle, const std::string& texte);
-void Effacer(HWND controle);
-void Touche(HWND controle, UINT touche);
+void Taper(HWND controle, const std::string& texte, bool effacer = false);
 void ChoisirLigne(HWND liste, int ligne);
-// Sets a picker and notifies its dialog as the picker does when the user changes it; the
-// notification's result.
-LRESULT ChangerSelecteur(HWND dialogue, int id, const SYSTEMTIME& valeur);
-SYSTEMTIME LireSelecteur(HWND dialogue, int id);
+void ChangerSelecteur(HWND dialogue, int id, const SYSTEMTIME& valeur);
 
 std::string Texte(HWND dialogue, int id);
-bool Coche(HWND dialogue, int id);
 bool Actif(HWND dialogue, int id);
+SYSTEMTIME LireSelecteur(HWND dialogue, int id);
 
-// "%H:%M" of an instant plus some seconds, from the C library's own reading of local time.
-std::string HeureMinute(std::time_t instant, long long secondes = 0);
-std::time_t Instant(const SYSTEMTIME& local);
-
-// Counts the editors ("Edition du Programme") shown while it lives.
-class CEditionsMontrees
-{
-public:
-    CEditionsMontrees();
-    ~CEditionsMontrees();
-    CEditionsMontrees(const CEditionsMontrees&) = delete;
-    CEditionsMontrees& operator=(const CEditionsMontrees&) = delete;
-    int Nombre() const;
-
-private:
-    static LRESULT CALLBACK Crochet(int code, WPARAM wParam, LPARAM lParam);
-    CCrochet m_crochet;
-};
+// The period as the user sees it: only `radio` checked, the weekday boxes usable for a weekly
+// programme only and ticked as the bits of `jours` (bit 0 Sunday), the end date usable unless once.
+void VerifierPeriode(HWND dialogue, int radio, unsigned jours);
