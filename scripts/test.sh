@@ -11,6 +11,9 @@ duree() { echo "-- $1: $((SECONDS - $2)) s"; }
 bash scripts/install-packages.sh
 . scripts/i386.sh
 
+echo "== Layout of the sources (clang-format)"
+git ls-files '*.cpp' '*.h' '*.c' | xargs clang-format --dry-run --Werror
+
 etape=$SECONDS
 echo "== Rules, natively (ASan, UBSan)"
 cmake --preset native >/dev/null
