@@ -48,8 +48,7 @@ bool AjouterNu(ITaskScheduler* planificateur, const wchar_t* nom, const TacheAjo
     WORD index = 0;
     TASK_TRIGGER t = tache.declencheur;
     return SUCCEEDED(planificateur->NewWorkItem(nom, CLSID_CTask, IID_ITask, &inconnu)) &&
-           SUCCEEDED(inconnu.As(&nouvelle)) &&
-           SUCCEEDED(planificateur->AddWorkItem(nom, nouvelle.Get())) &&
+           SUCCEEDED(inconnu.As(&nouvelle)) && SUCCEEDED(planificateur->AddWorkItem(nom, nouvelle.Get())) &&
            SUCCEEDED(nouvelle.As(&fichier)) && SUCCEEDED(fichier->Save(nullptr, FALSE)) &&
            SUCCEEDED(nouvelle->SetApplicationName(tache.application.c_str())) &&
            SUCCEEDED(nouvelle->SetParameters(tache.parametres.c_str())) &&

@@ -65,10 +65,7 @@ protected:
         return resultat;
     }
     void AfficherErreur(const char* texte) override { m_erreurs.push_back(texte); }
-    void AfficherErreur(HRESULT code) override
-    {
-        m_erreurs.push_back("code " + std::to_string(code));
-    }
+    void AfficherErreur(HRESULT code) override { m_erreurs.push_back("code " + std::to_string(code)); }
 };
 
 // A dialog of the program's templates with no data, shown then ended by its OK button.
@@ -167,12 +164,10 @@ int main()
     Meilleurs m;
     bool reussi = false;
     CFenetreAjout fenetre;
-    CDialogue::ProgrammerScript(
-        [&](CDialogue&)
-        {
-            reussi = Mesurer(fenetre, planificateur.Get(), m);
-            SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
-        });
+    CDialogue::ProgrammerScript([&](CDialogue&) {
+        reussi = Mesurer(fenetre, planificateur.Get(), m);
+        SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
+    });
     fenetre.DoModal();
     SupprimerTacheAjoutee(planificateur.Get(), NOM);
     DefinirCheminTV();
@@ -185,11 +180,9 @@ int main()
         return 1;
     }
 
-    std::printf(
-        "Adding a programme (editor with 10,000 channels, password dialog, store): %.3f s\n",
-        m.programme);
-    std::printf("Bare scheduler calls storing the same work item:                   %.4f s\n",
-                m.plancher);
+    std::printf("Adding a programme (editor with 10,000 channels, password dialog, store): %.3f s\n",
+                m.programme);
+    std::printf("Bare scheduler calls storing the same work item:                   %.4f s\n", m.plancher);
     std::printf("Ratio: %.2f (goal: at most 1.25)\n", m.programme / m.plancher);
     std::printf("Parts of the add:\n  the editor: %.3f s (shown after %.3f s)\n  the password "
                 "dialog: %.3f s\n"

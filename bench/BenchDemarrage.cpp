@@ -30,13 +30,11 @@ int Demarrage(CDialogue& fenetre, const CListeRapport* liste, double& secondes,
     const auto debut = Horloge::now();
     if (depart)
         *depart = debut;
-    CDialogue::ProgrammerScript(
-        [&](CDialogue&)
-        {
-            secondes = Secondes(debut, Horloge::now());
-            lignes = liste ? liste->NombreLignes() : 0;
-            SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
-        });
+    CDialogue::ProgrammerScript([&](CDialogue&) {
+        secondes = Secondes(debut, Horloge::now());
+        lignes = liste ? liste->NombreLignes() : 0;
+        SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
+    });
     fenetre.DoModal();
     return lignes;
 }
@@ -115,14 +113,13 @@ int main(int argc, char** argv)
     std::printf("Start-up listing %d work items (%d rows): %.3f s\n", listees, lignes, m.programme);
     std::printf("Bare loop of the same scheduler calls:      %.3f s\n", m.plancher);
     std::printf("Ratio: %.2f (goal: at most 1.10)\n", m.programme / m.plancher);
-    std::printf("Parts:\n  the window alone (template %d, no data), until shown: %.3f s\n",
-                IDD_VIDALTO, m.gabarit);
-    std::printf(
-        "  a start-up whose scheduler times its calls: %.3f s, of which\n"
-        "    until its first call (window, icons, columns, registry, scheduler object): %.3f s\n"
-        "    listing: %.3f s, inside the scheduler %.3f s, outside (rows, texts, timing) %.3f s\n"
-        "    after the last call until shown: %.3f s\n",
-        m.chrono, m.avant, m.liste, m.dedans, m.liste - m.dedans, m.apres);
+    std::printf("Parts:\n  the window alone (template %d, no data), until shown: %.3f s\n", IDD_VIDALTO,
+                m.gabarit);
+    std::printf("  a start-up whose scheduler times its calls: %.3f s, of which\n"
+                "    until its first call (window, icons, columns, registry, scheduler object): %.3f s\n"
+                "    listing: %.3f s, inside the scheduler %.3f s, outside (rows, texts, timing) %.3f s\n"
+                "    after the last call until shown: %.3f s\n",
+                m.chrono, m.avant, m.liste, m.dedans, m.liste - m.dedans, m.apres);
 
     const bool memoire = AfficherMemoire();
     SupprimerTaches(planificateur.Get());

@@ -118,12 +118,11 @@ int main()
     std::printf("Floor: bare ODBC fetch of the same %d rows plus the bare template: %.3f s\n", lues,
                 plancher);
     std::printf("Ratio: %.2f (goal: at most 1.15)\n", edition.totale / plancher);
-    std::printf("Parts:\n  bare fetch, 100 rows a fetch as the program's recordset: %.3f s\n",
-                lecture);
+    std::printf("Parts:\n  bare fetch, 100 rows a fetch as the program's recordset: %.3f s\n", lecture);
     std::printf("  template %d with no data, shown then cancelled: %.3f s (shown after %.3f s)\n",
                 CEdition::IDD, gabarit.totale, gabarit.montree);
-    std::printf("  the editor with an empty channel table: %.3f s (shown after %.3f s)\n",
-                sansChaine.totale, sansChaine.montree);
+    std::printf("  the editor with an empty channel table: %.3f s (shown after %.3f s)\n", sansChaine.totale,
+                sansChaine.montree);
     std::printf("  the editor's cost per channel against the fetch's: %.2f\n",
                 (edition.totale - sansChaine.totale) / lecture);
     return edition.lignes == NOMBRE_CHAINES && lues == NOMBRE_CHAINES ? 0 : 1;

@@ -11,13 +11,11 @@ CClicMontre* g_actif = nullptr;
 CClicMontre::CClicMontre(WORD commande) : m_commande(commande)
 {
     g_actif = this;
-    CDialogue::ProgrammerScript(
-        [this](CDialogue& dialogue)
-        {
-            m_dialogue = dialogue.Fenetre();
-            m_crochet = SetWindowsHookExA(WH_CALLWNDPROCRET, &CClicMontre::Crochet, nullptr,
-                                          GetCurrentThreadId());
-        });
+    CDialogue::ProgrammerScript([this](CDialogue& dialogue) {
+        m_dialogue = dialogue.Fenetre();
+        m_crochet =
+            SetWindowsHookExA(WH_CALLWNDPROCRET, &CClicMontre::Crochet, nullptr, GetCurrentThreadId());
+    });
 }
 
 CClicMontre::~CClicMontre()
@@ -44,8 +42,7 @@ LRESULT CALLBACK CClicMontre::Crochet(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && g_actif != nullptr && g_actif->m_dialogue != nullptr &&
-        message->hwnd == g_actif->m_dialogue && message->message == WM_SHOWWINDOW &&
-        message->wParam != FALSE)
+        message->hwnd == g_actif->m_dialogue && message->message == WM_SHOWWINDOW && message->wParam != FALSE)
         g_actif->Montre(message->hwnd);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

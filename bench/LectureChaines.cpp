@@ -19,17 +19,16 @@ int LectureNue()
     CPoigneeInstruction instruction;
     if (!SQL_SUCCEEDED(Allouer(environnement, SQL_NULL_HANDLE)))
         return -1;
-    SQLSetEnvAttr(environnement.Get(), SQL_ATTR_ODBC_VERSION,
-                  reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+    SQLSetEnvAttr(environnement.Get(), SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     if (!SQL_SUCCEEDED(Allouer(connexion, environnement.Get())))
         return -1;
-    SQLSetConnectAttr(connexion.Get(), SQL_ATTR_ODBC_CURSORS,
-                      reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), SQL_IS_UINTEGER);
-    SQLSetConnectAttr(connexion.Get(), SQL_ATTR_ACCESS_MODE,
-                      reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), SQL_IS_UINTEGER);
+    SQLSetConnectAttr(connexion.Get(), SQL_ATTR_ODBC_CURSORS, reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC),
+                      SQL_IS_UINTEGER);
+    SQLSetConnectAttr(connexion.Get(), SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY),
+                      SQL_IS_UINTEGER);
     SQLCHAR texte[] = "DSN=Chaines";
-    if (!SQL_SUCCEEDED(SQLDriverConnect(connexion.Get(), nullptr, texte, SQL_NTS, nullptr, 0,
-                                        nullptr, SQL_DRIVER_NOPROMPT)))
+    if (!SQL_SUCCEEDED(SQLDriverConnect(connexion.Get(), nullptr, texte, SQL_NTS, nullptr, 0, nullptr,
+                                        SQL_DRIVER_NOPROMPT)))
         return -1;
     int lignes = -1;
     if (SQL_SUCCEEDED(Allouer(instruction, connexion.Get())))
@@ -40,8 +39,7 @@ int LectureNue()
                                           CJeuEnregistrements::TAILLE_COLONNE);
         static std::vector<SQLLEN> indicateurs(CBaseDonnee::NOMBRE_CHAMPS * LIGNES_PAR_BLOC);
         SQLULEN obtenues = 0;
-        SQLSetStmtAttr(i, SQL_ATTR_CURSOR_TYPE,
-                       reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
+        SQLSetStmtAttr(i, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
         if (SQL_SUCCEEDED(SQLExecDirect(i, reinterpret_cast<SQLCHAR*>(&requete[0]), SQL_NTS)) &&
             SQL_SUCCEEDED(SQLSetStmtAttr(i, SQL_ATTR_ROW_ARRAY_SIZE,
                                          reinterpret_cast<SQLPOINTER>(LIGNES_PAR_BLOC), 0)) &&

@@ -35,13 +35,11 @@ public:
     BOOL InitInstance() override
     {
         CVidaltoDlg fenetre;
-        CDialogue::ProgrammerScript(
-            [this, &fenetre](CDialogue&)
-            {
-                if (fenetre.m_liste.NombreLignes() >= NOMBRE_TACHES)
-                    m_pic = PicKio();
-                SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
-            });
+        CDialogue::ProgrammerScript([this, &fenetre](CDialogue&) {
+            if (fenetre.m_liste.NombreLignes() >= NOMBRE_TACHES)
+                m_pic = PicKio();
+            SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
+        });
         fenetre.DoModal();
         return FALSE;
     }
@@ -58,8 +56,8 @@ int Enfant(const char* mode)
     STARTUPINFOA demarrage = {};
     demarrage.cb = sizeof demarrage;
     PROCESS_INFORMATION processus = {};
-    if (!CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &demarrage, &processus))
+    if (!CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage,
+                        &processus))
         return 1;
     const CPoigneeNoyau proprietaire(processus.hProcess), fil(processus.hThread);
     WaitForSingleObject(proprietaire.Get(), INFINITE);
@@ -96,8 +94,7 @@ bool AfficherMemoire()
         std::fprintf(stderr, "A peak-memory child failed (%d, %d).\n", programme, boucle);
         return false;
     }
-    std::printf("Peak working set after the start-up with %d work items: %d KiB\n", NOMBRE_TACHES,
-                programme);
+    std::printf("Peak working set after the start-up with %d work items: %d KiB\n", NOMBRE_TACHES, programme);
     std::printf("Peak working set of the bare loop, same store:      %d KiB\n", boucle);
     std::printf("Ratio: %.2f\n", static_cast<double>(programme) / boucle);
     return true;

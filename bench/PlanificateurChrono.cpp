@@ -155,25 +155,24 @@ public:
 
     HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& e) override
     {
-        return Envelopper<CEnumerateurChrono>(
-            Chrono(m_mesures, [&] { return m_vrai->Enumerer(e); }), e, m_mesures);
+        return Envelopper<CEnumerateurChrono>(Chrono(m_mesures, [&] { return m_vrai->Enumerer(e); }), e,
+                                              m_mesures);
     }
     HRESULT Activer(const wchar_t* nom, std::unique_ptr<CTache>& t) override
     {
-        return Envelopper<CTacheChrono>(Chrono(m_mesures, [&] { return m_vrai->Activer(nom, t); }),
-                                        t, m_mesures);
+        return Envelopper<CTacheChrono>(Chrono(m_mesures, [&] { return m_vrai->Activer(nom, t); }), t,
+                                        m_mesures);
     }
     HRESULT NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& t) override
     {
-        return Envelopper<CTacheChrono>(
-            Chrono(m_mesures, [&] { return m_vrai->NouvelleTache(nom, t); }), t, m_mesures);
+        return Envelopper<CTacheChrono>(Chrono(m_mesures, [&] { return m_vrai->NouvelleTache(nom, t); }), t,
+                                        m_mesures);
     }
     // The real scheduler knows its own work items only.
     HRESULT AjouterTache(const wchar_t* nom, CTache& t) override
     {
         auto* chrono = dynamic_cast<CTacheChrono*>(&t);
-        return Chrono(m_mesures,
-                      [&] { return m_vrai->AjouterTache(nom, chrono ? chrono->Vraie() : t); });
+        return Chrono(m_mesures, [&] { return m_vrai->AjouterTache(nom, chrono ? chrono->Vraie() : t); });
     }
     HRESULT Supprimer(const wchar_t* nom) override
     {

@@ -30,8 +30,8 @@ bool CreerTaches(ITaskScheduler* planificateur)
     for (int i = 0; i < NOMBRE_TACHES; ++i)
     {
         const std::wstring nom = PREFIXE + std::to_wstring(i);
-        const std::wstring parametres = L" -c" + std::to_wstring(i % 12 + 1) + L" -ntod -startr:" +
-                                        nom + L".mpg -qvcd -limit:5400";
+        const std::wstring parametres =
+            L" -c" + std::to_wstring(i % 12 + 1) + L" -ntod -startr:" + nom + L".mpg -qvcd -limit:5400";
         planificateur->Delete(nom.c_str());
         ComPtr<ITask> tache;
         if (FAILED(planificateur->NewWorkItem(nom.c_str(), CLSID_CTask, IID_ITask,
@@ -115,8 +115,8 @@ int BoucleNue()
 void DefinirCheminTV(const char* chemin)
 {
     CCleRegistre cle;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, nullptr, 0, KEY_WRITE,
-                    nullptr, cle.Adresse(), nullptr);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, nullptr, 0, KEY_WRITE, nullptr,
+                    cle.Adresse(), nullptr);
     RegSetValueExA(cle.Get(), "TvAppPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(chemin),
                    static_cast<DWORD>(std::strlen(chemin) + 1));
 }

@@ -35,8 +35,7 @@ CTemps Dans(int jours, int heure, int minute)
     std::time_t maintenant = std::time(nullptr) + static_cast<std::time_t>(jours) * 86400;
     const std::tm* local = std::localtime(&maintenant);
     CTemps instant;
-    CTemps::DepuisLocal(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, heure, minute, 0,
-                        instant);
+    CTemps::DepuisLocal(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, heure, minute, 0, instant);
     return instant;
 }
 
@@ -93,16 +92,15 @@ int Lancer(CPlanificateur& planificateur, const char* nom)
     wchar_t nomLarge[TAILLE_TAMPON];
     std::unique_ptr<CTache> tache;
     std::wstring application, parametres;
-    if (!VersLarge(nom, nomLarge, TAILLE_TAMPON) ||
-        FAILED(planificateur.Activer(nomLarge, tache)) ||
+    if (!VersLarge(nom, nomLarge, TAILLE_TAMPON) || FAILED(planificateur.Activer(nomLarge, tache)) ||
         FAILED(tache->LireApplication(application)) || FAILED(tache->LireParametres(parametres)))
         return 1;
     std::wstring ligne = L"\"" + application + L"\"" + parametres;
     STARTUPINFOW demarrage = {};
     demarrage.cb = sizeof demarrage;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(application.c_str(), &ligne[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &demarrage, &info))
+    if (!CreateProcessW(application.c_str(), &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &demarrage, &info))
         return 1;
     const CPoigneeNoyau processus(info.hProcess), fil(info.hThread);
     WaitForSingleObject(processus.Get(), 30000);

@@ -29,8 +29,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE precedente, LPSTR ligne, int af
         return 1;
     GetLocalTime(&maintenant);
     fprintf(fichier, "%04u-%02u-%02u %02u:%02u:%02u %s\n", maintenant.wYear, maintenant.wMonth,
-            maintenant.wDay, maintenant.wHour, maintenant.wMinute, maintenant.wSecond,
-            GetCommandLineA());
+            maintenant.wDay, maintenant.wHour, maintenant.wMinute, maintenant.wSecond, GetCommandLineA());
     fclose(fichier);
     return 0;
 }

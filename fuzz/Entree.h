@@ -13,14 +13,14 @@
 #include <type_traits>
 
 // An invariant that does not hold ends the run as a crash, so that libFuzzer keeps the input.
-#define VERIFIER(condition)                                                                        \
-    do                                                                                             \
-    {                                                                                              \
-        if (!(condition))                                                                          \
-        {                                                                                          \
-            std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                          \
-        }                                                                                          \
+#define VERIFIER(condition)                                                                                  \
+    do                                                                                                       \
+    {                                                                                                        \
+        if (!(condition))                                                                                    \
+        {                                                                                                    \
+            std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #condition);           \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (false)
 
 // The targets that read calendar fields pin the zone the native tests use (CET/CEST).
@@ -34,9 +34,7 @@ inline void FixerFuseauParis()
 class COctets
 {
 public:
-    COctets(const std::uint8_t* donnees, std::size_t taille) : m_donnees(donnees), m_taille(taille)
-    {
-    }
+    COctets(const std::uint8_t* donnees, std::size_t taille) : m_donnees(donnees), m_taille(taille) {}
 
     template <typename Entier> Entier Lire()
     {
@@ -67,8 +65,7 @@ public:
 
     std::string Reste()
     {
-        std::string reste(reinterpret_cast<const char*>(m_donnees) + m_position,
-                          m_taille - m_position);
+        std::string reste(reinterpret_cast<const char*>(m_donnees) + m_position, m_taille - m_position);
         m_position = m_taille;
         return reste;
     }
@@ -106,10 +103,9 @@ inline ChampsDeclencheur LireDeclencheur(COctets& octets)
 
 inline bool MemesChamps(const ChampsDeclencheur& a, const ChampsDeclencheur& b)
 {
-    return a.cbTriggerSize == b.cbTriggerSize && a.Reserved1 == b.Reserved1 &&
-           a.wBeginYear == b.wBeginYear && a.wBeginMonth == b.wBeginMonth &&
-           a.wBeginDay == b.wBeginDay && a.wEndYear == b.wEndYear && a.wEndMonth == b.wEndMonth &&
-           a.wEndDay == b.wEndDay && a.wStartHour == b.wStartHour &&
+    return a.cbTriggerSize == b.cbTriggerSize && a.Reserved1 == b.Reserved1 && a.wBeginYear == b.wBeginYear &&
+           a.wBeginMonth == b.wBeginMonth && a.wBeginDay == b.wBeginDay && a.wEndYear == b.wEndYear &&
+           a.wEndMonth == b.wEndMonth && a.wEndDay == b.wEndDay && a.wStartHour == b.wStartHour &&
            a.wStartMinute == b.wStartMinute && a.MinutesDuration == b.MinutesDuration &&
            a.MinutesInterval == b.MinutesInterval && a.rgFlags == b.rgFlags &&
            a.TriggerType == b.TriggerType && a.intervalle == b.intervalle &&
@@ -119,8 +115,7 @@ inline bool MemesChamps(const ChampsDeclencheur& a, const ChampsDeclencheur& b)
 
 // The instant of local calendar fields on the host's 64-bit time_t, out of the program's range
 // included; false when the C library cannot tell.
-inline bool InstantLocal(int annee, int mois, int jour, int heure, int minute,
-                         std::int64_t& secondes)
+inline bool InstantLocal(int annee, int mois, int jour, int heure, int minute, std::int64_t& secondes)
 {
     std::tm champs{};
     champs.tm_year = annee - 1900;

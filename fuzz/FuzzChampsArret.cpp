@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // The first run, on the host's 64-bit clock: a companion exactly when the run and its end
     // plus five minutes both fall inside the program's 32-bit range.
     std::int64_t premier = 0;
-    const bool premierConnu = InstantLocal(enregistrement.wBeginYear, enregistrement.wBeginMonth,
-                                           enregistrement.wBeginDay, enregistrement.wStartHour,
-                                           enregistrement.wStartMinute, premier);
+    const bool premierConnu =
+        InstantLocal(enregistrement.wBeginYear, enregistrement.wBeginMonth, enregistrement.wBeginDay,
+                     enregistrement.wStartHour, enregistrement.wStartMinute, premier);
     const std::int64_t fin = premier + 300 + duree;
     VERIFIER(calcule == (premierConnu && DansPlage32(premier) && DansPlage32(fin)));
     if (!calcule)

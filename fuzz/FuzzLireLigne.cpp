@@ -33,8 +33,7 @@ void VerifierColonnes(const std::string& parametres)
     VERIFIER(MotEnPlace(parametres, debutFichier, ligne.nomFichier));
     VERIFIER(parametres.size() <= debutFichier + ligne.nomFichier.size() ||
              parametres[debutFichier + ligne.nomFichier.size()] == ' ');
-    VERIFIER(
-        MotEnPlace(parametres, debutFichier + ligne.nomFichier.size() + 2, ligne.enregistrement));
+    VERIFIER(MotEnPlace(parametres, debutFichier + ligne.nomFichier.size() + 2, ligne.enregistrement));
 }
 
 void VerifierDuree(const std::string& parametres)
@@ -49,8 +48,7 @@ void VerifierDuree(const std::string& parametres)
     int heures = 0, minutes = 0, secondes = 0;
     char reste = '\0';
     VERIFIER(std::sscanf(duree.c_str(), "%d:%d:%d%c", &heures, &minutes, &secondes, &reste) == 3);
-    VERIFIER(heures > -24 && heures < 24 && minutes > -60 && minutes < 60 && secondes > -60 &&
-             secondes < 60);
+    VERIFIER(heures > -24 && heures < 24 && minutes > -60 && minutes < 60 && secondes > -60 && secondes < 60);
 
     // Seconds written by the program: their time of day, which the editor reads back in minutes.
     const std::string nombre = parametres.substr(marque + 7);

@@ -85,14 +85,13 @@ bool Defini(int annee, int mois, int jour, int heure, int minute)
 // instant 0.
 bool DeclencheurReel(const ChampsDeclencheur& d)
 {
-    if (!DateReelle(d.wBeginYear, d.wBeginMonth, d.wBeginDay) || d.wStartHour > 23 ||
-        d.wStartMinute > 59 || !Defini(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0) ||
+    if (!DateReelle(d.wBeginYear, d.wBeginMonth, d.wBeginDay) || d.wStartHour > 23 || d.wStartMinute > 59 ||
+        !Defini(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0) ||
         !Defini(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute))
         return false;
     if (d.TriggerType == TYPE_UNE_FOIS || (d.wEndYear == 0 && d.wEndMonth == 0 && d.wEndDay == 0))
         return true;
-    return DateReelle(d.wEndYear, d.wEndMonth, d.wEndDay) &&
-           Defini(d.wEndYear, d.wEndMonth, d.wEndDay, 0, 0);
+    return DateReelle(d.wEndYear, d.wEndMonth, d.wEndDay) && Defini(d.wEndYear, d.wEndMonth, d.wEndDay, 0, 0);
 }
 
 // A "HH:MM:SS" column as the list shows it.
@@ -139,8 +138,7 @@ void VerifierRelu(const ChampsDeclencheur& d, const std::string& parametres,
 
     // Saved again, the programme gives back the trigger's dates, time and days.
     const ChampsDeclencheur r = ChampsDepuisProgramme(p);
-    VERIFIER(r.wBeginYear == d.wBeginYear && r.wBeginMonth == d.wBeginMonth &&
-             r.wBeginDay == d.wBeginDay);
+    VERIFIER(r.wBeginYear == d.wBeginYear && r.wBeginMonth == d.wBeginMonth && r.wBeginDay == d.wBeginDay);
     if (HeureExiste(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute))
         VERIFIER(r.wStartHour == d.wStartHour && r.wStartMinute == d.wStartMinute);
     if (uneFois)
@@ -177,8 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 
     const CDefinitionProgramme temoin = Temoin();
     CDefinitionProgramme programme = Temoin();
-    const bool relu =
-        RelireProgramme(parametres, declencheur, colonneFichier, colonneDuree, programme);
+    const bool relu = RelireProgramme(parametres, declencheur, colonneFichier, colonneDuree, programme);
 
     // Every trigger the program could have written is read back; a refused one changes nothing.
     if (DeclencheurReel(declencheur))

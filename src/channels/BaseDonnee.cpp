@@ -33,8 +33,8 @@ std::int32_t Entier(const std::string& texte)
 } // namespace
 
 CBaseDonnee::CBaseDonnee(CBaseDeDonnees& base)
-    : CJeuEnregistrements(base), m_id(0), m_service_id(0), m_preferred_number(0),
-      m_duplicate_channel_id(0), m_duplicate_priority(0), m_blocked_flag(0)
+    : CJeuEnregistrements(base), m_id(0), m_service_id(0), m_preferred_number(0), m_duplicate_channel_id(0),
+      m_duplicate_priority(0), m_blocked_flag(0)
 {
 }
 

@@ -47,8 +47,7 @@ const BlocAttributs& BlocSuppression()
     return bloc;
 }
 
-std::string TexteLigneChaine(const std::string& numero, const std::string& nom,
-                             const std::string& langue)
+std::string TexteLigneChaine(const std::string& numero, const std::string& nom, const std::string& langue)
 {
     return numero + "\t" + nom + "\t" + langue;
 }

@@ -25,5 +25,4 @@ bool ConstruireBlocEnregistrement(const std::string& cheminBase, BlocAttributs& 
 const BlocAttributs& BlocSuppression();
 
 // number TAB name TAB language.
-std::string TexteLigneChaine(const std::string& numero, const std::string& nom,
-                             const std::string& langue);
+std::string TexteLigneChaine(const std::string& numero, const std::string& nom, const std::string& langue);

@@ -19,8 +19,8 @@ void CApplication::InitialiserControles()
 {
     INITCOMMONCONTROLSEX controles = {};
     controles.dwSize = sizeof controles;
-    controles.dwICC = ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES |
-                      ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES;
+    controles.dwICC =
+        ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSES | ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES;
     InitCommonControlsEx(&controles);
 }
 

@@ -10,8 +10,7 @@ bool Reussi(SQLRETURN resultat)
 }
 } // namespace
 
-CExceptionBaseDonnees CExceptionBaseDonnees::Depuis(SQLSMALLINT type, SQLHANDLE poignee,
-                                                    SQLRETURN resultat)
+CExceptionBaseDonnees CExceptionBaseDonnees::Depuis(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat)
 {
     std::string texte;
     for (SQLSMALLINT numero = 1;; ++numero)
@@ -50,8 +49,7 @@ bool CBaseDeDonnees::Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resu
     return false;
 }
 
-bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool lectureSeule,
-                            bool bibliothequeCurseurs)
+bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool lectureSeule, bool bibliothequeCurseurs)
 {
     Fermer();
     m_derniereErreur.clear();
@@ -72,16 +70,14 @@ bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool lectureSeule,
     if (bibliothequeCurseurs)
     {
         resultat = SQLSetConnectAttr(m_connexion.Get(), SQL_ATTR_ODBC_CURSORS,
-                                     reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC),
-                                     SQL_IS_UINTEGER);
+                                     reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), SQL_IS_UINTEGER);
         if (!Reussi(resultat))
             return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
     }
     if (lectureSeule)
     {
         resultat = SQLSetConnectAttr(m_connexion.Get(), SQL_ATTR_ACCESS_MODE,
-                                     reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY),
-                                     SQL_IS_UINTEGER);
+                                     reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), SQL_IS_UINTEGER);
         if (!Reussi(resultat))
             return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
     }
@@ -92,8 +88,7 @@ bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool lectureSeule,
     SQLCHAR complete[1024];
     SQLSMALLINT longueur = 0;
     resultat = SQLDriverConnect(m_connexion.Get(), nullptr, texte.data(), SQL_NTS, complete,
-                                static_cast<SQLSMALLINT>(sizeof complete), &longueur,
-                                SQL_DRIVER_NOPROMPT);
+                                static_cast<SQLSMALLINT>(sizeof complete), &longueur, SQL_DRIVER_NOPROMPT);
     if (!Reussi(resultat))
         return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
     m_connectee = true;
@@ -178,8 +173,7 @@ SQLULEN CJeuEnregistrements::FixerTailleBloc(SQLHSTMT instruction)
     }
     if (lignes == 1)
         SQLSetStmtAttr(instruction, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
-    const SQLRETURN resultat =
-        SQLSetStmtAttr(instruction, SQL_ATTR_ROWS_FETCHED_PTR, &m_lignesBloc, 0);
+    const SQLRETURN resultat = SQLSetStmtAttr(instruction, SQL_ATTR_ROWS_FETCHED_PTR, &m_lignesBloc, 0);
     if (!Reussi(resultat))
         throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
     return lignes;

@@ -21,8 +21,8 @@ int CListeRapport::InsererColonne(int index, const char* titre, int format, int 
     colonne.cx = largeur;
     colonne.pszText = const_cast<char*>(titre);
     colonne.iSubItem = sousElement;
-    return static_cast<int>(
-        SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&colonne)));
+    return static_cast<int>(SendMessageA(m_hWnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+                                         reinterpret_cast<LPARAM>(&colonne)));
 }
 
 int CListeRapport::InsererLigne(int index, const std::string& texte) const

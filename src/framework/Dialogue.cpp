@@ -175,7 +175,8 @@ INT_PTR CDialogue::Traiter(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_INITDIALOG: {
+    case WM_INITDIALOG:
+    {
         // Taken before the initialisation, so that a dialog opened by it gets the next one,
         // and posted after it, so that it runs in the dialog's own loop once it is shown.
         if (!Scripts().empty())
@@ -195,14 +196,16 @@ INT_PTR CDialogue::Traiter(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SCRIPT_TEST:
         LancerScript();
         return TRUE;
-    case WM_COMMAND: {
+    case WM_COMMAND:
+    {
         const HWND controle = reinterpret_cast<HWND>(lParam);
         // A show or read rewrites controls, which notify: those echoes are not user actions.
         if (controle != nullptr && m_echangeEnCours)
             return TRUE;
         return OnCommand(LOWORD(wParam), HIWORD(wParam), controle) ? TRUE : FALSE;
     }
-    case WM_NOTIFY: {
+    case WM_NOTIFY:
+    {
         if (m_echangeEnCours)
             return TRUE;
         LRESULT resultat = 0;
@@ -220,7 +223,8 @@ INT_PTR CDialogue::Traiter(UINT message, WPARAM wParam, LPARAM lParam)
         return OnSysCommand(wParam, lParam) ? TRUE : FALSE;
     case WM_PAINT:
         return OnPaint() ? TRUE : FALSE;
-    case WM_QUERYDRAGICON: {
+    case WM_QUERYDRAGICON:
+    {
         // One of the few messages whose result a dialog procedure returns directly.
         return reinterpret_cast<INT_PTR>(OnQueryDragIcon());
     }

@@ -22,10 +22,7 @@ public:
 
     HWND Fenetre() const { return m_hWnd; }
     HWND Controle(int id) const { return GetDlgItem(m_hWnd, id); }
-    void ActiverControle(int id, bool actif) const
-    {
-        EnableWindow(Controle(id), actif ? TRUE : FALSE);
-    }
+    void ActiverControle(int id, bool actif) const { EnableWindow(Controle(id), actif ? TRUE : FALSE); }
 
     // Copies members and controls into each other as a whole: read (controls to members)
     // or show. Notifications from the dialog's own controls are not handled meanwhile.

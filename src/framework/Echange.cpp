@@ -92,8 +92,7 @@ void CEchange::DateHeure(int id, CTemps& valeur) const
         if (DateTime_GetSystemtime(selecteur, &st) != GDT_VALID)
             return;
         CTemps lu;
-        if (CTemps::DepuisLocal(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond,
-                                lu))
+        if (CTemps::DepuisLocal(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, lu))
             valeur = lu;
         return;
     }

@@ -17,10 +17,7 @@ public:
 
     // With `seul`, only the pairs of that control run (for a radio group, of any of its
     // buttons); the others are left as they are.
-    CEchange(HWND dialogue, bool lire, int seul = TOUS)
-        : m_dialogue(dialogue), m_lire(lire), m_seul(seul)
-    {
-    }
+    CEchange(HWND dialogue, bool lire, int seul = TOUS) : m_dialogue(dialogue), m_lire(lire), m_seul(seul) {}
 
     bool Lire() const { return m_lire; }
 

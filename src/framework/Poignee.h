@@ -5,8 +5,7 @@
 
 #include <utility>
 
-template <typename T, typename Regle>
-class CPoignee
+template <typename T, typename Regle> class CPoignee
 {
 public:
     CPoignee() = default;
@@ -15,9 +14,7 @@ public:
 
     CPoignee(const CPoignee&) = delete;
     CPoignee& operator=(const CPoignee&) = delete;
-    CPoignee(CPoignee&& autre) noexcept : m_valeur(std::exchange(autre.m_valeur, Regle::Nulle()))
-    {
-    }
+    CPoignee(CPoignee&& autre) noexcept : m_valeur(std::exchange(autre.m_valeur, Regle::Nulle())) {}
     CPoignee& operator=(CPoignee&& autre) noexcept
     {
         if (this != &autre)

@@ -20,8 +20,7 @@ CTemps CTemps::Maintenant()
     return DansPlage32(maintenant) ? CTemps(static_cast<std::int32_t>(maintenant)) : CTemps();
 }
 
-bool CTemps::DepuisLocal(int annee, int mois, int jour, int heure, int minute, int seconde,
-                         CTemps& resultat)
+bool CTemps::DepuisLocal(int annee, int mois, int jour, int heure, int minute, int seconde, CTemps& resultat)
 {
     std::tm champs{};
     champs.tm_year = annee - 1900;

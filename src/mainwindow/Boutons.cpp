@@ -43,8 +43,7 @@ void CVidaltoDlg::OnAjouter()
     // The row is made from the parameters just stored, so that a failed read-back cannot leave
     // a complete recording out of the list.
     if (tache)
-        AjouterLigne(*tache, nom,
-                     ConstruireParametres(edition->m_chaine, edition->m_dureeSecondes, nom));
+        AjouterLigne(*tache, nom, ConstruireParametres(edition->m_chaine, edition->m_dureeSecondes, nom));
 }
 
 // "&Editer": the selected programme read back into the editor, then its work item rewritten in

@@ -15,8 +15,7 @@ std::string TexteHorloge(const ChampsLocaux& maintenant)
 {
     // Formatted by hand rather than with strftime: %X depends on the C runtime, this does not.
     char texte[96];
-    std::snprintf(texte, sizeof texte, " %02d/%02d/%d\n\n %02d:%02d:%02d", maintenant.jour,
-                  maintenant.mois, maintenant.annee, maintenant.heure, maintenant.minute,
-                  maintenant.seconde);
+    std::snprintf(texte, sizeof texte, " %02d/%02d/%d\n\n %02d:%02d:%02d", maintenant.jour, maintenant.mois,
+                  maintenant.annee, maintenant.heure, maintenant.minute, maintenant.seconde);
     return NomJourSemaine(maintenant.jourSemaine) + std::string(texte);
 }

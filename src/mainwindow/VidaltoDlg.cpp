@@ -28,8 +28,7 @@ constexpr ULONG NOMS_PAR_LOT = 255;
 } // namespace
 
 CVidaltoDlg::CVidaltoDlg(HWND parent)
-    : CDialogue(IDD, parent),
-      m_hIcone(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
+    : CDialogue(IDD, parent), m_hIcone(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
 {
 }
 
@@ -61,8 +60,8 @@ BOOL CVidaltoDlg::OnInitDialog()
 
 void CVidaltoDlg::CreerColonnes()
 {
-    static const char* const titres[] = {"Nom du programme", "Prochain démarrage",
-                                         "Infos du Programme", "Enregistrement", "Durée"};
+    static const char* const titres[] = {"Nom du programme", "Prochain démarrage", "Infos du Programme",
+                                         "Enregistrement", "Durée"};
     const int largeur = m_liste.LargeurClient() / 5;
     for (int i = 0; i < 5; ++i)
         m_liste.InsererColonne(i, titres[i], LVCFMT_CENTER, largeur, i);
@@ -71,8 +70,8 @@ void CVidaltoDlg::CreerColonnes()
 bool CVidaltoDlg::LireCheminTV()
 {
     CCleRegistre cle;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, KEY_READ,
-                      cle.Adresse()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, KEY_READ, cle.Adresse()) !=
+        ERROR_SUCCESS)
     {
         AfficherErreur(M1);
         ArreterProgramme(1);
@@ -81,12 +80,11 @@ bool CVidaltoDlg::LireCheminTV()
     char chemin[TAILLE_TAMPON] = {};
     DWORD taille = sizeof chemin;
     DWORD type = REG_NONE;
-    const LONG lu = RegQueryValueExA(cle.Get(), "TvAppPath", nullptr, &type,
-                                     reinterpret_cast<BYTE*>(chemin), &taille);
+    const LONG lu =
+        RegQueryValueExA(cle.Get(), "TvAppPath", nullptr, &type, reinterpret_cast<BYTE*>(chemin), &taille);
     // A value stored without its terminator can fill the buffer to its last byte: it does
     // not fit either. A number or binary data is no folder, whatever its bytes.
-    if (lu != ERROR_SUCCESS || chemin[sizeof chemin - 1] != '\0' ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
+    if (lu != ERROR_SUCCESS || chemin[sizeof chemin - 1] != '\0' || (type != REG_SZ && type != REG_EXPAND_SZ))
     {
         AfficherErreur(M2);
         ArreterProgramme(1);
@@ -177,9 +175,8 @@ void CVidaltoDlg::TexteErreur(HRESULT code, char* tampon, DWORD taille)
     if (code >= 0 || tampon == nullptr || taille == 0)
         return;
     std::memset(tampon, 0, taille);
-    const DWORD ecrits =
-        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                       static_cast<DWORD>(code), 0, tampon, taille, nullptr);
+    const DWORD ecrits = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        static_cast<DWORD>(code), 0, tampon, taille, nullptr);
     // A text that does not fit is not shown cut: the system then has no text for us.
     if (ecrits == 0 || ecrits >= taille)
         std::memset(tampon, 0, taille);
@@ -196,7 +193,6 @@ void CVidaltoDlg::AfficherErreur(HRESULT code)
     TexteErreur(code, texte, sizeof texte);
     AfficherErreur(texte);
 }
-
 
 void CVidaltoDlg::OnClose()
 {

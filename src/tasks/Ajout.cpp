@@ -12,8 +12,7 @@ namespace
 // failure's code. The account step shows its own failures; the others are shown here.
 HRESULT CompleterEnregistrement(const ContexteCommande& contexte, CTache& tache,
                                 const CDefinitionProgramme& programme, const std::string& nom,
-                                std::unique_ptr<CDeclencheur>& declencheur,
-                                std::wstring& compteConfirme)
+                                std::unique_ptr<CDeclencheur>& declencheur, std::wstring& compteConfirme)
 {
     std::unique_ptr<CPersistance> persistance;
     HRESULT hr = DefinirCommande(tache, programme, contexte.dossierTV, nom, persistance);
@@ -27,14 +26,12 @@ HRESULT CompleterEnregistrement(const ContexteCommande& contexte, CTache& tache,
         contexte.fenetre.AfficherErreur(hr);
         return hr;
     }
-    return DefinirCompte(tache, *persistance, contexte.fenetre, contexte.motDePasseCompte,
-                         compteConfirme);
+    return DefinirCompte(tache, *persistance, contexte.fenetre, contexte.motDePasseCompte, compteConfirme);
 }
 } // namespace
 
 std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
-                                         const CDefinitionProgramme& programme,
-                                         const std::string& nom)
+                                         const CDefinitionProgramme& programme, const std::string& nom)
 {
     // Refused before anything is created: a cut name would be another file, another work item.
     wchar_t nomLarge[TAILLE_TAMPON];
@@ -59,8 +56,7 @@ std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
 
     std::unique_ptr<CDeclencheur> declencheur;
     std::wstring compteConfirme;
-    if (FAILED(
-            CompleterEnregistrement(contexte, *tache, programme, nom, declencheur, compteConfirme)))
+    if (FAILED(CompleterEnregistrement(contexte, *tache, programme, nom, declencheur, compteConfirme)))
     {
         // Nothing half-made stays in the store, where it would block its name for good.
         SupprimerTache(contexte.planificateur, nomLarge);

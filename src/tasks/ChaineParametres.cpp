@@ -5,8 +5,7 @@ std::string CheminApplication(const std::string& dossierTV)
     return dossierTV + "\\WinTV2K.EXE";
 }
 
-std::string ConstruireParametres(std::int32_t chaine, std::int32_t dureeSecondes,
-                                 const std::string& nom)
+std::string ConstruireParametres(std::int32_t chaine, std::int32_t dureeSecondes, const std::string& nom)
 {
     // 64 bits so that the last channel position cannot overflow when one is added.
     const std::int64_t numeroChaine = static_cast<std::int64_t>(chaine) + 1;

@@ -11,8 +11,7 @@ constexpr std::size_t LONGUEUR_MAX_COMMANDE = 259;
 std::string CheminApplication(const std::string& dossierTV);
 
 // " -c" C " -ntod -startr:" NAME ".mpg -qvcd -limit:" S, with C = chaine + 1, S = seconds.
-std::string ConstruireParametres(std::int32_t chaine, std::int32_t dureeSecondes,
-                                 const std::string& nom);
+std::string ConstruireParametres(std::int32_t chaine, std::int32_t dureeSecondes, const std::string& nom);
 
 // The name of a new work item: the file name with every blank turned into "_".
 std::string NomTache(const std::string& fichier);

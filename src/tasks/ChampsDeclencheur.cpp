@@ -71,9 +71,8 @@ bool ChampsArret(const ChampsDeclencheur& enregistrement, std::int32_t dureeSeco
     CTemps premier;
     CTemps fin;
     ChampsLocaux local;
-    if (!CTemps::DepuisLocal(enregistrement.wBeginYear, enregistrement.wBeginMonth,
-                             enregistrement.wBeginDay, enregistrement.wStartHour,
-                             enregistrement.wStartMinute, 0, premier) ||
+    if (!CTemps::DepuisLocal(enregistrement.wBeginYear, enregistrement.wBeginMonth, enregistrement.wBeginDay,
+                             enregistrement.wStartHour, enregistrement.wStartMinute, 0, premier) ||
         !premier.Plus(CDureeTemps(0, 0, 5, dureeSecondes), fin) || !fin.Local(local))
         return false;
     arret = ChampsDeclencheur();

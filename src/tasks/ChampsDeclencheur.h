@@ -10,7 +10,7 @@ enum : std::uint32_t
     TYPE_QUOTIDIEN = 1,   // TASK_TIME_TRIGGER_DAILY
     TYPE_HEBDOMADAIRE = 2 // TASK_TIME_TRIGGER_WEEKLY
 };
-constexpr std::uint32_t DRAPEAU_DATE_FIN = 0x1;     // TASK_TRIGGER_FLAG_HAS_END_DATE
+constexpr std::uint32_t DRAPEAU_DATE_FIN = 0x1;       // TASK_TRIGGER_FLAG_HAS_END_DATE
 constexpr std::uint32_t DRAPEAU_ARRET_A_LA_FIN = 0x2; // TASK_TRIGGER_FLAG_KILL_AT_DURATION_END
 
 // Field for field the layout of TASK_TRIGGER; the type union is reduced to the two words that

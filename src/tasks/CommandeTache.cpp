@@ -5,14 +5,12 @@
 // The command of a recording: the TV program's path and the parameter string that carries the
 // channel, the file and the length. A path or string too long for the scheduler's buffers is
 // refused before anything is changed, rather than cut into another file name.
-HRESULT DefinirCommande(CTache& tache, const CDefinitionProgramme& programme,
-                        const std::string& dossierTV, const std::string& nom,
-                        std::unique_ptr<CPersistance>& persistance)
+HRESULT DefinirCommande(CTache& tache, const CDefinitionProgramme& programme, const std::string& dossierTV,
+                        const std::string& nom, std::unique_ptr<CPersistance>& persistance)
 {
     persistance.reset();
     const std::string chemin = CheminApplication(dossierTV);
-    const std::string parametres =
-        ConstruireParametres(programme.m_chaine, programme.m_dureeSecondes, nom);
+    const std::string parametres = ConstruireParametres(programme.m_chaine, programme.m_dureeSecondes, nom);
     wchar_t cheminLarge[TAILLE_TAMPON];
     wchar_t parametresLarges[TAILLE_TAMPON];
     if (!TientDansTampon(chemin) || !TientDansTampon(parametres) ||

@@ -37,9 +37,8 @@ struct ContexteCommande
 // "\WinTV2K.EXE") and its parameter string; hands back its persistence, through which the
 // account step saves it. A path or string too long for the scheduler is refused before
 // anything is saved (COMMANDE_TROP_LONGUE); otherwise the first failing call's code.
-HRESULT DefinirCommande(CTache& tache, const CDefinitionProgramme& programme,
-                        const std::string& dossierTV, const std::string& nom,
-                        std::unique_ptr<CPersistance>& persistance);
+HRESULT DefinirCommande(CTache& tache, const CDefinitionProgramme& programme, const std::string& dossierTV,
+                        const std::string& nom, std::unique_ptr<CPersistance>& persistance);
 
 // The trigger of a recording from the programme's period, dates and weekdays; the scheduler's
 // answer, unchanged.
@@ -72,8 +71,7 @@ HRESULT SupprimerTache(CPlanificateur& planificateur, const wchar_t* nom);
 // work item when the recording is complete in the store; none otherwise, and then nothing of
 // it is left in the store.
 std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
-                                         const CDefinitionProgramme& programme,
-                                         const std::string& nom);
+                                         const CDefinitionProgramme& programme, const std::string& nom);
 
 // Opens the work item of a listed recording and reads it back into programme, with the texts of
 // its row (file name, duration); hands back the work item and its first trigger. False, the
@@ -86,6 +84,5 @@ bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& n
 // Rewrites a recording in place from the edited programme: its command, its one trigger, its
 // account, then the save. False when a step failed (shown) or the account was cancelled: the
 // stored work item is then as it was. The parameter text written, for the row.
-bool ModifierEnregistrement(const ContexteCommande& contexte, CTache& tache,
-                            CDeclencheur& declencheur, const CDefinitionProgramme& programme,
-                            std::string& parametres);
+bool ModifierEnregistrement(const ContexteCommande& contexte, CTache& tache, CDeclencheur& declencheur,
+                            const CDefinitionProgramme& programme, std::string& parametres);

@@ -73,8 +73,8 @@ std::string TexteDuree(const std::string& parametres)
     const std::int32_t minutes = n / 60 - 60 * (n / 3600);
     const std::int32_t secondes = n - 60 * (n / 60);
     char texte[48];
-    std::snprintf(texte, sizeof texte, "%.2d:%.2d:%.2d", static_cast<int>(heures),
-                  static_cast<int>(minutes), static_cast<int>(secondes));
+    std::snprintf(texte, sizeof texte, "%.2d:%.2d:%.2d", static_cast<int>(heures), static_cast<int>(minutes),
+                  static_cast<int>(secondes));
     return texte;
 }
 
@@ -82,8 +82,7 @@ std::string TexteProchainDemarrage(unsigned jour, unsigned mois, unsigned annee,
                                    unsigned minute)
 {
     char texte[64];
-    std::snprintf(texte, sizeof texte, "%.2u/%.2u/%.2u à %.2u:%.2u", jour, mois, annee, heure,
-                  minute);
+    std::snprintf(texte, sizeof texte, "%.2u/%.2u/%.2u à %.2u:%.2u", jour, mois, annee, heure, minute);
     return texte;
 }
 

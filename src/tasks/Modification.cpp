@@ -35,8 +35,7 @@ bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& n
     // recording of ours any more: it is not edited, rather than rewritten from guesses.
     std::string parametres;
     if (!VersAnsi(parametresLarges.c_str(), parametres) ||
-        !RelireProgramme(parametres, DepuisTaskTrigger(lu), colonneFichier, colonneDuree,
-                         programme))
+        !RelireProgramme(parametres, DepuisTaskTrigger(lu), colonneFichier, colonneDuree, programme))
     {
         contexte.fenetre.AfficherErreur(MESSAGE_PROGRAMME_ILLISIBLE);
         return false;
@@ -44,14 +43,12 @@ bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& n
     return true;
 }
 
-bool ModifierEnregistrement(const ContexteCommande& contexte, CTache& tache,
-                            CDeclencheur& declencheur, const CDefinitionProgramme& programme,
-                            std::string& parametres)
+bool ModifierEnregistrement(const ContexteCommande& contexte, CTache& tache, CDeclencheur& declencheur,
+                            const CDefinitionProgramme& programme, std::string& parametres)
 {
     // The file name names the work item: it is written back as it was read.
     std::unique_ptr<CPersistance> persistance;
-    HRESULT hr =
-        DefinirCommande(tache, programme, contexte.dossierTV, programme.m_fichier, persistance);
+    HRESULT hr = DefinirCommande(tache, programme, contexte.dossierTV, programme.m_fichier, persistance);
     if (SUCCEEDED(hr))
         hr = DefinirDeclencheur(declencheur, programme);
     if (FAILED(hr))
@@ -60,10 +57,8 @@ bool ModifierEnregistrement(const ContexteCommande& contexte, CTache& tache,
         return false;
     }
     std::wstring compte;
-    if (FAILED(DefinirCompte(tache, *persistance, contexte.fenetre, contexte.motDePasseCompte,
-                             compte)))
+    if (FAILED(DefinirCompte(tache, *persistance, contexte.fenetre, contexte.motDePasseCompte, compte)))
         return false;
-    parametres =
-        ConstruireParametres(programme.m_chaine, programme.m_dureeSecondes, programme.m_fichier);
+    parametres = ConstruireParametres(programme.m_chaine, programme.m_dureeSecondes, programme.m_fichier);
     return true;
 }

@@ -36,8 +36,7 @@ void CPasse::OnOK()
     {
         if (GetWindowTextLengthA(Controle(id)) > TAILLE_TAMPON - 1)
         {
-            MessageBoxA(m_hWnd, MESSAGE_COMPTE_TROP_LONG, NOM_APPLICATION,
-                        MB_OK | MB_ICONEXCLAMATION);
+            MessageBoxA(m_hWnd, MESSAGE_COMPTE_TROP_LONG, NOM_APPLICATION, MB_OK | MB_ICONEXCLAMATION);
             return;
         }
     }

@@ -11,8 +11,7 @@ namespace
 {
 // Reads a text the scheduler allocates, copies it and frees it whatever happens. The call
 // comes first: the text pointer is only valid once it has returned.
-template <typename Lecture>
-HRESULT CopierTexte(Lecture lecture, std::wstring& resultat)
+template <typename Lecture> HRESULT CopierTexte(Lecture lecture, std::wstring& resultat)
 {
     LPWSTR brut = nullptr;
     const HRESULT hr = lecture(&brut);
@@ -192,8 +191,7 @@ public:
     HRESULT NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& tache) override
     {
         ComPtr<IUnknown> obtenu;
-        return EnTache(m_planificateur->NewWorkItem(nom, CLSID_CTask, IID_ITask, &obtenu), obtenu,
-                       tache);
+        return EnTache(m_planificateur->NewWorkItem(nom, CLSID_CTask, IID_ITask, &obtenu), obtenu, tache);
     }
     HRESULT AjouterTache(const wchar_t* nom, CTache& tache) override
     {

@@ -5,10 +5,10 @@
 
 namespace
 {
-constexpr HRESULT TRIGGER_ABSENT = static_cast<HRESULT>(0x80041309);    // SCHED_E_TRIGGER_NOT_FOUND
-constexpr HRESULT PAS_DE_PROCHAINE = static_cast<HRESULT>(0x00041307);  // no valid trigger
-constexpr HRESULT NOM_PRIS = static_cast<HRESULT>(0x80070050);          // ERROR_FILE_EXISTS
-constexpr HRESULT NOM_ABSENT = static_cast<HRESULT>(0x80070002);        // ERROR_FILE_NOT_FOUND
+constexpr HRESULT TRIGGER_ABSENT = static_cast<HRESULT>(0x80041309);   // SCHED_E_TRIGGER_NOT_FOUND
+constexpr HRESULT PAS_DE_PROCHAINE = static_cast<HRESULT>(0x00041307); // no valid trigger
+constexpr HRESULT NOM_PRIS = static_cast<HRESULT>(0x80070050);         // ERROR_FILE_EXISTS
+constexpr HRESULT NOM_ABSENT = static_cast<HRESULT>(0x80070002);       // ERROR_FILE_NOT_FOUND
 
 class CDeclencheurMemoire : public CDeclencheur
 {
@@ -85,11 +85,26 @@ public:
         declencheur = std::make_unique<CDeclencheurMemoire>(m_store, m_contenu.declencheurs.back());
         return hr;
     }
-    HRESULT LireParametres(std::wstring& texte) override { return Lire("GetParameters", m_contenu.parametres, texte); }
-    HRESULT LireApplication(std::wstring& texte) override { return Lire("GetApplicationName", m_contenu.application, texte); }
-    HRESULT LireCommentaire(std::wstring& texte) override { return Lire("GetComment", m_contenu.commentaire, texte); }
-    HRESULT DefinirApplication(const wchar_t* texte) override { return Ecrire("SetApplicationName", m_contenu.application, texte); }
-    HRESULT DefinirParametres(const wchar_t* texte) override { return Ecrire("SetParameters", m_contenu.parametres, texte); }
+    HRESULT LireParametres(std::wstring& texte) override
+    {
+        return Lire("GetParameters", m_contenu.parametres, texte);
+    }
+    HRESULT LireApplication(std::wstring& texte) override
+    {
+        return Lire("GetApplicationName", m_contenu.application, texte);
+    }
+    HRESULT LireCommentaire(std::wstring& texte) override
+    {
+        return Lire("GetComment", m_contenu.commentaire, texte);
+    }
+    HRESULT DefinirApplication(const wchar_t* texte) override
+    {
+        return Ecrire("SetApplicationName", m_contenu.application, texte);
+    }
+    HRESULT DefinirParametres(const wchar_t* texte) override
+    {
+        return Ecrire("SetParameters", m_contenu.parametres, texte);
+    }
     HRESULT ProchaineExecution(SYSTEMTIME& prochaine) override
     {
         prochaine = SYSTEMTIME{};
@@ -119,7 +134,10 @@ public:
         m_contenu.motDePasse = motDePasse != nullptr ? motDePasse : L"";
         return hr;
     }
-    HRESULT LireCompte(std::wstring& compte) override { return Lire("GetAccountInformation", m_contenu.compte, compte); }
+    HRESULT LireCompte(std::wstring& compte) override
+    {
+        return Lire("GetAccountInformation", m_contenu.compte, compte);
+    }
     HRESULT ObtenirPersistance(std::unique_ptr<CPersistance>& persistance) override
     {
         persistance.reset();
@@ -215,14 +233,16 @@ HRESULT CPlanificateurMemoire::Appel(const char* operation)
 }
 
 // Names are compared without regard to case, as the store's files are.
-std::vector<std::pair<std::wstring, TacheStockee>>::iterator CPlanificateurMemoire::Chercher(const std::wstring& nom)
+std::vector<std::pair<std::wstring, TacheStockee>>::iterator
+CPlanificateurMemoire::Chercher(const std::wstring& nom)
 {
     const auto cle = [](std::wstring texte) {
         for (auto& c : texte)
             c = static_cast<wchar_t>(std::towlower(c));
         return texte;
     };
-    return std::find_if(m_taches.begin(), m_taches.end(), [&](const auto& t) { return cle(t.first) == cle(nom); });
+    return std::find_if(m_taches.begin(), m_taches.end(),
+                        [&](const auto& t) { return cle(t.first) == cle(nom); });
 }
 
 void CPlanificateurMemoire::Stocker(const std::wstring& nom, const TacheStockee& tache)

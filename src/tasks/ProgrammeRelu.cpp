@@ -15,8 +15,8 @@ bool Instant(std::uint16_t annee, std::uint16_t mois, std::uint16_t jour, std::u
     CTemps instant;
     ChampsLocaux lu;
     // A 31 February would come back as a day of March: refused rather than moved.
-    if (!CTemps::DepuisLocal(annee, mois, jour, heure, minute, 0, instant) ||
-        !instant.EstDefini() || !instant.Local(lu) || lu.jour != jour)
+    if (!CTemps::DepuisLocal(annee, mois, jour, heure, minute, 0, instant) || !instant.EstDefini() ||
+        !instant.Local(lu) || lu.jour != jour)
         return false;
     resultat = instant;
     return true;
@@ -41,8 +41,7 @@ std::int32_t MinutesDeDuree(const std::string& duree)
         if (FORME[i] == ':' ? duree[i] != ':' : !chiffre)
             return 0;
     }
-    const auto nombre = [&duree](std::size_t i)
-    { return (duree[i] - '0') * 10 + (duree[i + 1] - '0'); };
+    const auto nombre = [&duree](std::size_t i) { return (duree[i] - '0') * 10 + (duree[i + 1] - '0'); };
     return nombre(0) * 60 + nombre(3);
 }
 
@@ -60,8 +59,7 @@ bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& d,
                                d.TriggerType == TYPE_HEBDOMADAIRE;
     CTemps dateDepart, heureDepart, dateFin;
     if (!periodeConnue || !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0, dateDepart) ||
-        !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute,
-                 heureDepart))
+        !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute, heureDepart))
         return false;
     if (d.TriggerType != TYPE_UNE_FOIS)
     {

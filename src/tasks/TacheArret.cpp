@@ -21,17 +21,15 @@ bool CheminArret(wchar_t (&chemin)[TAILLE_TAMPON])
 }
 
 // Everything the companion gets once it is in the store; the first failure's code.
-HRESULT CompleterArret(CTache& arret, const wchar_t* application,
-                       CDeclencheur& declencheurEnregistrement, CTache& tacheEnregistrement,
-                       std::int32_t dureeSecondes, const std::wstring& compteConfirme,
-                       const wchar_t* motDePasse)
+HRESULT CompleterArret(CTache& arret, const wchar_t* application, CDeclencheur& declencheurEnregistrement,
+                       CTache& tacheEnregistrement, std::int32_t dureeSecondes,
+                       const std::wstring& compteConfirme, const wchar_t* motDePasse)
 {
     std::unique_ptr<CPersistance> persistance;
     HRESULT hr = arret.ObtenirPersistance(persistance);
     if (FAILED(hr))
         return hr;
-    if (FAILED(hr = persistance->Enregistrer()) ||
-        FAILED(hr = arret.DefinirApplication(application)))
+    if (FAILED(hr = persistance->Enregistrer()) || FAILED(hr = arret.DefinirApplication(application)))
         return hr;
 
     WORD index = 0;
@@ -79,8 +77,8 @@ HRESULT CreerTacheArret(CPlanificateur& planificateur, CDeclencheur& declencheur
         fenetre.AfficherErreur(hr);
         return hr;
     }
-    hr = CompleterArret(*arret, application, declencheurEnregistrement, tacheEnregistrement,
-                        dureeSecondes, compteConfirme, motDePasse);
+    hr = CompleterArret(*arret, application, declencheurEnregistrement, tacheEnregistrement, dureeSecondes,
+                        compteConfirme, motDePasse);
     if (FAILED(hr))
     {
         // A companion that cannot run would block every later one: it goes again.

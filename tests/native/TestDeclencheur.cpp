@@ -27,10 +27,11 @@ std::string Local(CTemps instant)
 ChampsDeclencheur Declencheur(const char* texte)
 {
     ChampsDeclencheur d;
-    EXPECT_EQ(std::sscanf(texte, "%u %x %hu-%hu-%hu %hu:%hu %hu-%hu-%hu %hu %hx", &d.TriggerType,
-                          &d.rgFlags, &d.wBeginYear, &d.wBeginMonth, &d.wBeginDay, &d.wStartHour,
-                          &d.wStartMinute, &d.wEndYear, &d.wEndMonth, &d.wEndDay, &d.intervalle,
-                          &d.rgfDaysOfTheWeek), 12) << texte;
+    EXPECT_EQ(std::sscanf(texte, "%u %x %hu-%hu-%hu %hu:%hu %hu-%hu-%hu %hu %hx", &d.TriggerType, &d.rgFlags,
+                          &d.wBeginYear, &d.wBeginMonth, &d.wBeginDay, &d.wStartHour, &d.wStartMinute,
+                          &d.wEndYear, &d.wEndMonth, &d.wEndDay, &d.intervalle, &d.rgfDaysOfTheWeek),
+              12)
+        << texte;
     return d;
 }
 
@@ -38,11 +39,13 @@ ChampsDeclencheur Declencheur(const char* texte)
 std::string Texte(const ChampsDeclencheur& d)
 {
     char texte[96];
-    std::snprintf(texte, sizeof texte, "%u %x %u-%u-%u %u:%02u %u-%u-%u %u %x%s", d.TriggerType,
-                  d.rgFlags, d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute,
-                  d.wEndYear, d.wEndMonth, d.wEndDay, d.intervalle, d.rgfDaysOfTheWeek,
+    std::snprintf(texte, sizeof texte, "%u %x %u-%u-%u %u:%02u %u-%u-%u %u %x%s", d.TriggerType, d.rgFlags,
+                  d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute, d.wEndYear,
+                  d.wEndMonth, d.wEndDay, d.intervalle, d.rgfDaysOfTheWeek,
                   d.cbTriggerSize != 48 || d.Reserved1 || d.MinutesDuration || d.MinutesInterval ||
-                          d.Reserved2 || d.wRandomMinutesInterval ? " ?" : "");
+                          d.Reserved2 || d.wRandomMinutesInterval
+                      ? " ?"
+                      : "");
     return texte;
 }
 } // namespace
@@ -108,15 +111,15 @@ std::string Relu(const char* declencheur)
     CDefinitionProgramme p;
     p.m_fichier = "avant";
     p.m_dateFin = Instant(2026, 12, 7, 10, 0);
-    if (!RelireProgramme(" -c12 -ntod -startr:Journal.mpg -qvcd -limit:5400", d, "Journal.mpg",
-                         "01:30:00", p))
+    if (!RelireProgramme(" -c12 -ntod -startr:Journal.mpg -qvcd -limit:5400", d, "Journal.mpg", "01:30:00",
+                         p))
         return p.m_fichier == "avant" && !p.m_heureDepart.EstDefini() ? "refusé" : "refusé, modifié";
     EXPECT_EQ(std::tie(p.m_chaine, p.m_fichier, p.m_nomProgramme, p.m_minutes),
               std::make_tuple(11, "Journal", "Journal", "90"));
     EXPECT_EQ(Local(p.m_dateDepart), Local(Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0)));
     std::string jours;
-    for (const std::int32_t j : {p.m_dimanche, p.m_lundi, p.m_mardi, p.m_mercredi, p.m_jeudi,
-                                 p.m_vendredi, p.m_samedi})
+    for (const std::int32_t j :
+         {p.m_dimanche, p.m_lundi, p.m_mardi, p.m_mercredi, p.m_jeudi, p.m_vendredi, p.m_samedi})
         jours += j != 0 ? 'x' : '.';
     return std::to_string(p.m_uneFois) + std::to_string(p.m_tousLesJours) +
            std::to_string(p.m_toutesLesSemaines) + " | " + Local(p.m_heureDepart) + " | " +
@@ -157,9 +160,9 @@ TEST(Declencheur, ProgrammeRelu)
 TEST(Declencheur, ColonnesRelues)
 {
     const std::pair<const char*, std::int32_t> cas[] = {
-        {"01:30:00", 90}, {"00:00:59", 0},  {"99:99:99", 6039}, {"", 0},          {"-3:59:59", 0},
-        {"00:-1:00", 0},  {"+1:30:00", 0},  {" 1:30:00", 0},    {"01:30:0", 0},   {"01:30:00x", 0},
-        {"01-30-00", 0},
+        {"01:30:00", 90}, {"00:00:59", 0},  {"99:99:99", 6039}, {"", 0},
+        {"-3:59:59", 0},  {"00:-1:00", 0},  {"+1:30:00", 0},    {" 1:30:00", 0},
+        {"01:30:0", 0},   {"01:30:00x", 0}, {"01-30-00", 0},
     };
     for (const auto& [duree, minutes] : cas)
         EXPECT_EQ(MinutesDeDuree(duree), minutes) << duree;

@@ -32,8 +32,10 @@ TEST(DefinitionProgramme, MinutesEtFin)
         {"- 5", 0, "20:00"},
         {"--5", 0, "20:00"},
         {"0x10", 0, "20:00"},
-        {"\xA0" "5", 0, "20:00"}, // a no-break space is not white space in the C locale
-        {"1000", 60000, "12:40"},  // the next day
+        {"\xA0"
+         "5",
+         0, "20:00"},                 // a no-break space is not white space in the C locale
+        {"1000", 60000, "12:40"},     // the next day
         {"35791394", 2147483640, ""}, // past 2038: no end to show
         {"35791395", SECONDES_MAX, ""},
         {std::string(1000, '9'), SECONDES_MAX, ""},

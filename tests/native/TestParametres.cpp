@@ -66,8 +66,14 @@ TEST(Parametres, LecteursDeTextesEtrangers)
 TEST(Parametres, ExtraireMot)
 {
     const std::tuple<std::string, std::int32_t, std::string> cas[] = {
-        {"abc def", 0, "abc"},  {"abc def", 1, "bc"},  {"abc def", 3, ""},       {"abc def", 4, "def"},
-        {"abc def", 7, ""},     {"abc def", -1, ""},   {"abc def", MIN32, ""},   {"abc def", MAX32, ""},
+        {"abc def", 0, "abc"},
+        {"abc def", 1, "bc"},
+        {"abc def", 3, ""},
+        {"abc def", 4, "def"},
+        {"abc def", 7, ""},
+        {"abc def", -1, ""},
+        {"abc def", MIN32, ""},
+        {"abc def", MAX32, ""},
         {"a\tb,c\nd e", 0, "a\tb,c\nd"}, // only the blank ends a word
     };
     for (const auto& [texte, debut, attendu] : cas)
@@ -80,9 +86,18 @@ TEST(Parametres, ConvertirEntier)
 {
     const int ecartE9 = static_cast<int>(static_cast<char>(0xE9)) - '0';
     const std::pair<std::string, std::int32_t> cas[] = {
-        {"", 0},          {"007", 7},        {" 5", -155},           {"-1", -29},
-        {"\xE9" "0", ecartE9 * 10},          {"2147483647", MAX32},  {"2147483648", MIN32},
-        {"4294967295", -1},                  {"4294967296", 0},      {"123456789012", -1097262572},
+        {"", 0},
+        {"007", 7},
+        {" 5", -155},
+        {"-1", -29},
+        {"\xE9"
+         "0",
+         ecartE9 * 10},
+        {"2147483647", MAX32},
+        {"2147483648", MIN32},
+        {"4294967295", -1},
+        {"4294967296", 0},
+        {"123456789012", -1097262572},
         {std::string(40, '9'), -1},
     };
     for (const auto& [texte, attendu] : cas)
@@ -98,11 +113,17 @@ TEST(Parametres, TextesDeLaListeEtNoms)
     EXPECT_EQ(TexteProchainDemarrage(1, 1, 5, 0, 0), "01/01/05 à 00:00");
 
     EXPECT_EQ(NomTache("Le journal de 20 h"), "Le_journal_de_20_h");
-    EXPECT_EQ(NomTache("a\tb\xA0" "c"), "a\tb\xA0" "c") << "only the blank 0x20 is replaced";
+    EXPECT_EQ(NomTache("a\tb\xA0"
+                       "c"),
+              "a\tb\xA0"
+              "c")
+        << "only the blank 0x20 is replaced";
 
     const std::pair<std::string, std::string> cas[] = {
-        {"A.job", "A"},   {"Le journal.JOB", "Le journal"}, {".job", ""},          {"job", "job"},
-        {"Ajob", "Ajob"}, {"x.jobs", "x.jobs"},             {"A.job.job", "A.job"},
+        {"A.job", "A"},         {"Le journal.JOB", "Le journal"},
+        {".job", ""},           {"job", "job"},
+        {"Ajob", "Ajob"},       {"x.jobs", "x.jobs"},
+        {"A.job.job", "A.job"},
     };
     for (const auto& [nom, attendu] : cas)
         EXPECT_EQ(NomSansSuffixeJob(nom), attendu) << nom;
@@ -115,8 +136,8 @@ TEST(Parametres, CommandeTient)
     EXPECT_EQ(CheminApplication("C:\\TV"), "C:\\TV\\WinTV2K.EXE");
     EXPECT_EQ(CheminApplication("C:\\TV\\"), "C:\\TV\\\\WinTV2K.EXE");
     const std::tuple<std::size_t, std::size_t, std::int32_t, bool> cas[] = {
-        {5, 218, 3600, true}, {5, 219, 3600, false},   {5, 216, -36000, true},
-        {5, 217, -36000, false}, {247, 8, 3600, true}, {248, 8, 3600, false}};
+        {5, 218, 3600, true},    {5, 219, 3600, false}, {5, 216, -36000, true},
+        {5, 217, -36000, false}, {247, 8, 3600, true},  {248, 8, 3600, false}};
     for (const auto& [dossier, nom, duree, tient] : cas)
         EXPECT_EQ(CommandeTient(std::string(dossier, 'd'), 0, duree, std::string(nom, 'n')), tient)
             << dossier << " " << nom << " " << duree;

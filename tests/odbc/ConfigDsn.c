@@ -61,7 +61,10 @@ BOOL WINAPI ConfigDSN(HWND fenetre, WORD requete, LPCSTR pilote, LPCSTR attribut
     if (fichier)
     {
         fprintf(fichier, "%s %s\n",
-                requete == ODBC_ADD_DSN ? "ADD" : requete == ODBC_REMOVE_DSN ? "REMOVE" : "OTHER", dbq);
+                requete == ODBC_ADD_DSN      ? "ADD"
+                : requete == ODBC_REMOVE_DSN ? "REMOVE"
+                                             : "OTHER",
+                dbq);
         fclose(fichier);
     }
     GetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", refuser, sizeof refuser);

@@ -125,8 +125,7 @@ const char CLE_RADIO[] = "SOFTWARE\\Hauppauge\\Radio";
 CCleRegistre CreerCleRadio()
 {
     CCleRegistre cle;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, CLE_RADIO, 0, nullptr, 0, KEY_WRITE, nullptr, cle.Adresse(),
-                    nullptr);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, CLE_RADIO, 0, nullptr, 0, KEY_WRITE, nullptr, cle.Adresse(), nullptr);
     return cle;
 }
 

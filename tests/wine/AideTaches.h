@@ -72,8 +72,14 @@ class CPlanificateurEmprunte : public CPlanificateur
 public:
     explicit CPlanificateurEmprunte(CPlanificateur& vrai) : m_vrai(vrai) {}
     HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& e) override { return m_vrai.Enumerer(e); }
-    HRESULT Activer(const wchar_t* nom, std::unique_ptr<CTache>& t) override { return m_vrai.Activer(nom, t); }
-    HRESULT NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& t) override { return m_vrai.NouvelleTache(nom, t); }
+    HRESULT Activer(const wchar_t* nom, std::unique_ptr<CTache>& t) override
+    {
+        return m_vrai.Activer(nom, t);
+    }
+    HRESULT NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& t) override
+    {
+        return m_vrai.NouvelleTache(nom, t);
+    }
     HRESULT AjouterTache(const wchar_t* nom, CTache& t) override { return m_vrai.AjouterTache(nom, t); }
     HRESULT Supprimer(const wchar_t* nom) override { return m_vrai.Supprimer(nom); }
 
@@ -92,7 +98,7 @@ class CFenetreEssai : public CVidaltoDlg
 public:
     std::function<HRESULT(std::unique_ptr<CPlanificateur>&)> m_fabrique; // empty: the real one
     std::function<INT_PTR(CEdition&)> m_editeur;                         // empty: the real editor
-    std::function<INT_PTR(CPasse&)> m_passe;                              // empty: the real dialog
+    std::function<INT_PTR(CPasse&)> m_passe;                             // empty: the real dialog
     int m_statutArret = -1;
 
     // The window works on `planificateur`, which the test keeps after it.

@@ -30,7 +30,8 @@ CBoitesMessage::CBoitesMessage() : m_englobantes(g_vues)
     // The boxes are this one's while it lives, also when nested in another one.
     g_vues = &m_vues;
     if (!g_crochet.EstValide())
-        *m_crochet.Adresse() = SetWindowsHookExA(WH_CBT, &CBoitesMessage::Crochet, nullptr, GetCurrentThreadId());
+        *m_crochet.Adresse() =
+            SetWindowsHookExA(WH_CBT, &CBoitesMessage::Crochet, nullptr, GetCurrentThreadId());
 }
 
 CBoitesMessage::~CBoitesMessage()

@@ -41,8 +41,8 @@ protected:
     }
 
     // The add on the real store, or on `planificateur`; a fresh account of what the user saw.
-    std::unique_ptr<CTache> Ajouter(const CDefinitionProgramme& programme, CPlanificateur* planificateur = nullptr,
-                                    const std::string& nom = "")
+    std::unique_ptr<CTache> Ajouter(const CDefinitionProgramme& programme,
+                                    CPlanificateur* planificateur = nullptr, const std::string& nom = "")
     {
         m_fenetre.m_codes.clear();
         m_fenetre.m_textes.clear();
@@ -117,7 +117,8 @@ TEST_F(Ajout, LeCompagnonUnNomPrisEtUnCompteAnnule)
     const std::string octetsArret = OctetsTacheReelle(NOM_TACHE_ARRET);
     EXPECT_NE(Ajouter(Programme("Ajout second", true)), nullptr);
     EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)});
-    EXPECT_EQ(LireTacheReelle(L"Ajout_second").parametres, L" -c3 -ntod -startr:Ajout_second.mpg -qvcd -limit:3600");
+    EXPECT_EQ(LireTacheReelle(L"Ajout_second").parametres,
+              L" -c3 -ntod -startr:Ajout_second.mpg -qvcd -limit:3600");
     EXPECT_EQ(OctetsTacheReelle(NOM_TACHE_ARRET), octetsArret);
 
     // A name taken: the store's refusal, no password asked, the work item untouched.
@@ -191,9 +192,10 @@ Etat EtatTache(const TacheStockee* t, bool arret)
         return Etat::Absente;
     const bool commun = !t->application.empty() && t->declencheurs.size() == 1 && !t->compte.empty() &&
                         t->enregistrements >= 2;
-    const bool complete = arret ? t->declencheurs[0].rgFlags == TASK_TRIGGER_FLAG_KILL_AT_DURATION_END &&
-                                      t->indicateurs == TASK_FLAG_DELETE_WHEN_DONE && t->motDePasse == L"secret"
-                                : !t->parametres.empty() && t->declencheurs[0].wBeginYear != 0;
+    const bool complete = arret
+                              ? t->declencheurs[0].rgFlags == TASK_TRIGGER_FLAG_KILL_AT_DURATION_END &&
+                                    t->indicateurs == TASK_FLAG_DELETE_WHEN_DONE && t->motDePasse == L"secret"
+                              : !t->parametres.empty() && t->declencheurs[0].wBeginYear != 0;
     return commun && complete ? Etat::Complete : Etat::Partielle;
 }
 } // namespace
@@ -214,7 +216,8 @@ TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
     // A missing account read back is replaced by the one just confirmed, a missing next run or
     // comment leaves its column empty.
     const std::size_t appels = ChaqueAppelEchoue(
-        preparer, [](CFenetreEssai& f) { Cliquer(f, IDOK); }, {"GetAccountInformation", "GetNextRunTime", "GetComment"},
+        preparer, [](CFenetreEssai& f) { Cliquer(f, IDOK); },
+        {"GetAccountInformation", "GetNextRunTime", "GetComment"},
         [](const Panne& panne, CPlanificateurMemoire& memoire, CFenetreEssai& fenetre, const Lignes& lignes) {
             const Etat enregistrement = EtatTache(memoire.Trouver(L"Panne"), false);
             const Etat arret = EtatTache(memoire.Trouver(NOM_TACHE_ARRET), true);

@@ -19,7 +19,8 @@ protected:
 
 // The main window started over a store of two recordings; it stops (status 1) with one
 // "Erreur" box of that text, or starts without any box when `texte` is empty.
-void VerifierDemarrage(const std::string& texte, const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer)
+void VerifierDemarrage(const std::string& texte,
+                       const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer)
 {
     CPlanificateurMemoire memoire;
     memoire.Stocker(L"Premier", EnregistrementMemoire(L"Premier.mpg"));

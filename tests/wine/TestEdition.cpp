@@ -111,9 +111,10 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSaPeriodeSeChoisit)
         // The channels in the query's order: inserted out of order, the two number 5 as the
         // database returns them, NULL or empty languages, an empty name, code page 1252 texts.
         const std::vector<std::string> chaines = {
-            "1\tTF1\tFrançais", "2\tFrance 2\tFrançais", "3\tFrance 3\tFrançais", "4\tCanal+\t",
-            "5\tTV5 Monde\tFrançais", "5\tArte\tFranco-allemand", "6\tM6\tFrançais", "8\tEuronews\tEnglish",
-            "9\tTélé\tFrançais", "10\t\tDeutsch", "11\tMezzo\tMusique", "12\tÉvénements\t"};
+            "1\tTF1\tFrançais", "2\tFrance 2\tFrançais",  "3\tFrance 3\tFrançais",
+            "4\tCanal+\t",      "5\tTV5 Monde\tFrançais", "5\tArte\tFranco-allemand",
+            "6\tM6\tFrançais",  "8\tEuronews\tEnglish",   "9\tTélé\tFrançais",
+            "10\t\tDeutsch",    "11\tMezzo\tMusique",     "12\tÉvénements\t"};
         EXPECT_EQ(LignesListe(GetDlgItem(d, IDC_CHAINES)), chaines);
         EXPECT_EQ(SendDlgItemMessageA(d, IDC_CHAINES, LB_GETCURSEL, 0, 0), 0);
         // The radios are one group, which wraps; each sets the period and enables its controls.
@@ -122,9 +123,9 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSaPeriodeSeChoisit)
             EXPECT_EQ(GetNextDlgGroupItem(d, GetDlgItem(d, id), FALSE),
                       GetDlgItem(d, id == IDC_TOUTES_LES_SEMAINES ? IDC_UNE_FOIS : id + 1));
         const std::pair<int, std::tuple<int, int, int>> etapes[] = {{IDC_TOUS_LES_JOURS, {0, 1, 0}},
-                                                                     {IDC_TOUTES_LES_SEMAINES, {0, 0, 1}},
-                                                                     {IDC_UNE_FOIS, {1, 0, 0}},
-                                                                     {IDC_TOUTES_LES_SEMAINES, {0, 0, 1}}};
+                                                                    {IDC_TOUTES_LES_SEMAINES, {0, 0, 1}},
+                                                                    {IDC_UNE_FOIS, {1, 0, 0}},
+                                                                    {IDC_TOUTES_LES_SEMAINES, {0, 0, 1}}};
         for (const auto& [radio, periode] : etapes)
         {
             Cliquer(d, radio);

@@ -123,7 +123,7 @@ TEST_F(EditionAjout, UnAjoutPuisSaModificationEnregistrentLesValeursDeLEditeur)
                                          TASK_TIME_TRIGGER_ONCE, h.wYear, h.wMonth, h.wDay, WORD{21},
                                          WORD{10}, DWORD{0}));
     EXPECT_EQ(lignes, (std::vector<std::string>{"WinTV_00.mpg 01:00:00", "WinTV_00.mpg 01:00:00",
-                                                 "WinTV_00.mpg 00:45:00"}));
+                                                "WinTV_00.mpg 00:45:00"}));
 }
 
 // Each kind of work item opens in the editor's editing form with the values it holds, and is

@@ -61,10 +61,11 @@ TEST_F(Fenetre, LesControlesEtLesColonnesSontCeuxDuModele)
 
         // One row at a time, kept in the order the rows are inserted.
         const HWND liste = f.Controle(IDC_LISTE);
-        const LONG_PTR masque = LVS_TYPEMASK | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING | LVS_SORTDESCENDING;
+        const LONG_PTR masque =
+            LVS_TYPEMASK | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING | LVS_SORTDESCENDING;
         EXPECT_EQ(Style(liste) & masque, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
-        const char* titres[] = {"Nom du programme", "Prochain démarrage", "Infos du Programme", "Enregistrement",
-                                "Durée", ""};
+        const char* titres[] = {
+            "Nom du programme", "Prochain démarrage", "Infos du Programme", "Enregistrement", "Durée", ""};
         RECT client = {};
         GetClientRect(liste, &client);
         for (int i = 0; i < 6; ++i)
@@ -74,7 +75,8 @@ TEST_F(Fenetre, LesControlesEtLesColonnesSontCeuxDuModele)
             colonne.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
             colonne.pszText = titre;
             colonne.cchTextMax = sizeof titre;
-            const bool existe = SendMessageA(liste, LVM_GETCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&colonne));
+            const bool existe = SendMessageA(liste, LVM_GETCOLUMNA, static_cast<WPARAM>(i),
+                                             reinterpret_cast<LPARAM>(&colonne));
             EXPECT_EQ(titre, std::string(titres[i])) << i;
             EXPECT_EQ(existe, i < 5);
             EXPECT_TRUE(!existe || ((colonne.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER &&
@@ -84,8 +86,8 @@ TEST_F(Fenetre, LesControlesEtLesColonnesSontCeuxDuModele)
         // Icons: both sizes, and the one dragged when minimised.
         const auto icone = reinterpret_cast<LRESULT>(f.m_hIcone);
         EXPECT_NE(f.m_hIcone, nullptr);
-        for (const auto& [message, parametre] : {std::pair<UINT, WPARAM>{WM_GETICON, ICON_BIG}, {WM_GETICON, ICON_SMALL},
-                                                  {WM_QUERYDRAGICON, 0}})
+        for (const auto& [message, parametre] :
+             {std::pair<UINT, WPARAM>{WM_GETICON, ICON_BIG}, {WM_GETICON, ICON_SMALL}, {WM_QUERYDRAGICON, 0}})
             EXPECT_EQ(SendMessageA(fenetre, message, parametre, 0), icone);
     });
 }

@@ -130,14 +130,17 @@ Rencontre EditerPuisSupprimerTout(const std::string& prefixe)
 TEST(ListeReelle, LesTachesEtrangeresOuAbimeesOntToutesUneReponse)
 {
     SupprimerTachesReelles(L"Etrange");
-    const auto parametres = [](const std::wstring& nom, std::size_t taille, const std::wstring& limite = L"60") {
+    const auto parametres = [](const std::wstring& nom, std::size_t taille,
+                               const std::wstring& limite = L"60") {
         std::wstring texte = L" -c3 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite;
         texte.resize(std::max(taille, texte.size()), L' ');
         return texte;
     };
     for (const auto& [nom, texte] : std::vector<std::pair<std::wstring, std::wstring>>{
-             {L"EtrangeVide", L""}, {L"Etrange259", parametres(L"Etrange259", 259)},
-             {L"Etrange260", parametres(L"Etrange260", 260)}, {L"Etrange10000", parametres(L"Etrange10000", 10000)},
+             {L"EtrangeVide", L""},
+             {L"Etrange259", parametres(L"Etrange259", 259)},
+             {L"Etrange260", parametres(L"Etrange260", 260)},
+             {L"Etrange10000", parametres(L"Etrange10000", 10000)},
              {L"EtrangeLimite", parametres(L"EtrangeLimite", 0, L"123456789012")}})
         ASSERT_TRUE(Creer(nom, texte));
     for (const WORD type : {TASK_TIME_TRIGGER_DAILY, TASK_TIME_TRIGGER_WEEKLY, TASK_TIME_TRIGGER_MONTHLYDATE,
@@ -154,8 +157,8 @@ TEST(ListeReelle, LesTachesEtrangeresOuAbimeesOntToutesUneReponse)
     // A file the scheduler cannot make sense of stops the program at start-up, as any work item
     // it cannot open does (the program cannot tell whose it is).
     {
-        CPoigneeFichier fichier(CreateFileA("C:\\windows\\tasks\\EtrangeCorrompue.job", GENERIC_WRITE, 0, nullptr,
-                                          CREATE_ALWAYS, 0, nullptr));
+        CPoigneeFichier fichier(CreateFileA("C:\\windows\\tasks\\EtrangeCorrompue.job", GENERIC_WRITE, 0,
+                                            nullptr, CREATE_ALWAYS, 0, nullptr));
         DWORD ecrits = 0;
         WriteFile(fichier.Get(), "\x01\x00garbage", 9, &ecrits, nullptr);
     }
@@ -174,9 +177,10 @@ TEST(ListeReelle, LesTachesEtrangeresOuAbimeesOntToutesUneReponse)
     for (const auto& ligne : r.avant)
         listees.push_back(ligne[0]);
     std::sort(listees.begin(), listees.end());
-    EXPECT_EQ(listees, (std::vector<std::string>{"Etrange259.mpg", "EtrangeLimite.mpg", "EtrangeType1.mpg",
-                                                 "EtrangeType2.mpg", "EtrangeType3.mpg", "EtrangeType4.mpg",
-                                                 "EtrangeType5.mpg", "EtrangeType6.mpg", "EtrangeType7.mpg"}));
+    EXPECT_EQ(listees,
+              (std::vector<std::string>{"Etrange259.mpg", "EtrangeLimite.mpg", "EtrangeType1.mpg",
+                                        "EtrangeType2.mpg", "EtrangeType3.mpg", "EtrangeType4.mpg",
+                                        "EtrangeType5.mpg", "EtrangeType6.mpg", "EtrangeType7.mpg"}));
     EXPECT_EQ(r.editees, (std::vector<std::string>{"Etrange259 0", "EtrangeLimite 0", "EtrangeType1 1",
                                                    "EtrangeType2 1"}));
     EXPECT_EQ(r.boites, std::vector<std::string>(5, MESSAGE_PROGRAMME_ILLISIBLE));

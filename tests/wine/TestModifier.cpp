@@ -145,8 +145,10 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
     for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
     {
         const std::size_t appels = ChaqueAppelEchoue(
-            preparer, [bouton](CFenetreEssai& f) { Commande(f, bouton, 1); }, {"GetNextRunTime", "GetComment"},
-            [bouton](const Panne& panne, CPlanificateurMemoire& memoire, CFenetreEssai& fenetre, const Lignes& lignes) {
+            preparer, [bouton](CFenetreEssai& f) { Commande(f, bouton, 1); },
+            {"GetNextRunTime", "GetComment"},
+            [bouton](const Panne& panne, CPlanificateurMemoire& memoire, CFenetreEssai& fenetre,
+                     const Lignes& lignes) {
                 const TacheStockee* b = memoire.Trouver(L"B");
                 const std::vector<std::string> noms = {"C", "B", "A"};
                 if (bouton == IDC_SUPPRIMER && panne.operation.empty())

@@ -70,10 +70,17 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
              EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
              PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
          },
-         S_OK, proposition, "", {}},
+         S_OK,
+         proposition,
+         "",
+         {}},
         {Remplir("SALON\\marc", "Secret é", "Secret é"), S_OK, "SALON\\marc", "Secret é", {}},
         {Remplir("", "x", "x"), S_OK, "", "x", {}},
-        {Remplir("autre", std::string(259, 'p'), std::string(259, 'p')), S_OK, "autre", std::string(259, 'p'), {}},
+        {Remplir("autre", std::string(259, 'p'), std::string(259, 'p')),
+         S_OK,
+         "autre",
+         std::string(259, 'p'),
+         {}},
         // A mismatch empties both passwords and keeps the account; the retry succeeds.
         {[](HWND d) {
              Remplir("SALON\\marc", "abc", "ABC")(d);
@@ -84,21 +91,30 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
                        0);
              Remplir("SALON\\marc", "abc", "abc")(d);
          },
-         S_OK, "SALON\\marc", "abc", {MESSAGE_CONFIRMATION}},
+         S_OK,
+         "SALON\\marc",
+         "abc",
+         {MESSAGE_CONFIRMATION}},
         // Over 259 characters: refused whole, the dialog still open.
         {[](HWND d) {
              Remplir(std::string(260, 'x'), "", "")(d);
              Remplir("", std::string(260, 'x'), "")(d);
              Cliquer(d, IDCANCEL);
          },
-         COMPTE_ANNULE, "", "ancien", {MESSAGE_COMPTE_TROP_LONG, MESSAGE_COMPTE_TROP_LONG}},
+         COMPTE_ANNULE,
+         "",
+         "ancien",
+         {MESSAGE_COMPTE_TROP_LONG, MESSAGE_COMPTE_TROP_LONG}},
         {[](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); }, COMPTE_ANNULE, "", "ancien", {}},
         {[](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); }, COMPTE_ANNULE, "", "ancien", {}},
         {[](HWND d) {
              Remplir("a", "b", "")(d);
              Cliquer(d, IDCANCEL);
          },
-         COMPTE_ANNULE, "", "ancien", {MESSAGE_CONFIRMATION}},
+         COMPTE_ANNULE,
+         "",
+         "ancien",
+         {MESSAGE_CONFIRMATION}},
     };
     for (const Cas& c : cas)
     {
