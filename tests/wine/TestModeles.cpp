@@ -87,53 +87,26 @@ void Verifier(int id, const Controles& attendus)
 }
 } // namespace
 
+// clang-format off
 TEST(Modeles, LesStylesCompilesSontCeuxDesDialogues)
 {
     Verifier(IDD_EDITION, {
-                              {1010, BS_GROUPBOX | WS_GROUP | V},
-                              {1020, SS_LEFT | WS_GROUP | V},
-                              {IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | V},
-                              {IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP | V},
-                              {1004, SS_CENTER | SS_CENTERIMAGE | WS_GROUP | V},
-                              {1005, SAISIE | WS_DISABLED},
-                              {1006, BS_GROUPBOX | V},
-                              {1007, BS_AUTORADIOBUTTON | WS_GROUP | V},
-                              {1008, BS_AUTORADIOBUTTON | V},
-                              {1009, BS_AUTORADIOBUTTON | V},
-                              {1018, BS_GROUPBOX | WS_GROUP | V},
-                              {1022, BS_GROUPBOX | V},
-                              {1023, SS_LEFT | WS_GROUP | V},
-                              {1024, SAISIE | ES_CENTER},
-                              {1026, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | V},
-                              {1027, ETIQUETTE},
-                              {1028, ETIQUETTE},
-                              {1029, ETIQUETTE},
-                              {1031, DATE},
-                              {1032, ETIQUETTE},
-                              {1033, DATE | WS_DISABLED},
-                              {1034, BS_GROUPBOX | V},
-                              {1036, LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | LBS_SORT |
-                                         WS_VSCROLL | WS_BORDER | WS_TABSTOP | V},
-                              {1037, ETIQUETTE},
-                              {1038, SAISIE | ES_CENTER},
-                              {1039, BS_AUTOCHECKBOX | WS_TABSTOP | V},
-                              {1043, DTS_TIMEFORMAT | DTS_UPDOWN | DTS_RIGHTALIGN | WS_TABSTOP | V},
-                              {1044, JOUR},
-                              {1045, JOUR},
-                              {1046, JOUR},
-                              {1047, JOUR},
-                              {1048, JOUR},
-                              {1049, JOUR},
-                              {1050, JOUR},
-                          });
+        {1010, BS_GROUPBOX | WS_GROUP | V}, {1020, SS_LEFT | WS_GROUP | V},
+        {IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | V}, {IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP | V},
+        {1004, SS_CENTER | SS_CENTERIMAGE | WS_GROUP | V}, {1005, SAISIE | WS_DISABLED},
+        {1006, BS_GROUPBOX | V}, {1007, BS_AUTORADIOBUTTON | WS_GROUP | V}, {1008, BS_AUTORADIOBUTTON | V},
+        {1009, BS_AUTORADIOBUTTON | V}, {1018, BS_GROUPBOX | WS_GROUP | V}, {1022, BS_GROUPBOX | V},
+        {1023, SS_LEFT | WS_GROUP | V}, {1024, SAISIE | ES_CENTER},
+        {1026, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS | V},
+        {1027, ETIQUETTE}, {1028, ETIQUETTE}, {1029, ETIQUETTE}, {1031, DATE}, {1032, ETIQUETTE},
+        {1033, DATE | WS_DISABLED}, {1034, BS_GROUPBOX | V},
+        {1036, LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT | LBS_SORT | WS_VSCROLL | WS_BORDER | WS_TABSTOP | V},
+        {1037, ETIQUETTE}, {1038, SAISIE | ES_CENTER}, {1039, BS_AUTOCHECKBOX | WS_TABSTOP | V},
+        {1043, DTS_TIMEFORMAT | DTS_UPDOWN | DTS_RIGHTALIGN | WS_TABSTOP | V},
+        {1044, JOUR}, {1045, JOUR}, {1046, JOUR}, {1047, JOUR}, {1048, JOUR}, {1049, JOUR}, {1050, JOUR}});
     Verifier(IDD_PASSE, {
-                            {IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | V},
-                            {IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP | V},
-                            {-1, SS_LEFT | WS_GROUP | V},
-                            {1051, SAISIE},
-                            {-1, SS_LEFT | WS_GROUP | V},
-                            {-1, SS_LEFT | WS_GROUP | V},
-                            {1052, SAISIE | ES_PASSWORD},
-                            {1053, SAISIE | ES_PASSWORD},
-                        });
+        {IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | V}, {IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP | V},
+        {-1, SS_LEFT | WS_GROUP | V}, {1051, SAISIE}, {-1, SS_LEFT | WS_GROUP | V},
+        {-1, SS_LEFT | WS_GROUP | V}, {1052, SAISIE | ES_PASSWORD}, {1053, SAISIE | ES_PASSWORD}});
 }
+// clang-format on

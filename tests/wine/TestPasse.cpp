@@ -22,11 +22,6 @@ std::string Proposition()
     return std::string(ordinateur) + "\\" + utilisateur;
 }
 
-void Saisir(HWND d, int id, const std::string& texte)
-{
-    SetDlgItemTextA(d, id, texte.c_str());
-}
-
 void Cliquer(HWND d, int id)
 {
     SendMessageA(GetDlgItem(d, id), BM_CLICK, 0, 0);
@@ -35,9 +30,9 @@ void Cliquer(HWND d, int id)
 Geste Remplir(const std::string& compte, const std::string& motDePasse, const std::string& confirmation)
 {
     return [=](HWND d) {
-        Saisir(d, IDC_COMPTE, compte);
-        Saisir(d, IDC_MOT_DE_PASSE, motDePasse);
-        Saisir(d, IDC_CONFIRMATION, confirmation);
+        SetDlgItemTextA(d, IDC_COMPTE, compte.c_str());
+        SetDlgItemTextA(d, IDC_MOT_DE_PASSE, motDePasse.c_str());
+        SetDlgItemTextA(d, IDC_CONFIRMATION, confirmation.c_str());
         Cliquer(d, IDOK);
     };
 }
@@ -51,71 +46,62 @@ void CALLBACK Abandonner(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuterie,
         EndDialog(g_ouvert, IDABORT);
 }
 
+// Enter at once: the proposed account with an empty password.
+void Entree(HWND d)
+{
+    EXPECT_EQ(GetFocus(), GetDlgItem(d, IDOK));
+    EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), Proposition());
+    EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+}
+
+// A mismatch empties both passwords and keeps the account; the retry succeeds.
+void Reprise(HWND d)
+{
+    Remplir("SALON\\marc", "abc", "ABC")(d);
+    EXPECT_TRUE(IsWindowVisible(d));
+    EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), "SALON\\marc");
+    EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
+    EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_CONFIRMATION)), 0);
+    Remplir("SALON\\marc", "abc", "abc")(d);
+}
+
+// Over 259 characters: refused whole, the dialog still open.
+void TropLong(HWND d)
+{
+    Remplir(std::string(260, 'x'), "", "")(d);
+    Remplir("", std::string(260, 'x'), "")(d);
+    Cliquer(d, IDCANCEL);
+}
+
+void AnnulerApresErreur(HWND d)
+{
+    Remplir("a", "b", "")(d);
+    Cliquer(d, IDCANCEL);
+}
+
 struct Cas
 {
-    Geste geste;
     HRESULT resultat;
     std::string compte, motDePasse; // handed to the scheduler, and the password kept
     std::vector<std::string> boites;
+    Geste geste;
 };
 } // namespace
 
 TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
 {
-    const std::string proposition = Proposition();
+    const std::string p259(259, 'p'), trop = MESSAGE_COMPTE_TROP_LONG;
     const Cas cas[] = {
-        {[&](HWND d) {
-             EXPECT_EQ(GetFocus(), GetDlgItem(d, IDOK));
-             EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), proposition);
-             EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
-             PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
-         },
-         S_OK,
-         proposition,
-         "",
-         {}},
-        {Remplir("SALON\\marc", "Secret é", "Secret é"), S_OK, "SALON\\marc", "Secret é", {}},
-        {Remplir("", "x", "x"), S_OK, "", "x", {}},
-        {Remplir("autre", std::string(259, 'p'), std::string(259, 'p')),
-         S_OK,
-         "autre",
-         std::string(259, 'p'),
-         {}},
-        // A mismatch empties both passwords and keeps the account; the retry succeeds.
-        {[](HWND d) {
-             Remplir("SALON\\marc", "abc", "ABC")(d);
-             EXPECT_TRUE(IsWindowVisible(d));
-             EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), "SALON\\marc");
-             EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)) +
-                           GetWindowTextLengthA(GetDlgItem(d, IDC_CONFIRMATION)),
-                       0);
-             Remplir("SALON\\marc", "abc", "abc")(d);
-         },
-         S_OK,
-         "SALON\\marc",
-         "abc",
-         {MESSAGE_CONFIRMATION}},
-        // Over 259 characters: refused whole, the dialog still open.
-        {[](HWND d) {
-             Remplir(std::string(260, 'x'), "", "")(d);
-             Remplir("", std::string(260, 'x'), "")(d);
-             Cliquer(d, IDCANCEL);
-         },
-         COMPTE_ANNULE,
-         "",
-         "ancien",
-         {MESSAGE_COMPTE_TROP_LONG, MESSAGE_COMPTE_TROP_LONG}},
-        {[](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); }, COMPTE_ANNULE, "", "ancien", {}},
-        {[](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); }, COMPTE_ANNULE, "", "ancien", {}},
-        {[](HWND d) {
-             Remplir("a", "b", "")(d);
-             Cliquer(d, IDCANCEL);
-         },
-         COMPTE_ANNULE,
-         "",
-         "ancien",
-         {MESSAGE_CONFIRMATION}},
-    };
+        {S_OK, Proposition(), "", {}, Entree},
+        {S_OK, "SALON\\marc", "Secret é", {}, Remplir("SALON\\marc", "Secret é", "Secret é")},
+        {S_OK, "", "x", {}, Remplir("", "x", "x")},
+        {S_OK, "autre", p259, {}, Remplir("autre", p259, p259)},
+        {S_OK, "SALON\\marc", "abc", {MESSAGE_CONFIRMATION}, Reprise},
+        {COMPTE_ANNULE, "", "ancien", {trop, trop}, TropLong},
+        {COMPTE_ANNULE, "", "ancien", {}, [](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); }},
+        {COMPTE_ANNULE, "", "ancien", {}, [](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); }},
+        {COMPTE_ANNULE, "", "ancien", {MESSAGE_CONFIRMATION}, AnnulerApresErreur}};
     for (const Cas& c : cas)
     {
         SCOPED_TRACE(&c - cas);
