@@ -5,6 +5,7 @@
 
 #include "editor/Edition.h"
 #include "framework/Controles.h"
+#include "framework/Echange.h"
 #include "resources/resource.h"
 
 #include <gtest/gtest.h>
@@ -37,12 +38,27 @@ LONG_PTR Style(HWND fenetre)
     return GetWindowLongPtrA(fenetre, GWL_STYLE);
 }
 
+// The main window with one more pair, the "&Editer" button's text, standing for a field the user
+// is typing in while the clock ticks.
+class CFenetreChamp : public CFenetreEssai
+{
+public:
+    std::string m_texte = "&Editer";
+
+protected:
+    void DoDataExchange(CEchange& echange) override
+    {
+        CFenetreEssai::DoDataExchange(echange);
+        echange.Texte(IDC_EDITER, m_texte);
+    }
+};
+
 class Fenetre : public testing::Test
 {
 protected:
     void SetUp() override { m_fenetre.Emprunter(m_memoire); }
     CPlanificateurMemoire m_memoire;
-    CFenetreEssai m_fenetre;
+    CFenetreChamp m_fenetre;
 };
 } // namespace
 
@@ -93,7 +109,7 @@ TEST_F(Fenetre, LesControlesEtLesColonnesSontCeuxDuModele)
 }
 
 // The About entry at the end of the system menu opens its box; the clock, which shows today,
-// goes on meanwhile.
+// goes on meanwhile, rewriting its own control only.
 TEST_F(Fenetre, LaBoiteAProposSOuvreEtLHorlogeAvancePendantCeTemps)
 {
     bool boiteVue = false;
@@ -107,6 +123,7 @@ TEST_F(Fenetre, LaBoiteAProposSOuvreEtLHorlogeAvancePendantCeTemps)
         EXPECT_TRUE(GetMenuState(menu, static_cast<UINT>(nombre - 2), MF_BYPOSITION) & MF_SEPARATOR);
 
         const std::string horloge = TexteFenetre(f.Controle(IDC_HORLOGE));
+        SetWindowTextA(f.Controle(IDC_EDITER), "en cours");
         const std::time_t maintenant = std::time(nullptr);
         char date[16] = {};
         std::strftime(date, sizeof date, " %d/%m/%Y\n", std::localtime(&maintenant));
@@ -119,6 +136,7 @@ TEST_F(Fenetre, LaBoiteAProposSOuvreEtLHorlogeAvancePendantCeTemps)
             EXPECT_NE(FindWindowExA(boite, nullptr, "Static", "Vidalto version 1.0"), nullptr);
             Attendre(1200);
             EXPECT_NE(TexteFenetre(f.Controle(IDC_HORLOGE)), horloge);
+            EXPECT_EQ(TexteFenetre(f.Controle(IDC_EDITER)), "en cours");
             SendMessageA(boite, WM_COMMAND, IDOK, 0);
         });
         // The low four bits of a system command are the system's.
