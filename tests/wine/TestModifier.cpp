@@ -171,3 +171,26 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
         EXPECT_GE(appels, bouton == IDC_EDITER ? 10u : 1u);
     }
 }
+
+// A dialog that cannot show (DialogBoxParam gives -1) counts as cancelled: nothing is written,
+// nothing is shown.
+TEST_F(Modifier, UnDialogueQuiNePeutSAfficherEstAnnule)
+{
+    for (const bool editeur : {true, false})
+    {
+        CFenetreEssai fenetre;
+        fenetre.m_editeur = [editeur](CEdition& edition) -> INT_PTR {
+            edition.m_fichier = "Nouveau";
+            return editeur ? -1 : IDOK;
+        };
+        fenetre.m_passe = [](CPasse&) -> INT_PTR { return -1; };
+        fenetre.Emprunter(m_memoire);
+        LancerFenetre(fenetre, [](CFenetreEssai& f) {
+            Cliquer(f, IDOK);
+            Commande(f, IDC_EDITER, 1);
+        });
+        EXPECT_EQ(m_memoire.Noms().size(), 4u);
+        EXPECT_EQ(m_memoire.Trouver(L"B")->parametres, AVANT);
+    }
+    EXPECT_TRUE(m_boites.Vues().empty());
+}
