@@ -40,14 +40,13 @@ private:
 };
 
 // A work item handed out: its own copy of the stored one, its base.
-class CTacheMemoire : public CTache, private TacheStockee
+class CTacheMemoire : public CTache, public TacheStockee
 {
 public:
     CTacheMemoire(CPlanificateurMemoire& store, std::wstring nom, const TacheStockee& contenu)
         : TacheStockee(contenu), m_store(store), m_nom(std::move(nom))
     {
     }
-    const TacheStockee& Contenu() const { return *this; }
 
     HRESULT LireDeclencheur(WORD index, std::unique_ptr<CDeclencheur>& d) override
     {
@@ -99,7 +98,7 @@ public:
         p.reset();
         const HRESULT hr = m_store.Appel("QueryInterface(IPersistFile)");
         if (SUCCEEDED(hr))
-            p = std::make_unique<CFichierMemoire>([this] { return m_store.Enregistrer(m_nom, Contenu()); });
+            p = std::make_unique<CFichierMemoire>([this] { return m_store.Enregistrer(m_nom, *this); });
         return hr;
     }
 
@@ -220,7 +219,7 @@ HRESULT CPlanificateurMemoire::AjouterTache(const wchar_t* nom, CTache& tache)
 {
     const HRESULT hr = Resultat(Appel("AddWorkItem"), Trouver(nom) == nullptr, NOM_PRIS);
     if (hr == S_OK)
-        Stocker(nom, dynamic_cast<CTacheMemoire&>(tache).Contenu());
+        Stocker(nom, dynamic_cast<CTacheMemoire&>(tache));
     return hr;
 }
 
