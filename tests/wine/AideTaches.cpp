@@ -57,21 +57,19 @@ bool CreerTacheReelle(const TacheEssai& essai)
     SupprimerTacheReelle(essai.nom);
     const ComPtr<ITaskScheduler> planificateur = Planificateur();
     ComPtr<ITask> tache;
-    if (!planificateur ||
-        FAILED(planificateur->NewWorkItem(essai.nom.c_str(), CLSID_CTask, IID_ITask,
-                                          reinterpret_cast<IUnknown**>(tache.GetAddressOf()))))
-        return false;
-    tache->SetApplicationName(essai.application.c_str());
-    tache->SetParameters(essai.parametres.c_str());
-    tache->SetComment(essai.commentaire.c_str());
-    WORD index = 0;
     ComPtr<ITaskTrigger> declencheur;
-    TASK_TRIGGER t = essai.declencheur.value_or(TASK_TRIGGER{});
-    if (essai.declencheur &&
-        (FAILED(tache->CreateTrigger(&index, &declencheur)) || FAILED(declencheur->SetTrigger(&t))))
-        return false;
     ComPtr<IPersistFile> fichier;
-    return SUCCEEDED(tache.As(&fichier)) && SUCCEEDED(fichier->Save(nullptr, FALSE));
+    WORD index = 0;
+    TASK_TRIGGER t = essai.declencheur.value_or(TASK_TRIGGER{});
+    return planificateur &&
+           SUCCEEDED(planificateur->NewWorkItem(essai.nom.c_str(), CLSID_CTask, IID_ITask,
+                                                reinterpret_cast<IUnknown**>(tache.GetAddressOf()))) &&
+           SUCCEEDED(tache->SetApplicationName(essai.application.c_str())) &&
+           SUCCEEDED(tache->SetParameters(essai.parametres.c_str())) &&
+           SUCCEEDED(tache->SetComment(essai.commentaire.c_str())) &&
+           (!essai.declencheur || (SUCCEEDED(tache->CreateTrigger(&index, &declencheur)) &&
+                                   SUCCEEDED(declencheur->SetTrigger(&t)))) &&
+           SUCCEEDED(tache.As(&fichier)) && SUCCEEDED(fichier->Save(nullptr, FALSE));
 }
 
 // The scheduler's service may be reading the file: asked again for a while, as the program does.
@@ -225,9 +223,8 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, C
             std::map<std::string, int> rangs;
             for (std::size_t j = debut; i == 0 && j < memoire.Journal().size(); ++j)
             {
-                const std::string& operation = memoire.Journal()[j];
-                const bool muet = std::find(muets.begin(), muets.end(), operation) != muets.end();
-                pannes.push_back({operation, ++rangs[operation], muet});
+                const std::string& appel = memoire.Journal()[j];
+                pannes.push_back({appel, ++rangs[appel], std::count(muets.begin(), muets.end(), appel) > 0});
             }
         });
         EXPECT_EQ(fenetre.m_statutArret, -1);
