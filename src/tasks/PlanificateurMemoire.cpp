@@ -1,7 +1,7 @@
 #include "tasks/PlanificateurMemoire.h"
 
-#include <algorithm>
-#include <cwctype>
+#include <functional>
+#include <wchar.h>
 
 namespace
 {
@@ -10,196 +10,125 @@ constexpr HRESULT PAS_DE_PROCHAINE = static_cast<HRESULT>(0x00041307); // no val
 constexpr HRESULT NOM_PRIS = static_cast<HRESULT>(0x80070050);         // ERROR_FILE_EXISTS
 constexpr HRESULT NOM_ABSENT = static_cast<HRESULT>(0x80070002);       // ERROR_FILE_NOT_FOUND
 
+// The failure of the call, else `sinon` when the call cannot be done, else success.
+HRESULT Resultat(HRESULT hr, bool possible, HRESULT sinon)
+{
+    return FAILED(hr) || possible ? hr : sinon;
+}
+
 class CDeclencheurMemoire : public CDeclencheur
 {
 public:
-    CDeclencheurMemoire(CPlanificateurMemoire& store, TASK_TRIGGER& declencheur)
-        : m_store(store), m_declencheur(declencheur)
-    {
-    }
-    HRESULT Definir(const TASK_TRIGGER& declencheur) override
-    {
-        const HRESULT hr = m_store.Appel("SetTrigger");
-        if (SUCCEEDED(hr))
-            m_declencheur = declencheur;
-        return hr;
-    }
-    HRESULT Lire(TASK_TRIGGER& declencheur) override
-    {
-        const HRESULT hr = m_store.Appel("GetTriggerData");
-        if (SUCCEEDED(hr))
-            declencheur = m_declencheur;
-        return hr;
-    }
+    CDeclencheurMemoire(CPlanificateurMemoire& store, TASK_TRIGGER& t) : m_store(store), m_t(t) {}
+    HRESULT Definir(const TASK_TRIGGER& t) override { return m_store.Copier("SetTrigger", t, m_t); }
+    HRESULT Lire(TASK_TRIGGER& t) override { return m_store.Copier("GetTriggerData", m_t, t); }
 
 private:
     CPlanificateurMemoire& m_store;
-    TASK_TRIGGER& m_declencheur;
+    TASK_TRIGGER& m_t;
 };
 
-class CTacheMemoire;
-
-class CPersistanceMemoire : public CPersistance
+// The work item's IPersistFile.
+class CFichierMemoire : public CPersistance
 {
 public:
-    explicit CPersistanceMemoire(CTacheMemoire& tache) : m_tache(tache) {}
-    HRESULT Enregistrer() override;
+    explicit CFichierMemoire(std::function<HRESULT()> enregistrer) : m_enregistrer(std::move(enregistrer)) {}
+    HRESULT Enregistrer() override { return m_enregistrer(); }
 
 private:
-    CTacheMemoire& m_tache;
+    std::function<HRESULT()> m_enregistrer;
 };
 
-class CTacheMemoire : public CTache
+// A work item handed out: its own copy of the stored one, its base.
+class CTacheMemoire : public CTache, public TacheStockee
 {
 public:
-    CTacheMemoire(CPlanificateurMemoire& store, std::wstring nom, TacheStockee contenu)
-        : m_store(store), m_nom(std::move(nom)), m_contenu(std::move(contenu))
+    CTacheMemoire(CPlanificateurMemoire& store, std::wstring nom, const TacheStockee& contenu)
+        : TacheStockee(contenu), m_store(store), m_nom(std::move(nom))
     {
-        // Triggers handed out keep pointing at their place.
-        m_contenu.declencheurs.reserve(64);
     }
 
-    HRESULT LireDeclencheur(WORD index, std::unique_ptr<CDeclencheur>& declencheur) override
+    HRESULT LireDeclencheur(WORD index, std::unique_ptr<CDeclencheur>& d) override
     {
-        declencheur.reset();
-        HRESULT hr = m_store.Appel("GetTrigger");
-        if (FAILED(hr))
-            return hr;
-        if (index >= m_contenu.declencheurs.size())
-            return TRIGGER_ABSENT;
-        declencheur = std::make_unique<CDeclencheurMemoire>(m_store, m_contenu.declencheurs[index]);
+        d.reset();
+        const HRESULT hr = Resultat(m_store.Appel("GetTrigger"), index < declencheurs.size(), TRIGGER_ABSENT);
+        if (hr == S_OK)
+            d = std::make_unique<CDeclencheurMemoire>(m_store, declencheurs[index]);
         return hr;
     }
-    HRESULT CreerDeclencheur(WORD& index, std::unique_ptr<CDeclencheur>& declencheur) override
+    HRESULT CreerDeclencheur(WORD& index, std::unique_ptr<CDeclencheur>& d) override
     {
-        declencheur.reset();
-        HRESULT hr = m_store.Appel("CreateTrigger");
+        d.reset();
+        const HRESULT hr = m_store.Appel("CreateTrigger");
         if (FAILED(hr))
             return hr;
-        if (m_contenu.declencheurs.size() == m_contenu.declencheurs.capacity())
-            return E_OUTOFMEMORY;
-        TASK_TRIGGER nouveau = {};
-        nouveau.cbTriggerSize = sizeof(TASK_TRIGGER);
-        m_contenu.declencheurs.push_back(nouveau);
-        index = static_cast<WORD>(m_contenu.declencheurs.size() - 1);
-        declencheur = std::make_unique<CDeclencheurMemoire>(m_store, m_contenu.declencheurs.back());
+        index = static_cast<WORD>(declencheurs.size());
+        declencheurs.emplace_back().cbTriggerSize = sizeof(TASK_TRIGGER);
+        d = std::make_unique<CDeclencheurMemoire>(m_store, declencheurs[index]);
         return hr;
     }
-    HRESULT LireParametres(std::wstring& texte) override
+    HRESULT LireParametres(std::wstring& t) override { return Lire("GetParameters", parametres, t); }
+    HRESULT LireApplication(std::wstring& t) override { return Lire("GetApplicationName", application, t); }
+    HRESULT LireCommentaire(std::wstring& t) override { return Lire("GetComment", commentaire, t); }
+    HRESULT LireCompte(std::wstring& t) override { return Lire("GetAccountInformation", compte, t); }
+    HRESULT DefinirApplication(const wchar_t* t) override
     {
-        return Lire("GetParameters", m_contenu.parametres, texte);
+        return Ecrire("SetApplicationName", application, t);
     }
-    HRESULT LireApplication(std::wstring& texte) override
+    HRESULT DefinirParametres(const wchar_t* t) override { return Ecrire("SetParameters", parametres, t); }
+    HRESULT DefinirIndicateurs(DWORD i) override { return m_store.Copier("SetFlags", i, indicateurs); }
+    HRESULT ProchaineExecution(SYSTEMTIME& t) override
     {
-        return Lire("GetApplicationName", m_contenu.application, texte);
+        t = SYSTEMTIME{};
+        const HRESULT hr = m_store.Copier("GetNextRunTime", prochaine.value_or(SYSTEMTIME{}), t);
+        return Resultat(hr, prochaine.has_value(), PAS_DE_PROCHAINE);
     }
-    HRESULT LireCommentaire(std::wstring& texte) override
+    HRESULT DefinirCompte(const wchar_t* c, const wchar_t* mdp) override
     {
-        return Lire("GetComment", m_contenu.commentaire, texte);
-    }
-    HRESULT DefinirApplication(const wchar_t* texte) override
-    {
-        return Ecrire("SetApplicationName", m_contenu.application, texte);
-    }
-    HRESULT DefinirParametres(const wchar_t* texte) override
-    {
-        return Ecrire("SetParameters", m_contenu.parametres, texte);
-    }
-    HRESULT ProchaineExecution(SYSTEMTIME& prochaine) override
-    {
-        prochaine = SYSTEMTIME{};
-        const HRESULT hr = m_store.Appel("GetNextRunTime");
-        if (FAILED(hr))
-            return hr;
-        if (!m_contenu.prochaine)
-            return PAS_DE_PROCHAINE;
-        prochaine = *m_contenu.prochaine;
-        return S_OK;
-    }
-    HRESULT DefinirIndicateurs(DWORD indicateurs) override
-    {
-        const HRESULT hr = m_store.Appel("SetFlags");
-        if (SUCCEEDED(hr))
-            m_contenu.indicateurs = indicateurs;
+        const HRESULT hr = Resultat(m_store.Appel("SetAccountInformation"), c != nullptr, E_INVALIDARG);
+        if (hr == S_OK)
+        {
+            compte = c;
+            motDePasse = mdp != nullptr ? mdp : L"";
+        }
         return hr;
     }
-    HRESULT DefinirCompte(const wchar_t* compte, const wchar_t* motDePasse) override
+    HRESULT ObtenirPersistance(std::unique_ptr<CPersistance>& p) override
     {
-        const HRESULT hr = m_store.Appel("SetAccountInformation");
-        if (FAILED(hr))
-            return hr;
-        if (compte == nullptr)
-            return E_INVALIDARG;
-        m_contenu.compte = compte;
-        m_contenu.motDePasse = motDePasse != nullptr ? motDePasse : L"";
-        return hr;
-    }
-    HRESULT LireCompte(std::wstring& compte) override
-    {
-        return Lire("GetAccountInformation", m_contenu.compte, compte);
-    }
-    HRESULT ObtenirPersistance(std::unique_ptr<CPersistance>& persistance) override
-    {
-        persistance.reset();
+        p.reset();
         const HRESULT hr = m_store.Appel("QueryInterface(IPersistFile)");
         if (SUCCEEDED(hr))
-            persistance = std::make_unique<CPersistanceMemoire>(*this);
+            p = std::make_unique<CFichierMemoire>([this] { return m_store.Enregistrer(m_nom, *this); });
         return hr;
     }
-
-    HRESULT Enregistrer()
-    {
-        const HRESULT hr = m_store.Appel("Save");
-        if (SUCCEEDED(hr))
-            m_store.Enregistrer(m_nom, m_contenu);
-        return hr;
-    }
-    const std::wstring& Nom() const { return m_nom; }
-    const TacheStockee& Contenu() const { return m_contenu; }
 
 private:
     HRESULT Lire(const char* operation, const std::wstring& valeur, std::wstring& texte)
     {
         texte.clear();
-        const HRESULT hr = m_store.Appel(operation);
-        if (SUCCEEDED(hr))
-            texte = valeur;
-        return hr;
+        return m_store.Copier(operation, valeur, texte);
     }
     HRESULT Ecrire(const char* operation, std::wstring& valeur, const wchar_t* texte)
     {
-        const HRESULT hr = m_store.Appel(operation);
-        if (SUCCEEDED(hr))
-            valeur = texte != nullptr ? texte : L"";
-        return hr;
+        return m_store.Copier(operation, std::wstring(texte != nullptr ? texte : L""), valeur);
     }
 
     CPlanificateurMemoire& m_store;
     std::wstring m_nom;
-    TacheStockee m_contenu;
 };
 
-HRESULT CPersistanceMemoire::Enregistrer()
-{
-    return m_tache.Enregistrer();
-}
-
+// A list of the names at Enum, given out in batches.
 class CEnumerateurMemoire : public CEnumerateurTaches
 {
 public:
-    CEnumerateurMemoire(CPlanificateurMemoire& store, std::vector<std::wstring> noms)
-        : m_store(store), m_noms(std::move(noms))
-    {
-    }
+    explicit CEnumerateurMemoire(CPlanificateurMemoire& store) : m_store(store), m_noms(store.Noms()) {}
     HRESULT Suivants(ULONG demandes, std::vector<std::wstring>& noms) override
     {
         noms.clear();
         const HRESULT hr = m_store.Appel("Next");
-        if (FAILED(hr))
-            return hr;
-        while (noms.size() < demandes && m_suivant < m_noms.size())
+        while (SUCCEEDED(hr) && noms.size() < demandes && m_suivant < m_noms.size())
             noms.push_back(m_noms[m_suivant++] + L".job");
-        return noms.size() == demandes ? S_OK : S_FALSE;
+        return Resultat(hr, noms.size() == demandes, S_FALSE);
     }
 
 private:
@@ -209,63 +138,45 @@ private:
 };
 } // namespace
 
-void CPlanificateurMemoire::InjecterEchec(const std::string& operation, HRESULT code, int rang)
-{
-    m_echecs[operation].emplace_back(rang, code);
-}
-
 HRESULT CPlanificateurMemoire::Appel(const char* operation)
 {
     m_journal.emplace_back(operation);
-    auto trouve = m_echecs.find(operation);
-    if (trouve == m_echecs.end())
-        return S_OK;
-    HRESULT resultat = S_OK;
-    for (auto& [rang, code] : trouve->second)
-    {
-        if (--rang == 0)
-            resultat = code;
-    }
-    auto& echecs = trouve->second;
-    echecs.erase(std::remove_if(echecs.begin(), echecs.end(), [](const auto& e) { return e.first <= 0; }),
-                 echecs.end());
-    return resultat;
+    const auto echec = m_echecs.find({operation, ++m_appels[operation]});
+    return echec != m_echecs.end() ? echec->second : S_OK;
+}
+
+HRESULT CPlanificateurMemoire::Enregistrer(const std::wstring& nom, const TacheStockee& contenu)
+{
+    const HRESULT hr = Appel("Save");
+    if (FAILED(hr))
+        return hr;
+    const TacheStockee* avant = Trouver(nom);
+    TacheStockee copie = contenu;
+    copie.enregistrements = (avant != nullptr ? avant->enregistrements : 0) + 1;
+    Stocker(nom, copie);
+    return hr;
 }
 
 // Names are compared without regard to case, as the store's files are.
-std::vector<std::pair<std::wstring, TacheStockee>>::iterator
-CPlanificateurMemoire::Chercher(const std::wstring& nom)
+std::size_t CPlanificateurMemoire::Chercher(const std::wstring& nom) const
 {
-    const auto cle = [](std::wstring texte) {
-        for (auto& c : texte)
-            c = static_cast<wchar_t>(std::towlower(c));
-        return texte;
-    };
-    return std::find_if(m_taches.begin(), m_taches.end(),
-                        [&](const auto& t) { return cle(t.first) == cle(nom); });
+    std::size_t i = 0;
+    while (i < m_taches.size() && _wcsicmp(m_taches[i].first.c_str(), nom.c_str()) != 0)
+        ++i;
+    return i;
 }
 
 void CPlanificateurMemoire::Stocker(const std::wstring& nom, const TacheStockee& tache)
 {
-    const auto trouvee = Chercher(nom);
-    if (trouvee != m_taches.end())
-        trouvee->second = tache;
-    else
-        m_taches.emplace_back(nom, tache);
-}
-
-void CPlanificateurMemoire::Enregistrer(const std::wstring& nom, const TacheStockee& contenu)
-{
-    TacheStockee copie = contenu;
-    const TacheStockee* avant = Trouver(nom);
-    copie.enregistrements = (avant != nullptr ? avant->enregistrements : 0) + 1;
-    Stocker(nom, copie);
+    if (Chercher(nom) == m_taches.size())
+        m_taches.emplace_back(nom, TacheStockee{});
+    m_taches[Chercher(nom)].second = tache;
 }
 
 const TacheStockee* CPlanificateurMemoire::Trouver(const std::wstring& nom) const
 {
-    const auto trouvee = const_cast<CPlanificateurMemoire*>(this)->Chercher(nom);
-    return trouvee != m_taches.end() ? &trouvee->second : nullptr;
+    const std::size_t i = Chercher(nom);
+    return i < m_taches.size() ? &m_taches[i].second : nullptr;
 }
 
 std::vector<std::wstring> CPlanificateurMemoire::Noms() const
@@ -281,55 +192,42 @@ HRESULT CPlanificateurMemoire::Enumerer(std::unique_ptr<CEnumerateurTaches>& enu
     enumerateur.reset();
     const HRESULT hr = Appel("Enum");
     if (SUCCEEDED(hr))
-        enumerateur = std::make_unique<CEnumerateurMemoire>(*this, Noms());
+        enumerateur = std::make_unique<CEnumerateurMemoire>(*this);
     return hr;
 }
 
 HRESULT CPlanificateurMemoire::Activer(const wchar_t* nom, std::unique_ptr<CTache>& tache)
 {
     tache.reset();
-    const HRESULT hr = Appel("Activate");
-    if (FAILED(hr))
-        return hr;
-    const TacheStockee* stockee = Trouver(nom);
-    if (stockee == nullptr)
-        return NOM_ABSENT;
-    tache = std::make_unique<CTacheMemoire>(*this, nom, *stockee);
+    const HRESULT hr = Resultat(Appel("Activate"), Trouver(nom) != nullptr, NOM_ABSENT);
+    if (hr == S_OK)
+        tache = std::make_unique<CTacheMemoire>(*this, nom, *Trouver(nom));
     return hr;
 }
 
 HRESULT CPlanificateurMemoire::NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& tache)
 {
     tache.reset();
-    const HRESULT hr = Appel("NewWorkItem");
-    if (FAILED(hr))
-        return hr;
-    if (Trouver(nom) != nullptr)
-        return NOM_PRIS;
-    tache = std::make_unique<CTacheMemoire>(*this, nom, TacheStockee{});
+    const HRESULT hr = Resultat(Appel("NewWorkItem"), Trouver(nom) == nullptr, NOM_PRIS);
+    if (hr == S_OK)
+        tache = std::make_unique<CTacheMemoire>(*this, nom, TacheStockee{});
     return hr;
 }
 
+// Only the store's own work items come back to it.
 HRESULT CPlanificateurMemoire::AjouterTache(const wchar_t* nom, CTache& tache)
 {
-    const HRESULT hr = Appel("AddWorkItem");
-    if (FAILED(hr))
-        return hr;
-    if (Trouver(nom) != nullptr)
-        return NOM_PRIS;
-    auto* memoire = dynamic_cast<CTacheMemoire*>(&tache);
-    if (memoire == nullptr)
-        return E_INVALIDARG;
-    Stocker(nom, memoire->Contenu());
+    const HRESULT hr = Resultat(Appel("AddWorkItem"), Trouver(nom) == nullptr, NOM_PRIS);
+    if (hr == S_OK)
+        Stocker(nom, dynamic_cast<CTacheMemoire&>(tache));
     return hr;
 }
 
 HRESULT CPlanificateurMemoire::Supprimer(const wchar_t* nom)
 {
-    const HRESULT hr = Appel("Delete");
-    const auto trouvee = Chercher(nom);
-    if (FAILED(hr) || trouvee == m_taches.end())
-        return FAILED(hr) ? hr : NOM_ABSENT;
-    m_taches.erase(trouvee);
+    const std::size_t i = Chercher(nom);
+    const HRESULT hr = Resultat(Appel("Delete"), i < m_taches.size(), NOM_ABSENT);
+    if (hr == S_OK)
+        m_taches.erase(m_taches.begin() + static_cast<std::ptrdiff_t>(i));
     return hr;
 }

@@ -1,6 +1,5 @@
 #include "AideTaches.h"
 
-#include "framework/Ressources.h"
 #include "tasks/UuidTaches.h"
 
 #include <gtest/gtest.h>
@@ -18,39 +17,27 @@ using Microsoft::WRL::ComPtr;
 namespace
 {
 const std::wstring DOSSIER_TACHES = L"C:\\windows\\tasks\\";
+const char CLE_RADIO[] = "SOFTWARE\\Hauppauge\\Radio";
 
 ComPtr<ITaskScheduler> Planificateur()
 {
     ComPtr<ITaskScheduler> planificateur;
-    CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
-                     reinterpret_cast<void**>(planificateur.GetAddressOf()));
+    CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&planificateur));
     return planificateur;
-}
-
-// The scheduler's service may be reading the file: asked again for a while, as the program does.
-void Supprimer(ITaskScheduler* planificateur, const std::wstring& nom)
-{
-    for (int essai = 0; essai < 40; ++essai)
-    {
-        if (planificateur->Delete(nom.c_str()) != HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION))
-            return;
-        Sleep(25);
-    }
 }
 } // namespace
 
 TASK_TRIGGER DeclencheurAVenir()
 {
     const std::time_t maintenant = std::time(nullptr);
-    const std::tm* local = std::localtime(&maintenant);
     TASK_TRIGGER t = {};
     t.cbTriggerSize = sizeof t;
-    t.wBeginYear = static_cast<WORD>(local->tm_year + 1900 + 1);
+    t.TriggerType = TASK_TIME_TRIGGER_ONCE;
+    t.wBeginYear = static_cast<WORD>(std::localtime(&maintenant)->tm_year + 1900 + 1);
     t.wBeginMonth = 3;
     t.wBeginDay = 14;
     t.wStartHour = 20;
     t.wStartMinute = 45;
-    t.TriggerType = TASK_TIME_TRIGGER_ONCE;
     return t;
 }
 
@@ -60,67 +47,82 @@ TacheStockee EnregistrementMemoire(const std::wstring& fichier)
     tache.application = L"C:\\TV\\WinTV2K.EXE";
     tache.parametres = L" -c2 -ntod -startr:" + fichier + L" -qvcd -limit:5400";
     tache.commentaire = L"Infos";
-    TASK_TRIGGER declencheur = DeclencheurAVenir();
-    tache.declencheurs.push_back(declencheur);
-    SYSTEMTIME prochaine = {};
-    prochaine.wYear = 2027;
-    prochaine.wMonth = 3;
-    prochaine.wDay = 14;
-    prochaine.wHour = 20;
-    prochaine.wMinute = 45;
-    tache.prochaine = prochaine;
+    tache.declencheurs.push_back(DeclencheurAVenir());
+    tache.prochaine = SYSTEMTIME{2027, 3, 0, 14, 20, 45, 0, 0};
     return tache;
 }
 
 bool CreerTacheReelle(const TacheEssai& essai)
 {
+    SupprimerTacheReelle(essai.nom);
     const ComPtr<ITaskScheduler> planificateur = Planificateur();
-    if (!planificateur)
-        return false;
-    Supprimer(planificateur.Get(), essai.nom);
     ComPtr<ITask> tache;
-    if (FAILED(planificateur->NewWorkItem(essai.nom.c_str(), CLSID_CTask, IID_ITask,
-                                          reinterpret_cast<IUnknown**>(tache.GetAddressOf()))))
-        return false;
-    tache->SetApplicationName(essai.application.c_str());
-    tache->SetParameters(essai.parametres.c_str());
-    tache->SetComment(essai.commentaire.c_str());
-    if (essai.declencheur)
-    {
-        WORD index = 0;
-        ComPtr<ITaskTrigger> declencheur;
-        if (FAILED(tache->CreateTrigger(&index, &declencheur)))
-            return false;
-        TASK_TRIGGER t = *essai.declencheur;
-        if (FAILED(declencheur->SetTrigger(&t)))
-            return false;
-    }
+    ComPtr<ITaskTrigger> declencheur;
     ComPtr<IPersistFile> fichier;
-    return SUCCEEDED(tache.As(&fichier)) && SUCCEEDED(fichier->Save(nullptr, FALSE));
+    WORD index = 0;
+    TASK_TRIGGER t = essai.declencheur.value_or(TASK_TRIGGER{});
+    return planificateur &&
+           SUCCEEDED(planificateur->NewWorkItem(essai.nom.c_str(), CLSID_CTask, IID_ITask,
+                                                reinterpret_cast<IUnknown**>(tache.GetAddressOf()))) &&
+           SUCCEEDED(tache->SetApplicationName(essai.application.c_str())) &&
+           SUCCEEDED(tache->SetParameters(essai.parametres.c_str())) &&
+           SUCCEEDED(tache->SetComment(essai.commentaire.c_str())) &&
+           (!essai.declencheur || (SUCCEEDED(tache->CreateTrigger(&index, &declencheur)) &&
+                                   SUCCEEDED(declencheur->SetTrigger(&t)))) &&
+           SUCCEEDED(tache.As(&fichier)) && SUCCEEDED(fichier->Save(nullptr, FALSE));
 }
 
+// The scheduler's service may be reading the file: asked again for a while, as the program does.
 void SupprimerTacheReelle(const std::wstring& nom)
 {
-    if (const ComPtr<ITaskScheduler> planificateur = Planificateur())
-        Supprimer(planificateur.Get(), nom);
+    const ComPtr<ITaskScheduler> planificateur = Planificateur();
+    for (int essai = 0; planificateur && essai < 40; ++essai)
+    {
+        if (planificateur->Delete(nom.c_str()) != HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION))
+            return;
+        Sleep(25);
+    }
 }
 
 void SupprimerTachesReelles(const std::wstring& prefixe)
 {
-    const ComPtr<ITaskScheduler> planificateur = Planificateur();
     WIN32_FIND_DATAW trouve;
     std::vector<std::wstring> noms;
     CRechercheFichiers recherche(FindFirstFileW((DOSSIER_TACHES + prefixe + L"*.job").c_str(), &trouve));
     for (bool suite = recherche.EstValide(); suite; suite = FindNextFileW(recherche.Get(), &trouve))
         noms.emplace_back(trouve.cFileName, wcslen(trouve.cFileName) - 4);
     for (const auto& nom : noms)
-        Supprimer(planificateur.Get(), nom);
+        SupprimerTacheReelle(nom);
 }
 
-namespace
+std::string OctetsTacheReelle(const std::wstring& nom)
 {
-const char CLE_RADIO[] = "SOFTWARE\\Hauppauge\\Radio";
-} // namespace
+    std::ifstream fichier(VersEtroit(DOSSIER_TACHES + nom + L".job"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
+}
+
+TacheLue LireTacheReelle(const std::wstring& nom)
+{
+    TacheLue lue;
+    const ComPtr<ITaskScheduler> planificateur = Planificateur();
+    ComPtr<ITask> tache;
+    if (!planificateur || FAILED(planificateur->Activate(nom.c_str(), IID_ITask,
+                                                         reinterpret_cast<IUnknown**>(tache.GetAddressOf()))))
+        return lue;
+    lue.trouvee = true;
+    CTexteCom application, parametres;
+    if (SUCCEEDED(tache->GetApplicationName(application.Adresse())))
+        lue.application = application.Get();
+    if (SUCCEEDED(tache->GetParameters(parametres.Adresse())))
+        lue.parametres = parametres.Get();
+    tache->GetFlags(&lue.indicateurs);
+    tache->GetTriggerCount(&lue.declencheurs);
+    ComPtr<ITaskTrigger> declencheur;
+    lue.declencheur.cbTriggerSize = sizeof lue.declencheur;
+    if (SUCCEEDED(tache->GetTrigger(0, &declencheur)))
+        declencheur->GetTrigger(&lue.declencheur);
+    return lue;
+}
 
 CCleRegistre CreerCleRadio()
 {
@@ -136,8 +138,8 @@ void SupprimerCleRadio()
 
 void EcrireCheminTV(const char* donnees, DWORD taille, DWORD type)
 {
-    const CCleRegistre cle = CreerCleRadio();
-    RegSetValueExA(cle.Get(), "TvAppPath", 0, type, reinterpret_cast<const BYTE*>(donnees), taille);
+    RegSetValueExA(CreerCleRadio().Get(), "TvAppPath", 0, type, reinterpret_cast<const BYTE*>(donnees),
+                   taille);
 }
 
 void DefinirCheminTV(const std::string& chemin)
@@ -145,100 +147,29 @@ void DefinirCheminTV(const std::string& chemin)
     EcrireCheminTV(chemin.c_str(), static_cast<DWORD>(chemin.size() + 1));
 }
 
-std::string OctetsTacheReelle(const std::wstring& nom)
-{
-    std::ifstream fichier(VersEtroit(DOSSIER_TACHES + nom + L".job"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
-}
-
-TacheLue LireTacheReelle(const std::wstring& nom)
-{
-    TacheLue lue;
-    const ComPtr<ITaskScheduler> planificateur = Planificateur();
-    ComPtr<IUnknown> inconnu;
-    ComPtr<ITask> tache;
-    if (!planificateur || FAILED(planificateur->Activate(nom.c_str(), IID_ITask, &inconnu)) ||
-        FAILED(inconnu.As(&tache)))
-        return lue;
-    lue.trouvee = true;
-    LPWSTR texte = nullptr;
-    if (SUCCEEDED(tache->GetApplicationName(&texte)))
-        lue.application = CTexteCom(texte).Get();
-    if (SUCCEEDED(tache->GetParameters(&texte)))
-        lue.parametres = CTexteCom(texte).Get();
-    tache->GetFlags(&lue.indicateurs);
-    tache->GetTriggerCount(&lue.declencheurs);
-    ComPtr<ITaskTrigger> declencheur;
-    lue.declencheur.cbTriggerSize = sizeof lue.declencheur;
-    if (SUCCEEDED(tache->GetTrigger(0, &declencheur)))
-        declencheur->GetTrigger(&lue.declencheur);
-    return lue;
-}
-
 std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse)
 {
-    const std::string texteCompte = compte != nullptr ? compte : "";
-    const bool proposition = compte == nullptr;
-    const std::string texte = motDePasse;
-    return [=](CPasse& passe) -> INT_PTR {
+    return [proposition = compte == nullptr, nom = std::string(compte != nullptr ? compte : ""),
+            mot = std::string(motDePasse)](CPasse& passe) -> INT_PTR {
         if (!proposition)
-            passe.m_compte = texteCompte;
-        lstrcpynA(passe.m_motDePasse, texte.c_str(), TAILLE_TAMPON);
-        lstrcpynA(passe.m_confirmation, texte.c_str(), TAILLE_TAMPON);
+            passe.m_compte = nom;
+        lstrcpynA(passe.m_motDePasse, mot.c_str(), TAILLE_TAMPON);
+        lstrcpynA(passe.m_confirmation, mot.c_str(), TAILLE_TAMPON);
         return IDOK;
     };
 }
 
-void CFenetreEssai::Emprunter(CPlanificateur& planificateur)
-{
-    m_fabrique = [&planificateur](std::unique_ptr<CPlanificateur>& p) {
-        p = std::make_unique<CPlanificateurEmprunte>(planificateur);
-        return S_OK;
-    };
-}
-
-INT_PTR CFenetreEssai::ExecuterEdition(CEdition& edition)
-{
-    return m_editeur ? m_editeur(edition) : CVidaltoDlg::ExecuterEdition(edition);
-}
-
-INT_PTR CFenetreEssai::DemanderCompte(CPasse& passe)
-{
-    return m_passe ? m_passe(passe) : CVidaltoDlg::DemanderCompte(passe);
-}
-
-HRESULT CFenetreEssai::CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur)
-{
-    if (m_fabrique)
-        return m_fabrique(planificateur);
-    return CVidaltoDlg::CreerPlanificateur(planificateur);
-}
-
-void CFenetreEssai::ArreterProgramme(int statut)
-{
-    m_statutArret = statut;
-    EndDialog(100 + statut);
-}
-
-Lignes LireLignes(const CListeRapport& liste)
+Lignes LireLignes(const CListeRapport& l)
 {
     Lignes lignes;
-    for (int i = 0; i < liste.NombreLignes(); ++i)
-    {
-        std::vector<std::string> ligne;
-        for (int colonne = 0; colonne < 5; ++colonne)
-            ligne.push_back(liste.Texte(i, colonne));
-        lignes.push_back(ligne);
-    }
+    for (int i = 0; i < l.NombreLignes(); ++i)
+        lignes.push_back({l.Texte(i, 0), l.Texte(i, 1), l.Texte(i, 2), l.Texte(i, 3), l.Texte(i, 4)});
     return lignes;
 }
 
 void Selectionner(HWND liste, int ligne)
 {
-    LVITEMA etat = {};
-    etat.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    etat.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(liste, LVM_SETITEMSTATE, static_cast<WPARAM>(ligne), reinterpret_cast<LPARAM>(&etat));
+    ListView_SetItemState(liste, ligne, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
@@ -271,7 +202,6 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, C
                               const std::vector<std::string>& muets, const VerificationPanne& verifier)
 {
     const HRESULT echec = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
-    const std::string texteEchec = TexteSysteme(echec);
     std::vector<Panne> pannes(1);
     for (std::size_t i = 0; i < pannes.size(); ++i)
     {
@@ -293,19 +223,15 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, C
             std::map<std::string, int> rangs;
             for (std::size_t j = debut; i == 0 && j < memoire.Journal().size(); ++j)
             {
-                const std::string& operation = memoire.Journal()[j];
-                const bool muet = std::find(muets.begin(), muets.end(), operation) != muets.end();
-                pannes.push_back({operation, ++rangs[operation], muet});
+                const std::string& appel = memoire.Journal()[j];
+                pannes.push_back({appel, ++rangs[appel], std::count(muets.begin(), muets.end(), appel) > 0});
             }
         });
         EXPECT_EQ(fenetre.m_statutArret, -1);
-        EXPECT_EQ(boites.Vues().size(), panne.muet ? 0u : 1u);
-        if (!panne.muet && !boites.Vues().empty())
-        {
-            EXPECT_EQ(boites.Vues()[0].titre, "Erreur");
-            EXPECT_EQ(boites.Vues()[0].texte, texteEchec);
-            EXPECT_TRUE(boites.Vues()[0].iconeErreur);
-        }
+        std::string vues;
+        for (const BoiteVue& vue : boites.Vues())
+            vues += vue.titre + " (" + (vue.iconeErreur ? "error" : "other") + " icon): " + vue.texte;
+        EXPECT_EQ(vues, panne.muet ? "" : "Erreur (error icon): " + TexteSysteme(echec));
         verifier(panne, memoire, fenetre, lignes);
     }
     return pannes.size() - 1;

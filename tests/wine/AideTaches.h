@@ -1,46 +1,34 @@
 #pragma once
-// What the Wine tests need around the program: work items written straight through the
-// scheduler's COM interfaces (independently of the binding under test), the registry value
-// of the TV folder, and the main window run with its start-up seams.
+// What the Wine tests need around the program: work items written and read straight through
+// the scheduler's COM interfaces (independently of the binding under test), the registry value
+// of the TV folder, and the main window run with its seams.
 
 #include "BoitesMessage.h"
 
-#include "framework/Ressources.h"
 #include "mainwindow/VidaltoDlg.h"
-#include "tasks/Interlocuteur.h"
 #include "tasks/Passe.h"
 #include "tasks/PlanificateurMemoire.h"
-
-#include <windows.h>
-#include <mstask.h>
-
-#include <functional>
-#include <optional>
-#include <string>
-#include <vector>
 
 // A work item as a test wants it in the real store.
 struct TacheEssai
 {
     std::wstring nom;
     std::wstring application = L"C:\\TV\\WinTV2K.EXE";
-    std::wstring parametres;
-    std::wstring commentaire;
+    std::wstring parametres, commentaire;
     std::optional<TASK_TRIGGER> declencheur;
 };
 
-// A once trigger at 20:45 on a day of the coming year.
+// A once trigger at 20:45 on 14 March of the coming year.
 TASK_TRIGGER DeclencheurAVenir();
 
 // A recording of the in-memory store: file `fichier` (with its ".mpg"), channel 2, 90 minutes,
 // the comment "Infos", the trigger above and a next run on 14/03/2027 at 20:45.
 TacheStockee EnregistrementMemoire(const std::wstring& fichier);
 
-// The bytes of a work item's file in the real store (C:\windows\tasks\NAME.job); empty when
-// there is none.
+// The bytes of C:\windows\tasks\NAME.job; empty when there is none.
 std::string OctetsTacheReelle(const std::wstring& nom);
 
-// A work item as the real store keeps it, read through the scheduler's own interfaces.
+// A work item of the real store, read through the scheduler's own interfaces.
 struct TacheLue
 {
     bool trouvee = false;
@@ -51,40 +39,36 @@ struct TacheLue
 };
 TacheLue LireTacheReelle(const std::wstring& nom);
 
-// Writes the work item in the real store (replacing one of that name); false on failure.
+// Writes the work item in the real store, replacing one of that name; false on failure.
 bool CreerTacheReelle(const TacheEssai& tache);
 void SupprimerTacheReelle(const std::wstring& nom);
-// Removes every work item of the store whose name begins with prefixe.
+// Every work item of the real store whose name begins with prefixe.
 void SupprimerTachesReelles(const std::wstring& prefixe);
 
-// The key of the TV folder, HKLM\SOFTWARE\Hauppauge\Radio: created (without value) if
-// missing and open for writing (an invalid key on failure), or removed.
+// HKLM\SOFTWARE\Hauppauge\Radio, created (without value) if missing and open for writing (an
+// invalid key on failure), or removed; its value TvAppPath, `taille` bytes of `donnees` (with
+// or without terminator) of registry type `type`, or `chemin`.
 CCleRegistre CreerCleRadio();
 void SupprimerCleRadio();
-// Its value TvAppPath: `taille` bytes of `donnees`, terminator included or not, of registry
-// type `type`.
 void EcrireCheminTV(const char* donnees, DWORD taille, DWORD type = REG_SZ);
 void DefinirCheminTV(const std::string& chemin);
 
-// A scheduler borrowed by the main window, so that the test keeps the store after it.
+// A scheduler lent to the main window, so that the test keeps the store after it.
 class CPlanificateurEmprunte : public CPlanificateur
 {
 public:
-    explicit CPlanificateurEmprunte(CPlanificateur& vrai) : m_vrai(vrai) {}
+    explicit CPlanificateurEmprunte(CPlanificateur& preteur) : m_vrai(preteur) {}
     HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& e) override { return m_vrai.Enumerer(e); }
-    HRESULT Activer(const wchar_t* nom, std::unique_ptr<CTache>& t) override
+    HRESULT Activer(const wchar_t* n, std::unique_ptr<CTache>& t) override { return m_vrai.Activer(n, t); }
+    HRESULT NouvelleTache(const wchar_t* n, std::unique_ptr<CTache>& t) override
     {
-        return m_vrai.Activer(nom, t);
+        return m_vrai.NouvelleTache(n, t);
     }
-    HRESULT NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& t) override
-    {
-        return m_vrai.NouvelleTache(nom, t);
-    }
-    HRESULT AjouterTache(const wchar_t* nom, CTache& t) override { return m_vrai.AjouterTache(nom, t); }
-    HRESULT Supprimer(const wchar_t* nom) override { return m_vrai.Supprimer(nom); }
+    HRESULT AjouterTache(const wchar_t* n, CTache& t) override { return m_vrai.AjouterTache(n, t); }
+    HRESULT Supprimer(const wchar_t* n) override { return m_vrai.Supprimer(n); }
 
 private:
-    CPlanificateur& m_vrai;
+    CPlanificateur& m_vrai; // the lender
 };
 
 // The account step answered without its dialog: confirms `compte` (the proposal when null)
@@ -92,23 +76,37 @@ private:
 std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse);
 
 // The main window with its seams: a scheduler of the test's choosing, a stop that ends the
-// dialog instead of the process, and the editor and the password dialog answered in their place.
+// dialog instead of the process, and the editor and the password dialog answered in their place
+// (by default the real ones).
 class CFenetreEssai : public CVidaltoDlg
 {
 public:
-    std::function<HRESULT(std::unique_ptr<CPlanificateur>&)> m_fabrique; // empty: the real one
-    std::function<INT_PTR(CEdition&)> m_editeur;                         // empty: the real editor
-    std::function<INT_PTR(CPasse&)> m_passe;                             // empty: the real dialog
+    std::function<HRESULT(std::unique_ptr<CPlanificateur>&)> m_fabrique =
+        [this](std::unique_ptr<CPlanificateur>& p) { return CVidaltoDlg::CreerPlanificateur(p); };
+    std::function<INT_PTR(CEdition&)> m_editeur = [this](CEdition& e) {
+        return CVidaltoDlg::ExecuterEdition(e);
+    };
+    std::function<INT_PTR(CPasse&)> m_passe = [this](CPasse& p) { return CVidaltoDlg::DemanderCompte(p); };
     int m_statutArret = -1;
 
     // The window works on `planificateur`, which the test keeps after it.
-    void Emprunter(CPlanificateur& planificateur);
+    void Emprunter(CPlanificateur& planificateur)
+    {
+        m_fabrique = [&planificateur](std::unique_ptr<CPlanificateur>& p) {
+            p = std::make_unique<CPlanificateurEmprunte>(planificateur);
+            return S_OK;
+        };
+    }
 
 protected:
-    HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur) override;
-    void ArreterProgramme(int statut) override;
-    INT_PTR ExecuterEdition(CEdition& edition) override;
-    INT_PTR DemanderCompte(CPasse& passe) override;
+    HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& p) override { return m_fabrique(p); }
+    void ArreterProgramme(int statut) override
+    {
+        m_statutArret = statut;
+        EndDialog(100 + statut);
+    }
+    INT_PTR ExecuterEdition(CEdition& e) override { return m_editeur(e); }
+    INT_PTR DemanderCompte(CPasse& p) override { return m_passe(p); }
 };
 
 // Stands for the main window in the commands' tests: records what the user is shown, and
@@ -138,8 +136,6 @@ void Selectionner(HWND liste, int ligne);
 
 // Runs the main window; script (if any) runs once it is shown, before it is closed.
 INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
-
-// A click on a button of the main window.
 void Cliquer(CFenetreEssai& fenetre, int bouton);
 
 // The system's text for a code, as the "Erreur" box shows it.

@@ -8,35 +8,27 @@
 #include "framework/Ressources.h"
 
 #include <functional>
-
 #include <string>
 #include <vector>
 
 struct BoiteVue
 {
-    std::string titre;
-    std::string texte;
-    bool iconeErreur = false;
-    bool iconeInformation = false;
-    bool iconeExclamation = false;
+    std::string titre, texte;
+    bool iconeErreur = false, iconeExclamation = false;
 };
 
+// Neither copied nor moved: the hook finds it by its address.
 class CBoitesMessage
 {
 public:
     CBoitesMessage();
     ~CBoitesMessage();
-    CBoitesMessage(const CBoitesMessage&) = delete;
-    CBoitesMessage& operator=(const CBoitesMessage&) = delete;
-
     const std::vector<BoiteVue>& Vues() const { return m_vues; }
-
-    static LRESULT CALLBACK Crochet(int code, WPARAM wParam, LPARAM lParam);
 
 private:
     CCrochet m_crochet;
     std::vector<BoiteVue> m_vues;
-    std::vector<BoiteVue>* m_englobantes;
+    std::vector<BoiteVue>* m_englobantes; // the boxes of the object this one is nested in
 };
 
 // Any dialog of ours shown while no test script waits for it, and any message box shown while
