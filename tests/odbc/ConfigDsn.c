@@ -17,54 +17,44 @@
 #include <stdio.h>
 #include <string.h>
 
-// Wine's path translators, exported by its kernel32 only; CDECL by Wine's declaration.
+// Wine's path translator, exported by its kernel32 only; CDECL by Wine's declaration.
 typedef char*(__cdecl* FnCheminUnix)(LPCWSTR);
-typedef WCHAR*(__cdecl* FnCheminDos)(LPCSTR);
-#define FONCTION_WINE(type, nom) ((type)(void (*)(void))GetProcAddress(GetModuleHandleA("kernel32.dll"), nom))
 
-// The file whose Unix path the variable holds, opened in binary `mode`; NULL when the variable
-// is unset. The Win32 environment rather than the C runtime's copy: a test changes it with
-// SetEnvironmentVariable.
-static FILE* OuvrirFichier(const char* variable, const wchar_t* mode)
+// The file whose Unix path the variable holds, opened in binary `mode` on drive Z:, the Unix
+// root in a Wine prefix; NULL when the variable is unset. The Win32 environment rather than the
+// C runtime's copy: a test changes it with SetEnvironmentVariable.
+static FILE* OuvrirFichier(const char* variable, const char* mode)
 {
-    char cheminUnix[MAX_PATH * 4];
-    const DWORD longueur = GetEnvironmentVariableA(variable, cheminUnix, sizeof cheminUnix);
-    const FnCheminDos versDos = FONCTION_WINE(FnCheminDos, "wine_get_dos_file_name");
-    WCHAR* chemin = longueur && longueur < sizeof cheminUnix && versDos ? versDos(cheminUnix) : NULL;
-    FILE* fichier = chemin ? _wfopen(chemin, mode) : NULL;
-    HeapFree(GetProcessHeap(), 0, chemin);
-    return fichier;
+    char chemin[MAX_PATH * 4] = "Z:";
+    const DWORD longueur = GetEnvironmentVariableA(variable, chemin + 2, sizeof chemin - 2);
+    return longueur && longueur < sizeof chemin - 2 ? fopen(chemin, mode) : NULL;
 }
 
-// The value of `cle` in a block of NUL-terminated "key=value" strings ending with an empty one;
+// The value of DBQ in a block of NUL-terminated "key=value" strings ending with an empty one;
 // empty when it is missing.
-static const char* Attribut(const char* bloc, const char* cle)
+static const char* Dbq(const char* bloc)
 {
-    const size_t n = strlen(cle);
     for (; bloc && *bloc; bloc += strlen(bloc) + 1)
-        if (_strnicmp(bloc, cle, n) == 0 && bloc[n] == '=')
-            return bloc + n + 1;
+        if (_strnicmp(bloc, "DBQ=", 4) == 0)
+            return bloc + 4;
     return "";
 }
 
 BOOL WINAPI ConfigDSN(HWND fenetre, WORD requete, LPCSTR pilote, LPCSTR attributs)
 {
-    const char* dbq = Attribut(attributs, "DBQ");
-    const FnCheminUnix versUnix = FONCTION_WINE(FnCheminUnix, "wine_get_unix_file_name");
+    static const char* const NOMS[] = {"OTHER", "ADD", "CONFIG", "REMOVE"};
+    const char* dbq = Dbq(attributs);
+    const FnCheminUnix versUnix = (FnCheminUnix)(void (*)(void))GetProcAddress(
+        GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
     WCHAR large[MAX_PATH * 2];
     char refuser[2] = "";
     char* chemin = NULL;
-    FILE* fichier = OuvrirFichier("VIDALTO_CONFIGDSN_LOG", L"ab");
+    FILE* fichier = OuvrirFichier("VIDALTO_CONFIGDSN_LOG", "ab");
     BOOL ok = requete == ODBC_ADD_DSN || requete == ODBC_REMOVE_DSN;
-    (void)fenetre;
-    (void)pilote;
+    (void)fenetre, (void)pilote;
     if (fichier)
     {
-        fprintf(fichier, "%s %s\n",
-                requete == ODBC_ADD_DSN      ? "ADD"
-                : requete == ODBC_REMOVE_DSN ? "REMOVE"
-                                             : "OTHER",
-                dbq);
+        fprintf(fichier, "%s %s\n", NOMS[requete < 4 ? requete : 0], dbq);
         fclose(fichier);
     }
     GetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", refuser, sizeof refuser);
@@ -76,7 +66,7 @@ BOOL WINAPI ConfigDSN(HWND fenetre, WORD requete, LPCSTR pilote, LPCSTR attribut
         return FALSE;
     // Without ODBCINI unixODBC would use the user's own ~/.odbc.ini: never touch that. A removal
     // leaves the file empty.
-    fichier = OuvrirFichier("ODBCINI", L"wb");
+    fichier = OuvrirFichier("ODBCINI", "wb");
     if (fichier && requete == ODBC_ADD_DSN)
         ok = fprintf(fichier, "[Chaines]\nDriver = Driver do Microsoft Access (*.mdb)\nDatabase = %s\n",
                      chemin ? chemin : "") > 0;

@@ -1,21 +1,25 @@
 // The programme editor driven by messages as the user drives it, on the real ODBC path: Wine's
 // odbccp32 loads the stand-in setup DLL, which logs each request and writes the data source
 // into unixODBC's user ini; Wine's odbc32 forwards to unixODBC, which runs the channel query with
-// the SQLite driver on SQLite files named hcwChanDB_4.mdb. End times are local: ctest pins
-// TZ=Europe/Paris for these tests.
+// the SQLite driver on SQLite files named hcwChanDB_4.mdb. Alone, then opened by the main
+// window's "&Ajouter" and "&Editer" over Wine's real Task Scheduler. End times are local: ctest
+// pins TZ=Europe/Paris for these tests.
 
-#include "BoitesMessage.h"
+#include "AideTaches.h"
 #include "OutilsOdbc.h"
-#include "TestEditionAide.h"
 
 #include "channels/BaseDonnee.h"
 #include "channels/BlocSourceDonnees.h"
 #include "channels/SourceChaines.h"
+#include "editor/Edition.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -27,182 +31,184 @@ namespace
 // The removal's fixed block names this database.
 const char* const SUPPRESSION = "REMOVE D:\\hcwChanDB_4.mdb";
 
-std::string Enregistrement(const std::string& dossier, const char* fichier = "hcwChanDB_4.mdb")
+// What the tests share: the channel databases of the build, what the stand-in setup DLL logged,
+// the user's actions sent as messages, what the editor's controls show.
+class Edition : public testing::Test
 {
-    return "ADD " + dossier + "\\" + fichier;
-}
+protected:
+    void SetUp() override { Journal(); }
 
-// Runs the editor modally; `script` gets its window once it is shown and must end it (else the
-// test fails and the editor is cancelled, so that the suite goes on).
-INT_PTR LancerEdition(CEdition& edition, const std::function<void(HWND)>& script)
-{
-    ProgrammerScriptMontre([&](CDialogue&) {
-        script(edition.Fenetre());
-        // EndDialog hides the dialog at once: still visible means the script left it open.
-        if (IsWindowVisible(edition.Fenetre()))
-        {
-            ADD_FAILURE() << "the script left the editor open";
-            edition.EndDialog(IDCANCEL);
-        }
-    });
-    const INT_PTR resultat = edition.DoModal();
-    CDialogue::OublierScripts();
-    return resultat;
-}
+    // The drive path of a channel database folder of the build: "chaines" (a dozen channels),
+    // "vide" (the table without rows), "10000" (ten thousand channels).
+    static std::string Bases(const std::string& nom)
+    {
+        return CheminDos(nom == "10000" ? VIDALTO_BASES_10000 "/chaines" : VIDALTO_BASES_ESSAI "/" + nom);
+    }
+    static std::string Ajout(const std::string& dossier, const char* fichier = "hcwChanDB_4.mdb")
+    {
+        return "ADD " + dossier + "\\" + fichier;
+    }
+    // The requests logged since the last call: "ADD <DBQ>", "REMOVE <DBQ>".
+    static std::vector<std::string> Journal()
+    {
+        const char* journal = std::getenv("VIDALTO_CONFIGDSN_LOG");
+        const std::string chemin = CheminDos(journal ? journal : "");
+        const std::vector<std::string> lignes = LignesFichier(chemin);
+        DeleteFileA(chemin.c_str());
+        return lignes;
+    }
 
-// "%H:%M" of an instant plus some seconds, from the C library's own reading of local time.
-std::string HeureMinute(std::time_t instant, long long secondes = 0)
-{
-    const std::time_t fin = instant + static_cast<std::time_t>(secondes);
-    char texte[16] = {};
-    std::strftime(texte, sizeof texte, "%H:%M", std::localtime(&fin));
-    return texte;
-}
+    static std::string Texte(HWND d, int id) { return TexteFenetre(GetDlgItem(d, id)); }
+    static bool Actif(HWND d, int id) { return IsWindowEnabled(GetDlgItem(d, id)) != FALSE; }
+    static void Cliquer(HWND d, int id) { SendDlgItemMessageA(d, id, BM_CLICK, 0, 0); }
+    static SYSTEMTIME Selecteur(HWND d, int id)
+    {
+        SYSTEMTIME st = {};
+        DateTime_GetSystemtime(GetDlgItem(d, id), &st);
+        return st;
+    }
+    // A picker changed as the user changes it: its value, then its notification.
+    static void ChangerSelecteur(HWND d, int id, const SYSTEMTIME& valeur)
+    {
+        NMDATETIMECHANGE changement = {
+            {GetDlgItem(d, id), static_cast<UINT_PTR>(id), DTN_DATETIMECHANGE}, GDT_VALID, valeur};
+        DateTime_SetSystemtime(changement.nmhdr.hwndFrom, GDT_VALID, &valeur);
+        SendMessageA(d, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&changement));
+    }
+    // The rows of the channel list; a row too long for the buffer ends it.
+    static std::vector<std::string> Chaines(HWND d)
+    {
+        std::vector<std::string> lignes;
+        char texte[1024];
+        for (WPARAM i = 0;
+             SendDlgItemMessageA(d, IDC_CHAINES, LB_GETTEXTLEN, i, 0) < LRESULT{sizeof texte} &&
+             SendDlgItemMessageA(d, IDC_CHAINES, LB_GETTEXT, i, reinterpret_cast<LPARAM>(texte)) >= 0;
+             ++i)
+            lignes.emplace_back(texte);
+        return lignes;
+    }
+    // The end time the editor shows for an instant.
+    static std::string Fin(std::time_t t) { return CTemps(static_cast<std::int32_t>(t)).HeureMinute(); }
+    static LRESULT Choisie(HWND d) { return SendDlgItemMessageA(d, IDC_CHAINES, LB_GETCURSEL, 0, 0); }
 
-// A picker's local time as an instant, as the framework reads it (checked natively against
-// fixed instants).
+    // The period as the user sees it: only `radio` checked, the weekday boxes usable for a
+    // weekly programme only and ticked as the bits of `jours` (bit 0 Sunday), the end date
+    // usable unless once.
+    static void VerifierPeriode(HWND d, int radio, unsigned jours)
+    {
+        for (int id = IDC_UNE_FOIS; id <= IDC_TOUTES_LES_SEMAINES; ++id)
+            EXPECT_EQ(IsDlgButtonChecked(d, id), id == radio ? BST_CHECKED : BST_UNCHECKED) << id;
+        for (int id = IDC_DIMANCHE; id <= IDC_SAMEDI; ++id)
+            EXPECT_EQ(std::make_pair(IsDlgButtonChecked(d, id), Actif(d, id)),
+                      std::make_pair((jours >> (id - IDC_DIMANCHE)) & 1, radio == IDC_TOUTES_LES_SEMAINES))
+                << id;
+        EXPECT_EQ(Actif(d, IDC_DATE_FIN), radio != IDC_UNE_FOIS);
+    }
+
+    // Runs the editor modally; `script` gets its window once it is shown and must end it (else
+    // the test fails and the editor is cancelled, so that the suite goes on).
+    static INT_PTR Lancer(CEdition& edition, const std::function<void(HWND)>& script)
+    {
+        ProgrammerScriptMontre([&](CDialogue&) {
+            script(edition.Fenetre());
+            // EndDialog hides the dialog at once: still visible means the script left it open.
+            EXPECT_FALSE(IsWindowVisible(edition.Fenetre())) << "the script left the editor open";
+            if (IsWindowVisible(edition.Fenetre()))
+                edition.EndDialog(IDCANCEL);
+        });
+        const INT_PTR resultat = edition.DoModal();
+        CDialogue::OublierScripts();
+        return resultat;
+    }
+};
+
+// A picker's local time as an instant, as the framework reads it (checked natively).
 std::time_t Instant(const SYSTEMTIME& l)
 {
     CTemps instant;
     CTemps::DepuisLocal(l.wYear, l.wMonth, l.wDay, l.wHour, l.wMinute, l.wSecond, instant);
     return instant.Secondes();
 }
-
-// The values the editor read from its controls, in one line.
-std::string Valeurs(const CDefinitionProgramme& p)
-{
-    std::ostringstream texte;
-    texte << p.m_fichier << ' ' << p.m_nomProgramme << ' ' << p.m_minutes << ' ' << p.m_dureeSecondes << ' '
-          << p.m_heureFin << " chaine " << p.m_chaine << " periode " << p.m_uneFois << p.m_tousLesJours
-          << p.m_toutesLesSemaines << " jours " << p.m_dimanche << p.m_lundi << p.m_mardi << p.m_mercredi
-          << p.m_jeudi << p.m_vendredi << p.m_samedi << " arreter " << p.m_arreter;
-    return texte.str();
-}
-
-class Edition : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        JournalConfigDsn();
-        m_edition.DefinirDossierTV(DossierBases("chaines").c_str());
-    }
-    CEdition m_edition;
-};
 } // namespace
 
-// A new programme opens with its values; the period's radios enable the weekday boxes and the
-// end date; what the controls show is what "&Enregistrer" reads.
-TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSaPeriodeSeChoisit)
+// A new programme opens with its values and the channels in the query's order; the period's
+// radios enable the weekday boxes and the end date; the minutes and the start time move the end;
+// what the controls show is what "&Enregistrer" reads.
+TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
 {
-    const CEdition& e = m_edition;
+    CEdition e;
+    e.DefinirDossierTV(Bases("chaines").c_str());
     const std::time_t avant = std::time(nullptr);
     std::time_t depart = 0;
+    SYSTEMTIME heure = {}, date = {};
     const auto script = [&](HWND d) {
         // An accented label reaches its control in the program's code page.
         EXPECT_EQ(Texte(d, IDC_GROUPE_PERIODE), "Période du programme");
         EXPECT_EQ(Texte(d, IDC_FICHIER) + " " + Texte(d, IDC_NOM_PROGRAMME) + " " + Texte(d, IDC_MINUTES),
                   "WinTV_00 WinTV_00 60");
-        depart = Instant(LireSelecteur(d, IDC_HEURE_DEPART));
+        depart = Instant(Selecteur(d, IDC_HEURE_DEPART));
         EXPECT_TRUE(avant <= depart && depart <= std::time(nullptr)) << depart;
-        EXPECT_EQ(Texte(d, IDC_HEURE_FIN), HeureMinute(depart, 3600));
-        EXPECT_EQ(std::make_tuple(Actif(d, IDC_ARRETER), Actif(d, IDC_FICHIER), Actif(d, IDC_NOM_PROGRAMME)),
-                  std::make_tuple(true, true, false));
-        // The channels in the query's order: inserted out of order, the two number 5 as the
-        // database returns them, NULL or empty languages, an empty name, code page 1252 texts.
+        EXPECT_EQ(Texte(d, IDC_HEURE_FIN), Fin(depart + 3600));
+        EXPECT_TRUE(Actif(d, IDC_ARRETER) && Actif(d, IDC_FICHIER) && !Actif(d, IDC_NOM_PROGRAMME));
+        // Inserted out of order, the two number 5 as the database returns them, NULL or empty
+        // languages, an empty name, code page 1252 texts.
         const std::vector<std::string> chaines = {
             "1\tTF1\tFrançais", "2\tFrance 2\tFrançais",  "3\tFrance 3\tFrançais",
             "4\tCanal+\t",      "5\tTV5 Monde\tFrançais", "5\tArte\tFranco-allemand",
             "6\tM6\tFrançais",  "8\tEuronews\tEnglish",   "9\tTélé\tFrançais",
             "10\t\tDeutsch",    "11\tMezzo\tMusique",     "12\tÉvénements\t"};
-        EXPECT_EQ(LignesListe(GetDlgItem(d, IDC_CHAINES)), chaines);
-        EXPECT_EQ(SendDlgItemMessageA(d, IDC_CHAINES, LB_GETCURSEL, 0, 0), 0);
-        // The radios are one group, which wraps; each sets the period and enables its controls.
+        EXPECT_EQ(Chaines(d), chaines);
+        EXPECT_EQ(Choisie(d), 0);
         VerifierPeriode(d, IDC_UNE_FOIS, 0);
-        for (int id = IDC_UNE_FOIS; id <= IDC_TOUTES_LES_SEMAINES; ++id)
-            EXPECT_EQ(GetNextDlgGroupItem(d, GetDlgItem(d, id), FALSE),
-                      GetDlgItem(d, id == IDC_TOUTES_LES_SEMAINES ? IDC_UNE_FOIS : id + 1));
-        const std::pair<int, std::tuple<int, int, int>> etapes[] = {{IDC_TOUS_LES_JOURS, {0, 1, 0}},
-                                                                    {IDC_TOUTES_LES_SEMAINES, {0, 0, 1}},
-                                                                    {IDC_UNE_FOIS, {1, 0, 0}},
-                                                                    {IDC_TOUTES_LES_SEMAINES, {0, 0, 1}}};
-        for (const auto& [radio, periode] : etapes)
+        for (const int id :
+             {IDC_TOUS_LES_JOURS, IDC_TOUTES_LES_SEMAINES, IDC_UNE_FOIS, IDC_TOUTES_LES_SEMAINES})
         {
-            Cliquer(d, radio);
-            VerifierPeriode(d, radio, 0);
-            EXPECT_EQ(std::make_tuple(e.m_uneFois, e.m_tousLesJours, e.m_toutesLesSemaines), periode);
+            Cliquer(d, id);
+            VerifierPeriode(d, id, 0);
         }
         // Marks made in weekly mode stay, disabled, after a switch to once, and are read.
-        Cliquer(d, IDC_LUNDI);
-        Cliquer(d, IDC_VENDREDI);
-        Cliquer(d, IDC_UNE_FOIS);
+        for (const int id : {IDC_LUNDI, IDC_VENDREDI, IDC_UNE_FOIS})
+            Cliquer(d, id);
         VerifierPeriode(d, IDC_UNE_FOIS, 0x22);
         Cliquer(d, IDC_ARRETER);
-        Cliquer(d, IDOK);
-    };
-    EXPECT_EQ(LancerEdition(m_edition, script), IDOK);
-    EXPECT_EQ(Valeurs(m_edition), "WinTV_00 WinTV_00 60 3600 " + HeureMinute(depart, 3600) +
-                                      " chaine 0 periode 100 jours 0100010 arreter 1");
-    for (const CTemps& temps : {e.m_heureDepart, e.m_dateDepart, e.m_dateFin})
-        EXPECT_EQ(temps.Secondes(), depart);
-    // One registration per opening; "&Enregistrer" leaves the data source in place.
-    EXPECT_EQ(JournalConfigDsn(), std::vector<std::string>{Enregistrement(DossierBases("chaines"))});
-}
-
-TEST_F(Edition, LaFinLaDureeEtLeNomSuiventCeQueLUtilisateurTape)
-{
-    const CEdition& e = m_edition;
-    SYSTEMTIME heure = {}, date = {};
-    const auto script = [&](HWND d) {
-        const HWND minutes = GetDlgItem(d, IDC_MINUTES);
-        const std::time_t depart = Instant(LireSelecteur(d, IDC_HEURE_DEPART));
-        const auto verifier = [&](const std::string& texte, int secondes) {
-            EXPECT_EQ(std::make_tuple(Texte(d, IDC_MINUTES), Texte(d, IDC_HEURE_FIN), e.m_dureeSecondes),
-                      std::make_tuple(texte, HeureMinute(depart, secondes), secondes));
-        };
-        // Each keystroke moves the duration and the end; the text stays as typed, past the
-        // arrows' range too.
-        Taper(minutes, "", true);
-        verifier("", 0);
-        const std::tuple<char, const char*, int> frappes[] = {{'9', "9", 540},     {'0', "90", 5400},
-                                                              {'a', "90a", 5400},  {'\b', "90", 5400},
-                                                              {'0', "900", 54000}, {'0', "9000", 540000}};
-        for (const auto& [touche, texte, secondes] : frappes)
-        {
-            Taper(minutes, std::string(1, touche));
-            verifier(texte, secondes);
-        }
-        // The arrow keys step by one within 1..600, without wrapping.
+        // The arrow keys step by one within 1..600, without wrapping; each change of the text
+        // moves the duration.
         const std::tuple<const char*, UINT, const char*> fleches[] = {
             {"599", VK_UP, "600"}, {"600", VK_UP, "600"}, {"2", VK_DOWN, "1"}, {"1", VK_DOWN, "1"}};
         for (const auto& [texte, touche, attendu] : fleches)
         {
-            SetWindowTextA(minutes, texte);
-            SendMessageA(minutes, WM_KEYDOWN, touche, 1);
-            verifier(attendu, std::stoi(attendu) * 60);
+            SetDlgItemTextA(d, IDC_MINUTES, texte);
+            SendDlgItemMessageA(d, IDC_MINUTES, WM_KEYDOWN, touche, 1);
+            EXPECT_EQ(std::make_tuple(Texte(d, IDC_MINUTES), e.m_dureeSecondes),
+                      std::make_tuple(std::string(attendu), std::stoi(attendu) * 60));
         }
         // The programme name follows the file name.
-        Taper(GetDlgItem(d, IDC_FICHIER), "Journal", true);
+        SetDlgItemTextA(d, IDC_FICHIER, "Journal");
         EXPECT_EQ(Texte(d, IDC_NOM_PROGRAMME), "Journal");
         // A new start time moves the end; a new start date does not. The time picker is first
         // changed without telling the dialog, so that a handler of the date shows.
-        heure = LireSelecteur(d, IDC_HEURE_DEPART);
+        heure = Selecteur(d, IDC_HEURE_DEPART);
         heure.wHour = static_cast<WORD>((heure.wHour + 3) % 24);
         DateTime_SetSystemtime(GetDlgItem(d, IDC_HEURE_DEPART), GDT_VALID, &heure);
-        date = LireSelecteur(d, IDC_DATE_DEPART);
+        date = Selecteur(d, IDC_DATE_DEPART);
         date.wDay = static_cast<WORD>(date.wDay % 28 + 1);
         ChangerSelecteur(d, IDC_DATE_DEPART, date);
-        EXPECT_EQ(Texte(d, IDC_HEURE_FIN), HeureMinute(depart, 60));
+        EXPECT_EQ(Texte(d, IDC_HEURE_FIN), Fin(depart + 60));
         ChangerSelecteur(d, IDC_HEURE_DEPART, heure);
-        // A click on a row chooses its channel.
-        ChoisirLigne(GetDlgItem(d, IDC_CHAINES), 2);
         Cliquer(d, IDOK);
     };
-    EXPECT_EQ(LancerEdition(m_edition, script), IDOK);
-    EXPECT_EQ(Valeurs(m_edition), "Journal Journal 1 60 " + HeureMinute(Instant(heure), 60) +
-                                      " chaine 2 periode 100 jours 0000000 arreter 0");
-    EXPECT_EQ(e.m_heureDepart.Secondes(), Instant(heure));
-    EXPECT_EQ(e.m_dateDepart.Secondes(), Instant(date));
+    EXPECT_EQ(Lancer(e, script), IDOK);
+    std::ostringstream lu;
+    lu << e.m_fichier << ' ' << e.m_nomProgramme << ' ' << e.m_minutes << ' ' << e.m_dureeSecondes << ' '
+       << e.m_heureFin << " chaine " << e.m_chaine << " periode " << e.m_uneFois << e.m_tousLesJours
+       << e.m_toutesLesSemaines << " jours " << e.m_dimanche << e.m_lundi << e.m_mardi << e.m_mercredi
+       << e.m_jeudi << e.m_vendredi << e.m_samedi << " arreter " << e.m_arreter;
+    EXPECT_EQ(lu.str(), "Journal Journal 1 60 " + Fin(Instant(heure) + 60) +
+                            " chaine 0 periode 100 jours 0100010 arreter 1");
+    EXPECT_EQ(std::make_tuple(e.m_heureDepart.Secondes(), e.m_dateDepart.Secondes(), e.m_dateFin.Secondes()),
+              std::make_tuple(Instant(heure), Instant(date), depart));
+    // One registration per opening; "&Enregistrer" leaves the data source in place.
+    EXPECT_EQ(Journal(), std::vector<std::string>{Ajout(Bases("chaines"))});
 }
 
 // An empty table gives an empty list; the close box then removes the data source, which
@@ -212,79 +218,24 @@ TEST_F(Edition, LaListeDesChainesDeZeroADixMilleEtLaSourceRetireeParLaCaseDeFerm
 {
     std::vector<std::string> dixMille;
     for (int n = 1; n <= 10000; ++n)
-    {
-        const auto nom = n == 5000 || n == 7000 ? std::string(255, '0') : "Chaine " + std::to_string(n);
-        dixMille.push_back(std::to_string(n) + "\t" + nom + "\t");
-    }
+        dixMille.push_back(std::to_string(n) + "\t" +
+                           (n == 5000 || n == 7000 ? std::string(255, '0') : "Chaine " + std::to_string(n)) +
+                           "\t");
     const std::tuple<const char*, std::vector<std::string>, UINT, WPARAM, std::vector<std::string>> cas[] = {
-        {"vide", {}, WM_SYSCOMMAND, SC_CLOSE, {Enregistrement(DossierBases("vide")), SUPPRESSION}},
-        {"10000", dixMille, WM_COMMAND, IDCANCEL, {Enregistrement(DossierBases("10000"))}},
+        {"vide", {}, WM_SYSCOMMAND, SC_CLOSE, {Ajout(Bases("vide")), SUPPRESSION}},
+        {"10000", dixMille, WM_COMMAND, IDCANCEL, {Ajout(Bases("10000"))}},
     };
     for (const auto& [base, lignes, message, parametre, journal] : cas)
     {
         CEdition edition;
-        edition.DefinirDossierTV(DossierBases(base).c_str());
+        edition.DefinirDossierTV(Bases(base).c_str());
         const auto script = [&, message = message, parametre = parametre, lignes = &lignes](HWND d) {
-            EXPECT_EQ(LignesListe(GetDlgItem(d, IDC_CHAINES)), *lignes);
-            EXPECT_EQ(SendDlgItemMessageA(d, IDC_CHAINES, LB_GETCURSEL, 0, 0), lignes->empty() ? LB_ERR : 0);
+            EXPECT_EQ(Chaines(d), *lignes);
+            EXPECT_EQ(Choisie(d), lignes->empty() ? LB_ERR : 0);
             SendMessageA(d, message, parametre, 0);
         };
-        EXPECT_EQ(LancerEdition(edition, script), IDCANCEL) << base;
-        EXPECT_EQ(edition.m_chaine, 0) << base;
-        EXPECT_EQ(JournalConfigDsn(), journal) << base;
-    }
-}
-
-// When the channel database cannot be had, the editor ends with 2 before it is shown; the
-// setup DLL's log says what was registered and removed.
-TEST_F(Edition, SansBaseDesChainesLEditeurNeSOuvrePas)
-{
-    const std::string sansBase = DossierEssai("sans-base");
-    // An empty file matches "*.mdb*" and is an empty database to the driver: the query fails.
-    const std::string copie = DossierEssai("copie");
-    std::ofstream(copie + "\\x.mdb.bak").close();
-    // A folder matches too, and the driver cannot open it.
-    const std::string dossier = DossierEssai("dossier-base");
-    std::filesystem::create_directories(dossier + "\\base.mdb");
-    // A path one character longer than the registration block holds: the folder, a name of
-    // x's, both separators and the file's name.
-    const std::string racine = DossierEssai("long");
-    const std::size_t fixe = racine.size() + sizeof "\\\\hcwChanDB_4.mdb" - 1;
-    ASSERT_LT(fixe, LONGUEUR_MAX_CHEMIN_BASE) << "build folder too deep for this test";
-    const std::string trop = racine + "\\" + std::string(LONGUEUR_MAX_CHEMIN_BASE + 1 - fixe, 'x');
-    std::filesystem::create_directories(trop);
-    std::filesystem::copy_file(DossierBases("chaines") + "\\hcwChanDB_4.mdb", trop + "\\hcwChanDB_4.mdb");
-    ASSERT_EQ(TrouverBase(trop).size(), LONGUEUR_MAX_CHEMIN_BASE + 1);
-
-    const std::tuple<std::string, const char*, std::vector<std::string>, std::string> cas[] = {
-        // folder, VIDALTO_CONFIGDSN_REFUSER, requests logged, part of the error box's text
-        // Refused by the installer: nothing to remove, nothing said.
-        {DossierBases("chaines"), "1", {Enregistrement(DossierBases("chaines"))}, ""},
-        // No database: "DBQ=" stays empty, the driver opens an empty temporary database.
-        {sansBase, nullptr, {"ADD ", SUPPRESSION}, "no such table: hcwChannels"},
-        {copie, nullptr, {Enregistrement(copie, "x.mdb.bak"), SUPPRESSION}, "no such table: hcwChannels"},
-        // Registered, then the connection refused: ended as a refused registration.
-        {dossier, nullptr, {Enregistrement(dossier, "base.mdb")}, ""},
-        {trop, nullptr, {}, MESSAGE_CHEMIN_TROP_LONG},
-    };
-    for (const auto& [chemin, refuser, journal, message] : cas)
-    {
-        SCOPED_TRACE(chemin);
-        CBoitesMessage boites;
-        CEdition edition;
-        edition.DefinirDossierTV(chemin.c_str());
-        SetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", refuser);
-        // No script waits for it: an editor shown would fail the test, and be cancelled.
-        EXPECT_EQ(edition.DoModal(), IDCANCEL);
-        SetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", nullptr);
-        EXPECT_EQ(JournalConfigDsn(), journal);
-        ASSERT_EQ(boites.Vues().size(), message.empty() ? 0u : 1u);
-        if (!message.empty())
-        {
-            const BoiteVue& vue = boites.Vues()[0];
-            EXPECT_NE(vue.texte.find(message), std::string::npos) << vue.texte;
-            EXPECT_TRUE(vue.titre == "Erreur" && vue.iconeErreur) << vue.titre;
-        }
+        EXPECT_EQ(Lancer(edition, script), IDCANCEL) << base;
+        EXPECT_EQ(Journal(), journal) << base;
     }
 }
 
@@ -292,7 +243,7 @@ TEST_F(Edition, SansBaseDesChainesLEditeurNeSOuvrePas)
 // (the last one partial).
 TEST_F(Edition, LesChampsDuJeuSuiventLesColonnesDeLaRequete)
 {
-    ASSERT_EQ(EnregistrerSource(TrouverBase(DossierBases("chaines"))), ResultatEnregistrement::Enregistree);
+    ASSERT_EQ(EnregistrerSource(TrouverBase(Bases("chaines"))), ResultatEnregistrement::Enregistree);
     CBaseDeDonnees base;
     ASSERT_TRUE(ConnecterChaines(base)) << base.DerniereErreur();
     CBaseDonnee c(base);
@@ -308,4 +259,153 @@ TEST_F(Edition, LesChampsDuJeuSuiventLesColonnesDeLaRequete)
     EXPECT_EQ(lu.str(), "4 1104 Canal+ 4 fr  stereo  analog  Cinema 0 0 1\n"
                         "6 1106 Arte 5 fr de stereo  analog Franco-allemand Culture 5 1 0\n"
                         "12 1112 Événements 12   mono  cable  Sport 0 0 0\n");
+}
+
+// When the channel database cannot be had, the editor ends with 2 before it is shown; the
+// setup DLL's log says what was registered and removed. A data source of the dozen channels is
+// registered before, so that a refusal taken for a registration would open the editor.
+TEST_F(Edition, SansBaseDesChainesLEditeurNeSOuvrePas)
+{
+    // Scratch folders of the build: without a database; with an empty file, which matches
+    // "*.mdb*" and is an empty database to the driver (the query fails); with a folder, which
+    // matches too and which the driver cannot open.
+    const std::string essais = CheminDos(VIDALTO_DOSSIER_BUILD "/essais"), sansBase = essais + "\\sans-base",
+                      copie = essais + "\\copie", dossier = essais + "\\dossier", racine = essais + "\\long";
+    std::filesystem::remove_all(essais);
+    for (const std::string& chemin : {sansBase, copie, dossier + "\\base.mdb"})
+        std::filesystem::create_directories(chemin);
+    std::ofstream(copie + "\\x.mdb.bak").close();
+    // A path one character longer than the registration block holds: the folder, a name of
+    // x's, both separators and the file's name.
+    const std::size_t fixe = racine.size() + sizeof "\\\\hcwChanDB_4.mdb" - 1;
+    ASSERT_LT(fixe, LONGUEUR_MAX_CHEMIN_BASE) << "build folder too deep for this test";
+    const std::string trop = racine + "\\" + std::string(LONGUEUR_MAX_CHEMIN_BASE + 1 - fixe, 'x');
+    std::filesystem::create_directories(trop);
+    std::filesystem::copy_file(Bases("chaines") + "\\hcwChanDB_4.mdb", trop + "\\hcwChanDB_4.mdb");
+    ASSERT_EQ(TrouverBase(trop).size(), LONGUEUR_MAX_CHEMIN_BASE + 1);
+    ASSERT_EQ(EnregistrerSource(TrouverBase(Bases("chaines"))), ResultatEnregistrement::Enregistree);
+    Journal();
+
+    const std::tuple<std::string, const char*, std::vector<std::string>, std::string> cas[] = {
+        // folder, VIDALTO_CONFIGDSN_REFUSER, requests logged, part of the error box's text
+        // Refused by the installer: nothing to remove, nothing said.
+        {Bases("chaines"), "1", {Ajout(Bases("chaines"))}, ""},
+        // No database: "DBQ=" stays empty, the driver opens an empty temporary database.
+        {sansBase, nullptr, {"ADD ", SUPPRESSION}, "no such table: hcwChannels"},
+        {copie, nullptr, {Ajout(copie, "x.mdb.bak"), SUPPRESSION}, "no such table: hcwChannels"},
+        // Registered, then the connection refused: ended as a refused registration.
+        {dossier, nullptr, {Ajout(dossier, "base.mdb")}, ""},
+        {trop, nullptr, {}, MESSAGE_CHEMIN_TROP_LONG},
+    };
+    for (const auto& [chemin, refuser, journal, message] : cas)
+    {
+        SCOPED_TRACE(chemin);
+        CBoitesMessage boites;
+        CEdition edition;
+        edition.DefinirDossierTV(chemin.c_str());
+        SetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", refuser);
+        // No script waits for it: an editor shown would fail the test, and be cancelled.
+        EXPECT_EQ(edition.DoModal(), IDCANCEL);
+        SetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", nullptr);
+        EXPECT_EQ(Journal(), journal);
+        EXPECT_EQ(boites.Vues().size(), message.empty() ? 0u : 1u);
+        for (const BoiteVue& vue : boites.Vues())
+            EXPECT_TRUE(vue.titre == "Erreur" && vue.iconeErreur &&
+                        vue.texte.find(message) != std::string::npos)
+                << vue.titre << ": " << vue.texte;
+    }
+}
+
+// "&Ajouter" and "&Editer" open the editor, then the password dialog, both modal over the main
+// window. Each kind of work item, at 20:45 for 90 minutes and until 30 June unless once, opens in
+// the editing form with the values it holds, and is saved untouched with the same command, a
+// channel beyond the list included. An edit cancelled in the password dialog changes nothing;
+// saved, it rewrites the same work item and trigger.
+TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
+{
+    SupprimerTachesReelles(L"");
+    DefinirCheminTV(Bases("chaines"));
+    const std::tuple<std::wstring, TASK_TRIGGER_TYPE, WORD, std::wstring, int, int> cas[] = {
+        // work item, its trigger, its days (bit 0 Sunday), its channel; the radio, the row selected
+        {L"EditVS", TASK_TIME_TRIGGER_WEEKLY, TASK_FRIDAY | TASK_SATURDAY, L"3", IDC_TOUTES_LES_SEMAINES, 2},
+        {L"EditQuotidien", TASK_TIME_TRIGGER_DAILY, 0, L"12", IDC_TOUS_LES_JOURS, 11},
+        {L"EditHorsListe", TASK_TIME_TRIGGER_ONCE, 0, L"40", IDC_UNE_FOIS, -1},
+    };
+    for (const auto& [nom, type, jours, chaine, radio, ligne] : cas)
+    {
+        TASK_TRIGGER t = DeclencheurAVenir();
+        t.TriggerType = type;
+        // A once trigger has the same end date, without the flag that makes it count.
+        t.rgFlags = type == TASK_TIME_TRIGGER_ONCE ? 0 : TASK_TRIGGER_FLAG_HAS_END_DATE;
+        t.wEndYear = t.wBeginYear;
+        t.wEndMonth = 6;
+        t.wEndDay = 30;
+        t.Type.Weekly = {1, jours};
+        EXPECT_TRUE(CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE",
+                                      L" -c" + chaine + L" -ntod -startr:" + nom + L".mpg -qvcd -limit:5400",
+                                      L"", t}));
+    }
+    TASK_TRIGGER attendu = LireTacheReelle(L"EditVS").declencheur;
+    attendu.wStartHour = 21;
+    attendu.wStartMinute = 10;
+    SYSTEMTIME aujourdhui = {};
+    GetLocalTime(&aujourdhui);
+    CFenetreEssai fenetre;
+    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+        // The command on the row of that work item (on none for "&Ajouter"), `avant` and `apres`
+        // answering the editor and the password dialog.
+        const auto commande = [&f](int bouton, const std::string& nom, const std::function<void(HWND)>& avant,
+                                   const std::function<void(HWND)>& apres) {
+            ProgrammerScriptMontre([avant](CDialogue& d) { avant(d.Fenetre()); });
+            ProgrammerScriptMontre([apres](CDialogue& d) { apres(d.Fenetre()); });
+            const auto& noms = f.m_nomsTaches;
+            Selectionner(f.Controle(IDC_LISTE),
+                         static_cast<int>(std::find(noms.begin(), noms.end(), nom) - noms.begin()));
+            SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
+            CDialogue::OublierScripts();
+        };
+        // No other command can run meanwhile.
+        const auto modal = [&f](HWND d) {
+            EXPECT_EQ(GetWindow(d, GW_OWNER), f.Fenetre());
+            EXPECT_FALSE(IsWindowEnabled(f.Fenetre()));
+            PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+        };
+        commande(IDOK, "", modal, modal);
+        for (const auto& [nomLarge, type, jours, chaine, radio, ligne] : cas)
+        {
+            const std::string nom = VersEtroit(nomLarge);
+            const std::wstring parametres = LireTacheReelle(nomLarge).parametres;
+            const auto script = [&, jours = jours, radio = radio, ligne = ligne](HWND d) {
+                EXPECT_EQ(Texte(d, IDC_FICHIER) + " " + Texte(d, IDC_NOM_PROGRAMME), nom + " " + nom);
+                EXPECT_EQ(Texte(d, IDC_MINUTES) + " " + Texte(d, IDC_HEURE_FIN), "90 22:15");
+                EXPECT_FALSE(Actif(d, IDC_FICHIER) || Actif(d, IDC_ARRETER));
+                VerifierPeriode(d, radio, jours);
+                // A once programme has no end date: the picker shows today's.
+                const SYSTEMTIME fin = Selecteur(d, IDC_DATE_FIN), heure = Selecteur(d, IDC_HEURE_DEPART);
+                EXPECT_EQ(fin.wMonth * 100 + fin.wDay,
+                          radio == IDC_UNE_FOIS ? aujourdhui.wMonth * 100 + aujourdhui.wDay : 630);
+                EXPECT_EQ(heure.wHour * 100 + heure.wMinute, 2045);
+                EXPECT_EQ(Choisie(d), ligne);
+                modal(d);
+            };
+            commande(IDC_EDITER, nom, script, modal);
+            EXPECT_EQ(LireTacheReelle(nomLarge).parametres, parametres) << nom;
+        }
+        const auto changer = [](HWND d) {
+            SYSTEMTIME heure = Selecteur(d, IDC_HEURE_DEPART);
+            heure.wHour = 21;
+            heure.wMinute = 10;
+            ChangerSelecteur(d, IDC_HEURE_DEPART, heure);
+            SetDlgItemTextA(d, IDC_MINUTES, "45");
+            SendDlgItemMessageA(d, IDC_CHAINES, WM_KEYDOWN, VK_DOWN, 1);
+            Cliquer(d, IDOK);
+        };
+        commande(IDC_EDITER, "EditVS", changer, [](HWND d) { Cliquer(d, IDCANCEL); });
+        EXPECT_EQ(LireTacheReelle(L"EditVS").parametres, L" -c3 -ntod -startr:EditVS.mpg -qvcd -limit:5400");
+        commande(IDC_EDITER, "EditVS", changer, modal);
+    });
+    const TacheLue lue = LireTacheReelle(L"EditVS");
+    EXPECT_EQ(lue.parametres, L" -c4 -ntod -startr:EditVS.mpg -qvcd -limit:2700");
+    EXPECT_EQ(std::memcmp(&lue.declencheur, &attendu, sizeof attendu), 0);
+    SupprimerTachesReelles(L"");
 }
