@@ -54,7 +54,7 @@ for cible in "${cibles[@]}"; do
   filtre=
   reprise=()
   if [ "$cible" = win32 ] && [ "$vidalto_i386" = emule ]; then
-    filtre="-FinFenetre.*:Processus.UnEnregistrementEstAjouteLanceModifieEtSupprime"
+    filtre="-FinFenetre.*:Processus.UnEnregistrementEstAjouteModifieEtSupprime"
     reprise=(--repeat until-pass:2)
   fi
   GTEST_FILTER="${filtre:-*}" ctest --preset "$cible" "${reprise[@]}"

@@ -1,103 +1,123 @@
-// The start-up checks and the listing's failure paths: registry states against the real
-// registry, scheduler failures injected into the in-memory store.
+// The start-up: the registry's TV folder, the scheduler's failures injected into the in-memory
+// store, and the schedule list against Wine's real Task Scheduler, foreign work items included.
 
 #include "AideTaches.h"
-#include "MessagesDemarrage.h"
+
+#include "editor/Edition.h"
+#include "tasks/Commandes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+
 namespace
 {
+// The start-up messages as the user must read them, written out here rather than taken from
+// the program, so that a change of wording in the program shows up in the tests.
+const std::string M1 =
+    "La clé HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio n'a pas été trouvé.\n Le programme "
+    "ne saura pas où chercher l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine "
+    "TvAppPath ayant pour valeur le chemin de l'éxécutable WinTV";
+const std::string M2 =
+    "La valeur chaine TvAppPath n'a pas été trouvé dans la clé "
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio.\n Le programme ne saura pas où chercher "
+    "l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine TvAppPath ayant pour valeur le "
+    "chemin de l'éxécutable WinTV";
+const std::string PHRASE_M3 = "Le programme va être arrêter.\nPassez en administrateur.";
+const std::string PHRASE_M4 =
+    "Avez-vous installé les tâches planifiées sur votre machine?\nLe programme va être arrêté";
 const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
 const HRESULT INTROUVABLE = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
 
-class Demarrage : public testing::Test
+// What the user meets in a main window started over `memoire` (the real store when null), made
+// ready by `preparer`: its stop status (-1 while it runs), the texts of its "Erreur" boxes, its
+// rows and their names once started, and its rows after `gestes`.
+struct Rencontre
 {
-protected:
-    void TearDown() override { DefinirCheminTV("C:\\TV"); }
+    int statut = 0;
+    std::vector<std::string> boites, noms;
+    Lignes lignes, apres;
 };
 
-// The main window started over a store of two recordings; it stops (status 1) with one
-// "Erreur" box of that text, or starts without any box when `texte` is empty.
-void VerifierDemarrage(const std::string& texte,
-                       const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer)
+Rencontre Demarrer(CPlanificateurMemoire* memoire, const std::function<void(CFenetreEssai&)>& preparer = {},
+                   const std::function<void(CFenetreEssai&)>& gestes = {})
 {
-    CPlanificateurMemoire memoire;
-    memoire.Stocker(L"Premier", EnregistrementMemoire(L"Premier.mpg"));
-    memoire.Stocker(L"Second", EnregistrementMemoire(L"Second.mpg"));
     CBoitesMessage boites;
     CFenetreEssai fenetre;
-    fenetre.Emprunter(memoire);
-    preparer(memoire, fenetre);
-    LancerFenetre(fenetre);
-    EXPECT_EQ(fenetre.m_statutArret, texte.empty() ? -1 : 1);
-    ASSERT_EQ(boites.Vues().size(), texte.empty() ? 0u : 1u);
-    if (!texte.empty())
+    if (memoire != nullptr)
+        fenetre.Emprunter(*memoire);
+    if (preparer)
+        preparer(fenetre);
+    Rencontre r;
+    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+        r.lignes = LireLignes(f.m_liste);
+        r.noms = f.m_nomsTaches;
+        if (gestes)
+            gestes(f);
+        r.apres = LireLignes(f.m_liste);
+    });
+    r.statut = fenetre.m_statutArret;
+    for (const BoiteVue& vue : boites.Vues())
     {
-        EXPECT_EQ(boites.Vues()[0].titre, "Erreur");
-        EXPECT_EQ(boites.Vues()[0].texte, texte);
-        EXPECT_TRUE(boites.Vues()[0].iconeErreur);
+        EXPECT_TRUE(vue.titre == "Erreur" && vue.iconeErreur) << vue.titre;
+        r.boites.push_back(vue.texte);
     }
+    return r;
+}
+
+// A work item of the real store, started on 14 March at 20:45 of that year (the coming one by
+// default) by a trigger of that type.
+bool Creer(const std::wstring& nom, const std::wstring& parametres, const std::wstring& commentaire = L"",
+           WORD type = TASK_TIME_TRIGGER_ONCE, WORD annee = DeclencheurAVenir().wBeginYear)
+{
+    TASK_TRIGGER declencheur = DeclencheurAVenir();
+    declencheur.TriggerType = static_cast<TASK_TRIGGER_TYPE>(type);
+    declencheur.wBeginYear = annee;
+    return CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE", parametres, commentaire, declencheur});
 }
 } // namespace
 
-// The TV folder comes from the registry, kept exactly as read (no check, no separator added);
-// without it nothing is asked of the scheduler. 259 characters fit the 260-byte buffer with
-// their terminator; 260, or 260 bytes stored without one, do not. A value of another type than
-// a string is no folder: its bytes are never taken as one.
-TEST_F(Demarrage, LeDossierDuProgrammeTVVientDuRegistre)
+// The TV folder comes from the registry, kept exactly as read (no check, no separator added).
+// 259 characters fit the 260-byte buffer with their terminator; 260, or 260 bytes stored without
+// one, do not. A value of another type than a string is no folder: its bytes are never taken as
+// one.
+TEST(Demarrage, LeDossierDuProgrammeTVVientDuRegistre)
 {
     const std::string long259 = "C:\\" + std::string(256, 'x');
-    struct Cas
-    {
-        std::string valeur;
-        int octetsEnPlus; // the terminator, or not; -1: no value, -2: no key
-        DWORD type;
-        std::string message;
-    };
-    const Cas cas[] = {
+    // The value, the bytes stored past its characters (-1: no value, -2: no key), its type, its box.
+    const std::tuple<std::string, int, DWORD, std::string> cas[] = {
         {"", -2, REG_SZ, M1},
         {"", -1, REG_SZ, M2},
         {long259, 1, REG_SZ, ""},
         {long259 + "y", 1, REG_SZ, M2},
         {long259 + "y", 0, REG_SZ, M2},
         {"C:\\TV", 1, REG_BINARY, M2},
-        {"\x01\x02\x03", 0, REG_DWORD, M2},
         {"C:\\TV", 1, REG_EXPAND_SZ, ""},
-        {"D:\\Pas là\\", 1, REG_SZ, ""},
     };
-    for (const Cas& c : cas)
+    for (const auto& [valeur, octetsEnPlus, type, message] : cas)
     {
-        SCOPED_TRACE(c.valeur.substr(0, 10) + " " + std::to_string(c.octetsEnPlus));
+        SCOPED_TRACE(valeur.substr(0, 10) + " " + std::to_string(octetsEnPlus));
         SupprimerCleRadio();
-        if (c.octetsEnPlus == -1)
+        if (octetsEnPlus == -1)
             CreerCleRadio();
-        else if (c.octetsEnPlus >= 0)
-            EcrireCheminTV(c.valeur.c_str(), static_cast<DWORD>(c.valeur.size() + c.octetsEnPlus), c.type);
-        std::string chemin = "(never asked)";
-        VerifierDemarrage(c.message, [&](CPlanificateurMemoire& memoire, CFenetreEssai& fenetre) {
-            fenetre.m_fabrique = [&](std::unique_ptr<CPlanificateur>& p) {
-                p = std::make_unique<CPlanificateurEmprunte>(memoire);
-                chemin = fenetre.m_cheminTV;
-                return S_OK;
-            };
-        });
-        EXPECT_EQ(chemin, c.message.empty() ? c.valeur : "(never asked)");
+        else if (octetsEnPlus >= 0)
+            EcrireCheminTV(valeur.c_str(), static_cast<DWORD>(valeur.size() + octetsEnPlus), type);
+        std::string chemin;
+        const Rencontre r = Demarrer(nullptr, {}, [&chemin](CFenetreEssai& f) { chemin = f.m_cheminTV; });
+        EXPECT_EQ(r.statut, message.empty() ? -1 : 1);
+        EXPECT_EQ(r.boites, std::vector<std::string>(message.empty() ? 0 : 1, message));
+        EXPECT_EQ(chemin, message.empty() ? valeur : "");
     }
+    DefinirCheminTV("C:\\TV");
 }
 
 // No scheduler, or one that fails to list, ends the program with the system's text (when it
 // has one) and the sentence; so does one work item that cannot be opened, after rows were listed.
-TEST_F(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
+TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
 {
-    struct Cas
-    {
-        const char* operation;
-        HRESULT code;
-        int rang;
-        std::string texte;
-    };
-    const Cas cas[] = {
+    // The call failed (none: the scheduler object is not created), its code and rank, the box.
+    const std::tuple<const char*, HRESULT, int, std::string> cas[] = {
         {nullptr, INTROUVABLE, 0, "File not found.\r\n" + PHRASE_M4},
         {"Enum", ACCES_REFUSE, 1, "Access denied.\r\n" + PHRASE_M3},
         {"Enum", static_cast<HRESULT>(0x80041309), 1, PHRASE_M3},
@@ -105,34 +125,32 @@ TEST_F(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
         // The enumerator failing ends the list where it is, without a word.
         {"Next", ACCES_REFUSE, 1, ""},
     };
-    for (const Cas& c : cas)
+    for (const auto& [operation, code, rang, texte] : cas)
     {
-        VerifierDemarrage(c.texte, [&c](CPlanificateurMemoire& memoire, CFenetreEssai& fenetre) {
-            if (c.operation != nullptr)
-                memoire.InjecterEchec(c.operation, c.code, c.rang);
-            else
-                fenetre.m_fabrique = [&c](std::unique_ptr<CPlanificateur>&) { return c.code; };
+        CPlanificateurMemoire memoire;
+        memoire.Stocker(L"Premier", EnregistrementMemoire(L"Premier.mpg"));
+        memoire.Stocker(L"Second", EnregistrementMemoire(L"Second.mpg"));
+        if (operation != nullptr)
+            memoire.InjecterEchec(operation, code, rang);
+        const Rencontre r = Demarrer(&memoire, [sans = operation == nullptr, code = code](CFenetreEssai& f) {
+            if (sans)
+                f.m_fabrique = [code](std::unique_ptr<CPlanificateur>&) { return code; };
         });
+        EXPECT_EQ(r.statut, texte.empty() ? -1 : 1);
+        EXPECT_EQ(r.boites, std::vector<std::string>(texte.empty() ? 0 : 1, texte));
     }
 }
 
-TEST_F(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
+TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 {
     CPlanificateurMemoire memoire;
     TacheStockee sansDeclencheur = EnregistrementMemoire(L"SansDeclencheur.mpg");
     sansDeclencheur.declencheurs.clear();
     memoire.Stocker(L"SansDeclencheur", sansDeclencheur);
-    memoire.Stocker(L"ParametresIllisibles", EnregistrementMemoire(L"ParametresIllisibles.mpg"));
-    memoire.Stocker(L"ApplicationIllisible", EnregistrementMemoire(L"ApplicationIllisible.mpg"));
-    memoire.Stocker(L"CommentaireIllisible", EnregistrementMemoire(L"CommentaireIllisible.mpg"));
-    TacheStockee passee = EnregistrementMemoire(L"Passee.mpg");
-    passee.prochaine.reset();
-    memoire.Stocker(L"Passee", passee);
-    // Longer than the 260-byte buffers: a name, a parameter text; a comment is shown cut.
+    for (const wchar_t* nom : {L"ParametresIllisibles", L"ApplicationIllisible", L"CommentaireIllisible"})
+        memoire.Stocker(nom, EnregistrementMemoire(std::wstring(nom) + L".mpg"));
+    // Longer than the 260-byte buffers: a name is no work item of ours, a comment is shown cut.
     memoire.Stocker(std::wstring(260, L'N'), EnregistrementMemoire(L"NomTropLong.mpg"));
-    TacheStockee parametresLongs = EnregistrementMemoire(L"ParametresLongs.mpg");
-    parametresLongs.parametres += std::wstring(260, L' ');
-    memoire.Stocker(L"ParametresLongs", parametresLongs);
     TacheStockee commentaireLong = EnregistrementMemoire(L"CommentaireLong.mpg");
     commentaireLong.commentaire = std::wstring(300, L'c');
     memoire.Stocker(L"CommentaireLong", commentaireLong);
@@ -143,30 +161,110 @@ TEST_F(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
     memoire.InjecterEchec("GetParameters", ACCES_REFUSE, 1);
     memoire.InjecterEchec("GetApplicationName", INTROUVABLE, 1);
     memoire.InjecterEchec("GetComment", ACCES_REFUSE, 1);
-
-    CBoitesMessage boites;
-    CFenetreEssai fenetre;
-    fenetre.Emprunter(memoire);
-    Lignes lignes;
-    LancerFenetre(fenetre, [&](CFenetreEssai& f) { lignes = LireLignes(f.m_liste); });
-
-    EXPECT_EQ(fenetre.m_statutArret, -1);
-    ASSERT_EQ(boites.Vues().size(), 2u);
-    EXPECT_EQ(boites.Vues()[0].texte, "Access denied.\r\n");
-    EXPECT_EQ(boites.Vues()[0].titre, "Erreur");
-    EXPECT_TRUE(boites.Vues()[0].iconeErreur);
-    EXPECT_EQ(boites.Vues()[1].texte, "File not found.\r\n");
-
+    const Rencontre r = Demarrer(&memoire);
+    EXPECT_EQ(r.statut, -1);
+    EXPECT_EQ(r.boites, (std::vector<std::string>{"Access denied.\r\n", "File not found.\r\n"}));
     const std::string prochaine = "14/03/2027 à 20:45";
     const Lignes attendues = {
         {"Nom259.mpg", prochaine, "Infos", "qvcd", "01:30:00"},
         {"CommentaireLong.mpg", prochaine, std::string(259, 'c'), "qvcd", "01:30:00"},
-        {"Passee.mpg", "", "Infos", "qvcd", "01:30:00"},
         {"CommentaireIllisible.mpg", prochaine, "", "qvcd", "01:30:00"},
         {"ApplicationIllisible.mpg", "", "", "qvcd", ""},
     };
-    EXPECT_EQ(lignes, attendues);
-    EXPECT_EQ(fenetre.m_nomsTaches,
-              (std::vector<std::string>{std::string(259, 'M'), "CommentaireLong", "Passee",
-                                        "CommentaireIllisible", "ApplicationIllisible"}));
+    EXPECT_EQ(r.lignes, attendues);
+    EXPECT_EQ(r.noms, (std::vector<std::string>{std::string(259, 'M'), "CommentaireLong",
+                                                "CommentaireIllisible", "ApplicationIllisible"}));
+}
+
+// The columns of the real store's recordings: a comment, a next run, none for a trigger gone by
+// (a success code other than S_OK); more than one batch of the enumerator is listed whole.
+TEST(ListeReelle, LesEnregistrementsSontListesAvecLeursColonnes)
+{
+    SupprimerTachesReelles(L"Liste");
+    const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
+    ASSERT_TRUE(Creer(L"ListeB", L" -c3 -ntod -startr:ListeB.mpg -qvcd -limit:5400", L"Journal de 20 h"));
+    ASSERT_TRUE(Creer(L"ListeD", L" -c3 -ntod -startr:ListeD.mpg -qvcd -limit:3600", L"",
+                      TASK_TIME_TRIGGER_ONCE, 2001));
+    Lignes attendues = {{"ListeB.mpg", prochaine, "Journal de 20 h", "qvcd", "01:30:00"},
+                        {"ListeD.mpg", "", "", "qvcd", "01:00:00"}};
+    for (int i = 1000; i < 1300; ++i)
+    {
+        const std::wstring nom = L"ListeLot" + std::to_wstring(i);
+        ASSERT_TRUE(Creer(nom, L" -c1 -ntod -startr:" + nom + L".mpg -qvcd -limit:60"));
+        attendues.push_back({VersEtroit(nom) + ".mpg", prochaine, "", "qvcd", "00:01:00"});
+    }
+    Rencontre r = Demarrer(nullptr);
+    SupprimerTachesReelles(L"Liste");
+    EXPECT_EQ(r.statut, -1);
+    EXPECT_TRUE(r.boites.empty());
+    std::sort(r.lignes.begin(), r.lignes.end());
+    EXPECT_EQ(r.lignes, attendues);
+}
+
+// Work items written by another program or damaged never bring the program down: start-up
+// lists what it can read; editing or deleting any row gets an answer.
+TEST(ListeReelle, LesTachesEtrangeresOuAbimeesOntToutesUneReponse)
+{
+    SupprimerTachesReelles(L"Etrange");
+    const auto parametres = [](const std::wstring& nom, std::size_t taille,
+                               const std::wstring& limite = L"60") {
+        std::wstring texte = L" -c3 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite;
+        texte.resize(std::max(taille, texte.size()), L' ');
+        return texte;
+    };
+    ASSERT_TRUE(Creer(L"EtrangeVide", L""));
+    for (const std::size_t taille : {259, 260, 10000})
+    {
+        const std::wstring nom = L"Etrange" + std::to_wstring(taille);
+        ASSERT_TRUE(Creer(nom, parametres(nom, taille)));
+    }
+    ASSERT_TRUE(Creer(L"EtrangeLimite", parametres(L"EtrangeLimite", 0, L"123456789012")));
+    for (WORD type = TASK_TIME_TRIGGER_DAILY; type <= TASK_EVENT_TRIGGER_AT_LOGON; ++type)
+    {
+        const std::wstring nom = L"EtrangeType" + std::to_wstring(type);
+        ASSERT_TRUE(Creer(nom, parametres(nom, 0), L"", type));
+    }
+    // A file the scheduler cannot make sense of stops the program at start-up, as any work item
+    // it cannot open does (the program cannot tell whose it is).
+    std::ofstream("C:\\windows\\tasks\\EtrangeCorrompue.job", std::ios::binary)
+        << std::string("\x01\0garbage", 9);
+    const Rencontre corrompue = Demarrer(nullptr);
+    DeleteFileA("C:\\windows\\tasks\\EtrangeCorrompue.job");
+    EXPECT_EQ(corrompue.statut, 1);
+    EXPECT_EQ(corrompue.boites, std::vector<std::string>{PHRASE_M3});
+
+    // Without parameters, or with more than 259 bytes of them, a work item is no recording. The
+    // others are listed, and opened for editing when their trigger is once, daily or weekly;
+    // every one is deleted.
+    std::vector<std::string> editees;
+    const Rencontre r = Demarrer(
+        nullptr,
+        [&editees](CFenetreEssai& fenetre) {
+            fenetre.m_editeur = [&editees](CEdition& edition) -> INT_PTR {
+                editees.push_back(edition.m_fichier + " " + edition.m_minutes);
+                return IDCANCEL;
+            };
+        },
+        [](CFenetreEssai& f) {
+            for (int i = f.m_liste.NombreLignes() - 1; i >= 0; --i)
+            {
+                Selectionner(f.Controle(IDC_LISTE), i);
+                Cliquer(f, IDC_EDITER);
+                Cliquer(f, IDC_SUPPRIMER);
+            }
+        });
+    SupprimerTachesReelles(L"Etrange");
+    EXPECT_EQ(r.statut, -1);
+    std::vector<std::string> listees;
+    for (const auto& ligne : r.lignes)
+        listees.push_back(ligne[0]);
+    std::sort(listees.begin(), listees.end());
+    EXPECT_EQ(listees,
+              (std::vector<std::string>{"Etrange259.mpg", "EtrangeLimite.mpg", "EtrangeType1.mpg",
+                                        "EtrangeType2.mpg", "EtrangeType3.mpg", "EtrangeType4.mpg",
+                                        "EtrangeType5.mpg", "EtrangeType6.mpg", "EtrangeType7.mpg"}));
+    EXPECT_EQ(editees, (std::vector<std::string>{"Etrange259 0", "EtrangeLimite 0", "EtrangeType1 1",
+                                                 "EtrangeType2 1"}));
+    EXPECT_EQ(r.boites, std::vector<std::string>(5, MESSAGE_PROGRAMME_ILLISIBLE));
+    EXPECT_TRUE(r.apres.empty());
 }

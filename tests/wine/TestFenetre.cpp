@@ -1,12 +1,10 @@
-// The main window as the user sees it: its controls, the list's columns, the clock, the
-// About box and the Enter key.
+// The main window as the user sees it, over Wine's real Task Scheduler: its controls, the list's
+// columns, the Enter key, the clock, the About box, and its end before COM's.
 
 #include "AideTaches.h"
 
 #include "editor/Edition.h"
-#include "framework/Controles.h"
 #include "framework/Echange.h"
-#include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -18,24 +16,15 @@ namespace
 // Dispatches the thread's messages for a while, as the modal loop of `dialogue` would.
 void Attendre(DWORD millisecondes, HWND dialogue = nullptr)
 {
-    const DWORD debut = GetTickCount();
-    while (GetTickCount() - debut < millisecondes)
+    for (const DWORD debut = GetTickCount(); GetTickCount() - debut < millisecondes; Sleep(10))
     {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         {
-            if (dialogue != nullptr && IsDialogMessageA(dialogue, &message))
-                continue;
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
+            if (dialogue == nullptr || !IsDialogMessageA(dialogue, &message))
+                DispatchMessageA(&message);
         }
-        Sleep(10);
     }
-}
-
-LONG_PTR Style(HWND fenetre)
-{
-    return GetWindowLongPtrA(fenetre, GWL_STYLE);
 }
 
 // The main window with one more pair, the "&Editer" button's text, standing for a field the user
@@ -53,124 +42,6 @@ protected:
     }
 };
 
-class Fenetre : public testing::Test
-{
-protected:
-    void SetUp() override { m_fenetre.Emprunter(m_memoire); }
-    CPlanificateurMemoire m_memoire;
-    CFenetreChamp m_fenetre;
-};
-} // namespace
-
-TEST_F(Fenetre, LesControlesEtLesColonnesSontCeuxDuModele)
-{
-    LancerFenetre(m_fenetre, [](CFenetreEssai& f) {
-        const HWND fenetre = f.Fenetre();
-        EXPECT_EQ(TexteFenetre(fenetre), "Vidalto");
-        EXPECT_TRUE(GetWindowLongPtrA(fenetre, GWL_EXSTYLE) & WS_EX_APPWINDOW);
-        EXPECT_EQ(Style(fenetre) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU), WS_SYSMENU);
-        EXPECT_EQ(TexteFenetre(f.Controle(IDOK)) + TexteFenetre(f.Controle(IDC_SUPPRIMER)) +
-                      TexteFenetre(f.Controle(IDC_EDITER)),
-                  "&Ajouter&Supprimer&Editer");
-        EXPECT_EQ(LOWORD(SendMessageA(fenetre, DM_GETDEFID, 0, 0)), IDOK);
-        EXPECT_EQ(GetFocus(), f.Controle(IDOK));
-
-        // One row at a time, kept in the order the rows are inserted.
-        const HWND liste = f.Controle(IDC_LISTE);
-        const LONG_PTR masque =
-            LVS_TYPEMASK | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING | LVS_SORTDESCENDING;
-        EXPECT_EQ(Style(liste) & masque, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
-        const char* titres[] = {
-            "Nom du programme", "Prochain démarrage", "Infos du Programme", "Enregistrement", "Durée", ""};
-        RECT client = {};
-        GetClientRect(liste, &client);
-        for (int i = 0; i < 6; ++i)
-        {
-            char titre[64] = {};
-            LVCOLUMNA colonne = {};
-            colonne.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
-            colonne.pszText = titre;
-            colonne.cchTextMax = sizeof titre;
-            const bool existe = SendMessageA(liste, LVM_GETCOLUMNA, static_cast<WPARAM>(i),
-                                             reinterpret_cast<LPARAM>(&colonne));
-            EXPECT_EQ(titre, std::string(titres[i])) << i;
-            EXPECT_EQ(existe, i < 5);
-            EXPECT_TRUE(!existe || ((colonne.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER &&
-                                    colonne.cx == (client.right - client.left) / 5))
-                << i;
-        }
-        // Icons: both sizes, and the one dragged when minimised.
-        const auto icone = reinterpret_cast<LRESULT>(f.m_hIcone);
-        EXPECT_NE(f.m_hIcone, nullptr);
-        for (const auto& [message, parametre] :
-             {std::pair<UINT, WPARAM>{WM_GETICON, ICON_BIG}, {WM_GETICON, ICON_SMALL}, {WM_QUERYDRAGICON, 0}})
-            EXPECT_EQ(SendMessageA(fenetre, message, parametre, 0), icone);
-    });
-}
-
-// The About entry at the end of the system menu opens its box; the clock, which shows today,
-// goes on meanwhile, rewriting its own control only.
-TEST_F(Fenetre, LaBoiteAProposSOuvreEtLHorlogeAvancePendantCeTemps)
-{
-    bool boiteVue = false;
-    LancerFenetre(m_fenetre, [&](CFenetreEssai& f) {
-        const HMENU menu = GetSystemMenu(f.Fenetre(), FALSE);
-        const int nombre = GetMenuItemCount(menu);
-        char texte[64] = {};
-        GetMenuStringA(menu, IDM_APROPOS, texte, sizeof texte, MF_BYCOMMAND);
-        EXPECT_STREQ(texte, "&A propos de Vidalto...");
-        EXPECT_EQ(GetMenuItemID(menu, nombre - 1), static_cast<UINT>(IDM_APROPOS));
-        EXPECT_TRUE(GetMenuState(menu, static_cast<UINT>(nombre - 2), MF_BYPOSITION) & MF_SEPARATOR);
-
-        const std::string horloge = TexteFenetre(f.Controle(IDC_HORLOGE));
-        SetWindowTextA(f.Controle(IDC_EDITER), "en cours");
-        const std::time_t maintenant = std::time(nullptr);
-        char date[16] = {};
-        std::strftime(date, sizeof date, " %d/%m/%Y\n", std::localtime(&maintenant));
-        EXPECT_NE(horloge.find(date), std::string::npos) << horloge;
-        CDialogue::ProgrammerScript([&](CDialogue& aPropos) {
-            const HWND boite = aPropos.Fenetre();
-            boiteVue = true;
-            EXPECT_EQ(TexteFenetre(boite), "A propos de Vidalto");
-            EXPECT_EQ(GetParent(boite), f.Fenetre());
-            EXPECT_NE(FindWindowExA(boite, nullptr, "Static", "Vidalto version 1.0"), nullptr);
-            Attendre(1200);
-            EXPECT_NE(TexteFenetre(f.Controle(IDC_HORLOGE)), horloge);
-            EXPECT_EQ(TexteFenetre(f.Controle(IDC_EDITER)), "en cours");
-            SendMessageA(boite, WM_COMMAND, IDOK, 0);
-        });
-        // The low four bits of a system command are the system's.
-        SendMessageA(f.Fenetre(), WM_SYSCOMMAND, IDM_APROPOS | 0x3, 0);
-        EXPECT_TRUE(IsWindow(f.Fenetre()));
-    });
-    EXPECT_TRUE(boiteVue);
-}
-
-TEST_F(Fenetre, EntreeLanceAjouterAussiDepuisLaListeEtLaFenetreResteOuverte)
-{
-    int editions = 0;
-    m_fenetre.m_editeur = [&editions](CEdition&) -> INT_PTR {
-        ++editions;
-        return IDCANCEL;
-    };
-    bool ouverte = false;
-    LancerFenetre(m_fenetre, [&](CFenetreEssai& f) {
-        for (const int id : {IDOK, IDC_LISTE})
-        {
-            SetFocus(f.Controle(id));
-            PostMessageA(f.Controle(id), WM_KEYDOWN, VK_RETURN, 1);
-            Attendre(100, f.Fenetre());
-        }
-        ouverte = IsWindow(f.Fenetre()) && IsWindowVisible(f.Fenetre());
-    });
-    EXPECT_EQ(editions, 2);
-    EXPECT_TRUE(ouverte);
-    // The close box ends the dialog through its close handling: the scheduler is released.
-    EXPECT_EQ(m_fenetre.m_planificateur, nullptr);
-}
-
-namespace
-{
 // A scheduler that notes, when it goes, whether COM was still initialised on its thread.
 class CPlanificateurTemoin : public CPlanificateurMemoire
 {
@@ -183,11 +54,103 @@ public:
         if (SUCCEEDED(hr))
             CoUninitialize();
     }
-
-private:
     bool& m_comVivant;
 };
 } // namespace
+
+// The About entry at the end of the system menu opens its box; the clock, which shows today,
+// goes on meanwhile, rewriting its own control only. Enter adds a programme, from the list too,
+// and never ends the window.
+TEST(Fenetre, LesControlesLaBoiteAProposLHorlogeEtEntree)
+{
+    CFenetreChamp fenetre;
+    int editions = 0;
+    fenetre.m_editeur = [&editions](CEdition&) -> INT_PTR {
+        ++editions;
+        return IDCANCEL;
+    };
+    LancerFenetre(fenetre, [](CFenetreEssai& f) {
+        const HWND principale = f.Fenetre();
+        const HWND liste = f.Controle(IDC_LISTE);
+        EXPECT_EQ(TexteFenetre(principale), "Vidalto");
+        EXPECT_TRUE(GetWindowLongPtrA(principale, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+        const LONG_PTR cases = WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_SYSMENU;
+        EXPECT_EQ(GetWindowLongPtrA(principale, GWL_STYLE) & cases, WS_SYSMENU);
+        EXPECT_EQ(TexteFenetre(f.Controle(IDOK)) + TexteFenetre(f.Controle(IDC_SUPPRIMER)) +
+                      TexteFenetre(f.Controle(IDC_EDITER)),
+                  "&Ajouter&Supprimer&Editer");
+        EXPECT_EQ(LOWORD(SendMessageA(principale, DM_GETDEFID, 0, 0)), IDOK);
+        EXPECT_EQ(GetFocus(), f.Controle(IDOK));
+
+        // One row at a time, kept in the order the rows are inserted.
+        const LONG_PTR masque =
+            LVS_TYPEMASK | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING | LVS_SORTDESCENDING;
+        EXPECT_EQ(GetWindowLongPtrA(liste, GWL_STYLE) & masque,
+                  LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS);
+        // Five columns, each centred and a fifth of the list wide ("|"), and no sixth.
+        RECT client = {};
+        GetClientRect(liste, &client);
+        std::string colonnes;
+        for (int i = 0; i < 6; ++i)
+        {
+            char titre[64] = {};
+            LVCOLUMNA c = {};
+            c.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+            c.pszText = titre;
+            c.cchTextMax = sizeof titre;
+            if (!SendMessageA(liste, LVM_GETCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&c)))
+                continue;
+            const bool centree = (c.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER;
+            colonnes += titre + std::string(centree && c.cx == client.right / 5 ? "|" : "?");
+        }
+        EXPECT_EQ(colonnes, "Nom du programme|Prochain démarrage|Infos du Programme|Enregistrement|Durée|");
+
+        // Icons: both sizes, and the one dragged when minimised.
+        EXPECT_NE(f.m_hIcone, nullptr);
+        for (const auto& [message, taille] :
+             {std::pair<UINT, WPARAM>{WM_GETICON, ICON_BIG}, {WM_GETICON, ICON_SMALL}, {WM_QUERYDRAGICON, 0}})
+            EXPECT_EQ(SendMessageA(principale, message, taille, 0), reinterpret_cast<LRESULT>(f.m_hIcone));
+
+        const HMENU menu = GetSystemMenu(principale, FALSE);
+        const int nombre = GetMenuItemCount(menu);
+        char texte[64] = {};
+        GetMenuStringA(menu, IDM_APROPOS, texte, sizeof texte, MF_BYCOMMAND);
+        EXPECT_STREQ(texte, "&A propos de Vidalto...");
+        EXPECT_EQ(GetMenuItemID(menu, nombre - 1), static_cast<UINT>(IDM_APROPOS));
+        EXPECT_TRUE(GetMenuState(menu, static_cast<UINT>(nombre - 2), MF_BYPOSITION) & MF_SEPARATOR);
+
+        const std::string horloge = TexteFenetre(f.Controle(IDC_HORLOGE));
+        const std::time_t maintenant = std::time(nullptr);
+        char date[16] = {};
+        std::strftime(date, sizeof date, " %d/%m/%Y\n", std::localtime(&maintenant));
+        EXPECT_NE(horloge.find(date), std::string::npos) << horloge;
+        SetWindowTextA(f.Controle(IDC_EDITER), "en cours");
+        bool boiteVue = false;
+        CDialogue::ProgrammerScript([&](CDialogue& aPropos) {
+            const HWND boite = aPropos.Fenetre();
+            boiteVue = true;
+            EXPECT_EQ(TexteFenetre(boite), "A propos de Vidalto");
+            EXPECT_EQ(GetParent(boite), principale);
+            EXPECT_NE(FindWindowExA(boite, nullptr, "Static", "Vidalto version 1.0"), nullptr);
+            Attendre(1200);
+            EXPECT_NE(TexteFenetre(f.Controle(IDC_HORLOGE)), horloge);
+            EXPECT_EQ(TexteFenetre(f.Controle(IDC_EDITER)), "en cours");
+            SendMessageA(boite, WM_COMMAND, IDOK, 0);
+        });
+        // The low four bits of a system command are the system's.
+        SendMessageA(principale, WM_SYSCOMMAND, IDM_APROPOS | 0x3, 0);
+        EXPECT_TRUE(boiteVue);
+
+        for (const int id : {IDOK, IDC_LISTE})
+        {
+            SetFocus(f.Controle(id));
+            PostMessageA(f.Controle(id), WM_KEYDOWN, VK_RETURN, 1);
+            Attendre(100, principale);
+        }
+        EXPECT_TRUE(IsWindowVisible(principale));
+    });
+    EXPECT_EQ(editions, 2);
+}
 
 // The close box releases the scheduler in its handler; Escape ends the main window without it,
 // and the scheduler object must still go before COM does. On a thread of its own, where the
@@ -197,15 +160,13 @@ TEST(FinFenetre, EchapEtLaCaseDeFermetureLiberentLePlanificateurAvantCOM)
     for (const bool echap : {true, false})
     {
         bool comVivant = false;
-        bool lance = false;
         std::thread([&] {
             CFenetreEssai fenetre;
             fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
                 p = std::make_unique<CPlanificateurTemoin>(comVivant);
                 return S_OK;
             };
-            CDialogue::ProgrammerScript([&](CDialogue& f) {
-                lance = true;
+            CDialogue::ProgrammerScript([echap](CDialogue& f) {
                 if (echap)
                     PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
                 else
@@ -213,6 +174,6 @@ TEST(FinFenetre, EchapEtLaCaseDeFermetureLiberentLePlanificateurAvantCOM)
             });
             fenetre.DoModal();
         }).join();
-        EXPECT_TRUE(lance && comVivant) << (echap ? "Escape" : "close box");
+        EXPECT_TRUE(comVivant) << (echap ? "Escape" : "close box");
     }
 }
