@@ -55,6 +55,7 @@ TEST(Modifier, EditerEtSupprimerAgissentSurLaLigneChoisie)
             Cliquer(f, bouton);
         // The same work item rewritten; its row refreshed in place, the others untouched.
         Lignes attendues = LireLignes(f.m_liste);
+        ASSERT_EQ(attendues.size(), 3u);
         Commande(f, IDC_EDITER, 1);
         attendues[1][4] = "00:30:00";
         EXPECT_EQ(LireLignes(f.m_liste), attendues);
