@@ -42,7 +42,6 @@ static const char* Dbq(const char* bloc)
 
 BOOL WINAPI ConfigDSN(HWND fenetre, WORD requete, LPCSTR pilote, LPCSTR attributs)
 {
-    static const char* const NOMS[] = {"OTHER", "ADD", "CONFIG", "REMOVE"};
     const char* dbq = Dbq(attributs);
     const FnCheminUnix versUnix = (FnCheminUnix)(void (*)(void))GetProcAddress(
         GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
@@ -54,7 +53,7 @@ BOOL WINAPI ConfigDSN(HWND fenetre, WORD requete, LPCSTR pilote, LPCSTR attribut
     (void)fenetre, (void)pilote;
     if (fichier)
     {
-        fprintf(fichier, "%s %s\n", NOMS[requete < 4 ? requete : 0], dbq);
+        fprintf(fichier, "%s %s\n", requete == ODBC_ADD_DSN ? "ADD" : ok ? "REMOVE" : "OTHER", dbq);
         fclose(fichier);
     }
     GetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", refuser, sizeof refuser);

@@ -8,7 +8,6 @@
 #include "AideTaches.h"
 #include "OutilsOdbc.h"
 
-#include "channels/BaseDonnee.h"
 #include "channels/BlocSourceDonnees.h"
 #include "channels/SourceChaines.h"
 #include "editor/Edition.h"
@@ -48,12 +47,17 @@ protected:
     {
         return "ADD " + dossier + "\\" + fichier;
     }
-    // The requests logged since the last call: "ADD <DBQ>", "REMOVE <DBQ>".
+    // The requests logged since the last call: "ADD <DBQ>", "REMOVE <DBQ>". The setup DLL writes
+    // them in binary, with "\n" ends.
     static std::vector<std::string> Journal()
     {
         const char* journal = std::getenv("VIDALTO_CONFIGDSN_LOG");
         const std::string chemin = CheminDos(journal ? journal : "");
-        const std::vector<std::string> lignes = LignesFichier(chemin);
+        std::vector<std::string> lignes;
+        std::ifstream fichier(chemin);
+        for (std::string ligne; std::getline(fichier, ligne);)
+            lignes.push_back(ligne);
+        fichier.close();
         DeleteFileA(chemin.c_str());
         return lignes;
     }
@@ -239,49 +243,21 @@ TEST_F(Edition, LaListeDesChainesDeZeroADixMilleEtLaSourceRetireeParLaCaseDeFerm
     }
 }
 
-// The recordset's members follow the columns of the query, row after row across blocks of 5
-// (the last one partial).
-TEST_F(Edition, LesChampsDuJeuSuiventLesColonnesDeLaRequete)
-{
-    ASSERT_EQ(EnregistrerSource(TrouverBase(Bases("chaines"))), ResultatEnregistrement::Enregistree);
-    CBaseDeDonnees base;
-    ASSERT_TRUE(ConnecterChaines(base)) << base.DerniereErreur();
-    CBaseDonnee c(base);
-    c.DefinirTailleBloc(5);
-    std::ostringstream lu;
-    for (c.Ouvrir(REQUETE_CHAINES); !c.FinDonnees(); c.Suivant())
-        if (c.m_id == 4 || c.m_id == 6 || c.m_id == 12)
-            lu << c.m_id << ' ' << c.m_service_id << ' ' << c.m_preferred_name << ' ' << c.m_preferred_number
-               << ' ' << c.m_audio_lang << ' ' << c.m_subtitle_lang << ' ' << c.m_audio_mode << ' '
-               << c.m_irblaster_data << ' ' << c.m_channel_type << ' ' << c.m_language << ' ' << c.m_genre
-               << ' ' << c.m_duplicate_channel_id << ' ' << c.m_duplicate_priority << ' ' << c.m_blocked_flag
-               << '\n';
-    EXPECT_EQ(lu.str(), "4 1104 Canal+ 4 fr  stereo  analog  Cinema 0 0 1\n"
-                        "6 1106 Arte 5 fr de stereo  analog Franco-allemand Culture 5 1 0\n"
-                        "12 1112 Événements 12   mono  cable  Sport 0 0 0\n");
-}
-
 // When the channel database cannot be had, the editor ends with 2 before it is shown; the
 // setup DLL's log says what was registered and removed. A data source of the dozen channels is
 // registered before, so that a refusal taken for a registration would open the editor.
 TEST_F(Edition, SansBaseDesChainesLEditeurNeSOuvrePas)
 {
-    // Scratch folders of the build: without a database; with an empty file, which matches
-    // "*.mdb*" and is an empty database to the driver (the query fails); with a folder, which
-    // matches too and which the driver cannot open.
+    // Scratch folders of the build: without a database; with a folder that matches "*.mdb*",
+    // which the driver cannot open; with a file whose path is one character longer than the
+    // registration block holds.
     const std::string essais = CheminDos(VIDALTO_DOSSIER_BUILD "/essais"), sansBase = essais + "\\sans-base",
-                      copie = essais + "\\copie", dossier = essais + "\\dossier", racine = essais + "\\long";
+                      dossier = essais + "\\dossier",
+                      trop = essais + "\\" + std::string(LONGUEUR_MAX_CHEMIN_BASE - 6 - essais.size(), 'x');
     std::filesystem::remove_all(essais);
-    for (const std::string& chemin : {sansBase, copie, dossier + "\\base.mdb"})
+    for (const std::string& chemin : {sansBase, dossier + "\\base.mdb", trop})
         std::filesystem::create_directories(chemin);
-    std::ofstream(copie + "\\x.mdb.bak").close();
-    // A path one character longer than the registration block holds: the folder, a name of
-    // x's, both separators and the file's name.
-    const std::size_t fixe = racine.size() + sizeof "\\\\hcwChanDB_4.mdb" - 1;
-    ASSERT_LT(fixe, LONGUEUR_MAX_CHEMIN_BASE) << "build folder too deep for this test";
-    const std::string trop = racine + "\\" + std::string(LONGUEUR_MAX_CHEMIN_BASE + 1 - fixe, 'x');
-    std::filesystem::create_directories(trop);
-    std::filesystem::copy_file(Bases("chaines") + "\\hcwChanDB_4.mdb", trop + "\\hcwChanDB_4.mdb");
+    std::ofstream(trop + "\\x.mdb").close();
     ASSERT_EQ(TrouverBase(trop).size(), LONGUEUR_MAX_CHEMIN_BASE + 1);
     ASSERT_EQ(EnregistrerSource(TrouverBase(Bases("chaines"))), ResultatEnregistrement::Enregistree);
     Journal();
@@ -292,7 +268,6 @@ TEST_F(Edition, SansBaseDesChainesLEditeurNeSOuvrePas)
         {Bases("chaines"), "1", {Ajout(Bases("chaines"))}, ""},
         // No database: "DBQ=" stays empty, the driver opens an empty temporary database.
         {sansBase, nullptr, {"ADD ", SUPPRESSION}, "no such table: hcwChannels"},
-        {copie, nullptr, {Ajout(copie, "x.mdb.bak"), SUPPRESSION}, "no such table: hcwChannels"},
         // Registered, then the connection refused: ended as a refused registration.
         {dossier, nullptr, {Ajout(dossier, "base.mdb")}, ""},
         {trop, nullptr, {}, MESSAGE_CHEMIN_TROP_LONG},
