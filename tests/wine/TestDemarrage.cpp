@@ -183,7 +183,6 @@ TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
 {
     SupprimerTachesReelles(L"Liste");
-    SupprimerTachesReelles(L"Etrange");
     const auto parametres = [](const std::wstring& nom, const std::wstring& limite = L"60",
                                std::size_t taille = 0) {
         std::wstring texte = L" -c3 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite;
@@ -196,8 +195,8 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     // Of the foreign work items, only the file name is checked.
     Lignes attendues = {{"ListeB.mpg", prochaine, "Journal de 20 h", "qvcd", "01:30:00"},
                         {"ListeD.mpg", "", "", "qvcd", "01:00:00"},
-                        {"Etrange259.mpg"},
-                        {"EtrangeLimite.mpg"}};
+                        {"ListeEtrange259.mpg"},
+                        {"ListeEtrangeLimite.mpg"}};
     for (int i = 1000; i < 1300; ++i)
     {
         const std::wstring nom = L"ListeLot" + std::to_wstring(i);
@@ -205,25 +204,25 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
         attendues.push_back({VersEtroit(nom) + ".mpg", prochaine, "", "qvcd", "00:01:00"});
     }
     // Without parameters, or with more than 259 bytes of them, a work item is no recording.
-    ASSERT_TRUE(Creer(L"EtrangeVide", L""));
+    ASSERT_TRUE(Creer(L"ListeEtrangeVide", L""));
     for (const std::size_t taille : {259, 260, 10000})
     {
-        const std::wstring nom = L"Etrange" + std::to_wstring(taille);
+        const std::wstring nom = L"ListeEtrange" + std::to_wstring(taille);
         ASSERT_TRUE(Creer(nom, parametres(nom, L"60", taille)));
     }
-    ASSERT_TRUE(Creer(L"EtrangeLimite", parametres(L"EtrangeLimite", L"123456789012")));
+    ASSERT_TRUE(Creer(L"ListeEtrangeLimite", parametres(L"ListeEtrangeLimite", L"123456789012")));
     for (WORD type = TASK_TIME_TRIGGER_DAILY; type <= TASK_EVENT_TRIGGER_AT_LOGON; ++type)
     {
-        const std::wstring nom = L"EtrangeType" + std::to_wstring(type);
+        const std::wstring nom = L"ListeEtrangeType" + std::to_wstring(type);
         ASSERT_TRUE(Creer(nom, parametres(nom), L"", type));
         attendues.push_back({VersEtroit(nom) + ".mpg"});
     }
     // A file the scheduler cannot make sense of stops the program at start-up, as any work item
     // it cannot open does (the program cannot tell whose it is).
-    std::ofstream("C:\\windows\\tasks\\EtrangeCorrompue.job", std::ios::binary)
+    std::ofstream("C:\\windows\\tasks\\ListeCorrompue.job", std::ios::binary)
         << std::string("\x01\0garbage", 9);
     const Rencontre corrompue = Demarrer(nullptr);
-    DeleteFileA("C:\\windows\\tasks\\EtrangeCorrompue.job");
+    DeleteFileA("C:\\windows\\tasks\\ListeCorrompue.job");
     EXPECT_EQ(corrompue.statut, 1);
     EXPECT_EQ(corrompue.boites, std::vector<std::string>{PHRASE_M3});
 
@@ -234,7 +233,7 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
         nullptr,
         [&editees](CFenetreEssai& fenetre) {
             fenetre.m_editeur = [&editees](CEdition& edition) -> INT_PTR {
-                if (edition.m_fichier.rfind("Etrange", 0) == 0)
+                if (edition.m_fichier.rfind("ListeEtrange", 0) == 0)
                     editees.push_back(edition.m_fichier + " " + edition.m_minutes);
                 return IDCANCEL;
             };
@@ -248,16 +247,15 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
             }
         });
     SupprimerTachesReelles(L"Liste");
-    SupprimerTachesReelles(L"Etrange");
     EXPECT_EQ(r.statut, -1);
     for (auto& ligne : r.lignes)
-        ligne.resize(ligne[0].rfind("Etrange", 0) == 0 ? 1 : ligne.size());
+        ligne.resize(ligne[0].rfind("ListeEtrange", 0) == 0 ? 1 : ligne.size());
     std::sort(r.lignes.begin(), r.lignes.end());
     std::sort(attendues.begin(), attendues.end());
     EXPECT_EQ(r.lignes, attendues);
     std::sort(editees.begin(), editees.end());
-    EXPECT_EQ(editees, (std::vector<std::string>{"Etrange259 0", "EtrangeLimite 0", "EtrangeType1 1",
-                                                 "EtrangeType2 1"}));
+    EXPECT_EQ(editees, (std::vector<std::string>{"ListeEtrange259 0", "ListeEtrangeLimite 0",
+                                                 "ListeEtrangeType1 1", "ListeEtrangeType2 1"}));
     EXPECT_EQ(r.boites, std::vector<std::string>(5, MESSAGE_PROGRAMME_ILLISIBLE));
     EXPECT_TRUE(r.apres.empty());
 }
