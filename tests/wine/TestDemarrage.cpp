@@ -176,72 +176,65 @@ TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
                                                 "CommentaireIllisible", "ApplicationIllisible"}));
 }
 
-// The columns of the real store's recordings: a comment, a next run, none for a trigger gone by
-// (a success code other than S_OK); more than one batch of the enumerator is listed whole.
-TEST(ListeReelle, LesEnregistrementsSontListesAvecLeursColonnes)
+// The real store's work items, ours and those written by another program or damaged: none brings
+// the program down. Our recordings are listed with their columns (a comment, a next run, none for
+// a trigger gone by: a success code other than S_OK), more than one batch of the enumerator whole;
+// editing or deleting any row gets an answer.
+TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
 {
     SupprimerTachesReelles(L"Liste");
-    const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
-    ASSERT_TRUE(Creer(L"ListeB", L" -c3 -ntod -startr:ListeB.mpg -qvcd -limit:5400", L"Journal de 20 h"));
-    ASSERT_TRUE(Creer(L"ListeD", L" -c3 -ntod -startr:ListeD.mpg -qvcd -limit:3600", L"",
-                      TASK_TIME_TRIGGER_ONCE, 2001));
-    Lignes attendues = {{"ListeB.mpg", prochaine, "Journal de 20 h", "qvcd", "01:30:00"},
-                        {"ListeD.mpg", "", "", "qvcd", "01:00:00"}};
-    for (int i = 1000; i < 1300; ++i)
-    {
-        const std::wstring nom = L"ListeLot" + std::to_wstring(i);
-        ASSERT_TRUE(Creer(nom, L" -c1 -ntod -startr:" + nom + L".mpg -qvcd -limit:60"));
-        attendues.push_back({VersEtroit(nom) + ".mpg", prochaine, "", "qvcd", "00:01:00"});
-    }
-    Rencontre r = Demarrer(nullptr);
-    SupprimerTachesReelles(L"Liste");
-    EXPECT_EQ(r.statut, -1);
-    EXPECT_TRUE(r.boites.empty());
-    std::sort(r.lignes.begin(), r.lignes.end());
-    EXPECT_EQ(r.lignes, attendues);
-}
-
-// Work items written by another program or damaged never bring the program down: start-up
-// lists what it can read; editing or deleting any row gets an answer.
-TEST(ListeReelle, LesTachesEtrangeresOuAbimeesOntToutesUneReponse)
-{
-    SupprimerTachesReelles(L"Etrange");
-    const auto parametres = [](const std::wstring& nom, std::size_t taille,
-                               const std::wstring& limite = L"60") {
+    const auto parametres = [](const std::wstring& nom, const std::wstring& limite = L"60",
+                               std::size_t taille = 0) {
         std::wstring texte = L" -c3 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite;
         texte.resize(std::max(taille, texte.size()), L' ');
         return texte;
     };
-    ASSERT_TRUE(Creer(L"EtrangeVide", L""));
+    const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
+    ASSERT_TRUE(Creer(L"ListeB", parametres(L"ListeB", L"5400"), L"Journal de 20 h"));
+    ASSERT_TRUE(Creer(L"ListeD", parametres(L"ListeD", L"3600"), L"", TASK_TIME_TRIGGER_ONCE, 2001));
+    // Of the foreign work items, only the file name is checked.
+    Lignes attendues = {{"ListeB.mpg", prochaine, "Journal de 20 h", "qvcd", "01:30:00"},
+                        {"ListeD.mpg", "", "", "qvcd", "01:00:00"},
+                        {"ListeEtrange259.mpg"},
+                        {"ListeEtrangeLimite.mpg"}};
+    for (int i = 1000; i < 1300; ++i)
+    {
+        const std::wstring nom = L"ListeLot" + std::to_wstring(i);
+        ASSERT_TRUE(Creer(nom, parametres(nom)));
+        attendues.push_back({VersEtroit(nom) + ".mpg", prochaine, "", "qvcd", "00:01:00"});
+    }
+    // Without parameters, or with more than 259 bytes of them, a work item is no recording.
+    ASSERT_TRUE(Creer(L"ListeEtrangeVide", L""));
     for (const std::size_t taille : {259, 260, 10000})
     {
-        const std::wstring nom = L"Etrange" + std::to_wstring(taille);
-        ASSERT_TRUE(Creer(nom, parametres(nom, taille)));
+        const std::wstring nom = L"ListeEtrange" + std::to_wstring(taille);
+        ASSERT_TRUE(Creer(nom, parametres(nom, L"60", taille)));
     }
-    ASSERT_TRUE(Creer(L"EtrangeLimite", parametres(L"EtrangeLimite", 0, L"123456789012")));
+    ASSERT_TRUE(Creer(L"ListeEtrangeLimite", parametres(L"ListeEtrangeLimite", L"123456789012")));
     for (WORD type = TASK_TIME_TRIGGER_DAILY; type <= TASK_EVENT_TRIGGER_AT_LOGON; ++type)
     {
-        const std::wstring nom = L"EtrangeType" + std::to_wstring(type);
-        ASSERT_TRUE(Creer(nom, parametres(nom, 0), L"", type));
+        const std::wstring nom = L"ListeEtrangeType" + std::to_wstring(type);
+        ASSERT_TRUE(Creer(nom, parametres(nom), L"", type));
+        attendues.push_back({VersEtroit(nom) + ".mpg"});
     }
     // A file the scheduler cannot make sense of stops the program at start-up, as any work item
     // it cannot open does (the program cannot tell whose it is).
-    std::ofstream("C:\\windows\\tasks\\EtrangeCorrompue.job", std::ios::binary)
+    std::ofstream("C:\\windows\\tasks\\ListeCorrompue.job", std::ios::binary)
         << std::string("\x01\0garbage", 9);
     const Rencontre corrompue = Demarrer(nullptr);
-    DeleteFileA("C:\\windows\\tasks\\EtrangeCorrompue.job");
+    DeleteFileA("C:\\windows\\tasks\\ListeCorrompue.job");
     EXPECT_EQ(corrompue.statut, 1);
     EXPECT_EQ(corrompue.boites, std::vector<std::string>{PHRASE_M3});
 
-    // Without parameters, or with more than 259 bytes of them, a work item is no recording. The
-    // others are listed, and opened for editing when their trigger is once, daily or weekly;
-    // every one is deleted.
+    // The foreign rows are opened for editing when their trigger is once, daily or weekly; every
+    // row is deleted.
     std::vector<std::string> editees;
-    const Rencontre r = Demarrer(
+    Rencontre r = Demarrer(
         nullptr,
         [&editees](CFenetreEssai& fenetre) {
             fenetre.m_editeur = [&editees](CEdition& edition) -> INT_PTR {
-                editees.push_back(edition.m_fichier + " " + edition.m_minutes);
+                if (edition.m_fichier.rfind("ListeEtrange", 0) == 0)
+                    editees.push_back(edition.m_fichier + " " + edition.m_minutes);
                 return IDCANCEL;
             };
         },
@@ -253,18 +246,16 @@ TEST(ListeReelle, LesTachesEtrangeresOuAbimeesOntToutesUneReponse)
                 Cliquer(f, IDC_SUPPRIMER);
             }
         });
-    SupprimerTachesReelles(L"Etrange");
+    SupprimerTachesReelles(L"Liste");
     EXPECT_EQ(r.statut, -1);
-    std::vector<std::string> listees;
-    for (const auto& ligne : r.lignes)
-        listees.push_back(ligne[0]);
-    std::sort(listees.begin(), listees.end());
-    EXPECT_EQ(listees,
-              (std::vector<std::string>{"Etrange259.mpg", "EtrangeLimite.mpg", "EtrangeType1.mpg",
-                                        "EtrangeType2.mpg", "EtrangeType3.mpg", "EtrangeType4.mpg",
-                                        "EtrangeType5.mpg", "EtrangeType6.mpg", "EtrangeType7.mpg"}));
-    EXPECT_EQ(editees, (std::vector<std::string>{"Etrange259 0", "EtrangeLimite 0", "EtrangeType1 1",
-                                                 "EtrangeType2 1"}));
+    for (auto& ligne : r.lignes)
+        ligne.resize(ligne[0].rfind("ListeEtrange", 0) == 0 ? 1 : ligne.size());
+    std::sort(r.lignes.begin(), r.lignes.end());
+    std::sort(attendues.begin(), attendues.end());
+    EXPECT_EQ(r.lignes, attendues);
+    std::sort(editees.begin(), editees.end());
+    EXPECT_EQ(editees, (std::vector<std::string>{"ListeEtrange259 0", "ListeEtrangeLimite 0",
+                                                 "ListeEtrangeType1 1", "ListeEtrangeType2 1"}));
     EXPECT_EQ(r.boites, std::vector<std::string>(5, MESSAGE_PROGRAMME_ILLISIBLE));
     EXPECT_TRUE(r.apres.empty());
 }
