@@ -72,7 +72,7 @@ private:
 };
 
 // The account step answered without its dialog: confirms `compte` (the proposal when null)
-// with `motDePasse`.
+// with `motDePasse`, both literals.
 std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse);
 
 // The main window with its seams: a scheduler of the test's choosing, a stop that ends the
@@ -137,9 +137,6 @@ void Selectionner(HWND liste, int ligne);
 // Runs the main window; script (if any) runs once it is shown, before it is closed.
 INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
 void Cliquer(CFenetreEssai& fenetre, int bouton);
-
-// The system's text for a code, as the "Erreur" box shows it.
-std::string TexteSysteme(HRESULT code);
 
 // An ASCII text of the scheduler as the program's.
 inline std::string VersEtroit(const std::wstring& texte)
