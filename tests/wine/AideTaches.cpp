@@ -172,17 +172,16 @@ void Selectionner(HWND liste, int ligne)
     ListView_SetItemState(liste, ligne, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
+void LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
 {
     CDialogue::ProgrammerScript([&fenetre, script](CDialogue&) {
         if (script)
             script(fenetre);
         SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
     });
-    const INT_PTR resultat = fenetre.DoModal();
+    fenetre.DoModal();
     // A window that stopped during its start-up never ran its script.
     CDialogue::OublierScripts();
-    return resultat;
 }
 
 void Cliquer(CFenetreEssai& fenetre, int bouton)

@@ -19,9 +19,9 @@ constexpr int ID_ICONE_BOITE = 0x440;
 
 bool MemeIcone(HWND boite, LPCSTR icone)
 {
-    const auto affichee =
-        reinterpret_cast<HICON>(SendDlgItemMessageA(boite, ID_ICONE_BOITE, STM_GETICON, 0, 0));
-    return affichee != nullptr && affichee == LoadIconA(nullptr, icone);
+    // The system's icons are shared: the box shows the very handle LoadIcon gives.
+    return reinterpret_cast<HICON>(SendDlgItemMessageA(boite, ID_ICONE_BOITE, STM_GETICON, 0, 0)) ==
+           LoadIconA(nullptr, icone);
 }
 
 LRESULT CALLBACK Crochet(int code, WPARAM wParam, LPARAM lParam)
