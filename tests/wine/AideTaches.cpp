@@ -149,12 +149,12 @@ void DefinirCheminTV(const std::string& chemin)
 
 std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse)
 {
-    return [proposition = compte == nullptr, nom = std::string(compte != nullptr ? compte : ""),
-            mot = std::string(motDePasse)](CPasse& passe) -> INT_PTR {
-        if (!proposition)
-            passe.m_compte = nom;
-        lstrcpynA(passe.m_motDePasse, mot.c_str(), TAILLE_TAMPON);
-        lstrcpynA(passe.m_confirmation, mot.c_str(), TAILLE_TAMPON);
+    // The texts are literals, which outlive the answer.
+    return [compte, motDePasse](CPasse& passe) -> INT_PTR {
+        if (compte != nullptr)
+            passe.m_compte = compte;
+        lstrcpynA(passe.m_motDePasse, motDePasse, TAILLE_TAMPON);
+        lstrcpynA(passe.m_confirmation, motDePasse, TAILLE_TAMPON);
         return IDOK;
     };
 }
@@ -172,17 +172,16 @@ void Selectionner(HWND liste, int ligne)
     ListView_SetItemState(liste, ligne, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
-INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
+void LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
 {
     CDialogue::ProgrammerScript([&fenetre, script](CDialogue&) {
         if (script)
             script(fenetre);
         SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
     });
-    const INT_PTR resultat = fenetre.DoModal();
+    fenetre.DoModal();
     // A window that stopped during its start-up never ran its script.
     CDialogue::OublierScripts();
-    return resultat;
 }
 
 void Cliquer(CFenetreEssai& fenetre, int bouton)
@@ -190,18 +189,13 @@ void Cliquer(CFenetreEssai& fenetre, int bouton)
     SendMessageA(fenetre.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
 }
 
-std::string TexteSysteme(HRESULT code)
-{
-    char texte[TAILLE_TAMPON] = {};
-    CVidaltoDlg::TexteErreur(code, texte, sizeof texte);
-    return texte;
-}
-
 std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer,
                               const std::function<void(CFenetreEssai&)>& commande,
                               const std::vector<std::string>& muets, const VerificationPanne& verifier)
 {
     const HRESULT echec = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
+    char texteEchec[TAILLE_TAMPON] = {};
+    CVidaltoDlg::TexteErreur(echec, texteEchec, sizeof texteEchec);
     std::vector<Panne> pannes(1);
     for (std::size_t i = 0; i < pannes.size(); ++i)
     {
@@ -231,7 +225,7 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, C
         std::string vues;
         for (const BoiteVue& vue : boites.Vues())
             vues += vue.titre + " (" + (vue.iconeErreur ? "error" : "other") + " icon): " + vue.texte;
-        EXPECT_EQ(vues, panne.muet ? "" : "Erreur (error icon): " + TexteSysteme(echec));
+        EXPECT_EQ(vues, panne.muet ? "" : "Erreur (error icon): " + std::string(texteEchec));
         verifier(panne, memoire, fenetre, lignes);
     }
     return pannes.size() - 1;

@@ -56,6 +56,8 @@ void DefinirCheminTV(const std::string& chemin);
 // A scheduler lent to the main window, so that the test keeps the store after it.
 class CPlanificateurEmprunte : public CPlanificateur
 {
+    CPlanificateur& m_vrai; // the lender
+
 public:
     explicit CPlanificateurEmprunte(CPlanificateur& preteur) : m_vrai(preteur) {}
     HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& e) override { return m_vrai.Enumerer(e); }
@@ -66,13 +68,10 @@ public:
     }
     HRESULT AjouterTache(const wchar_t* n, CTache& t) override { return m_vrai.AjouterTache(n, t); }
     HRESULT Supprimer(const wchar_t* n) override { return m_vrai.Supprimer(n); }
-
-private:
-    CPlanificateur& m_vrai; // the lender
 };
 
 // The account step answered without its dialog: confirms `compte` (the proposal when null)
-// with `motDePasse`.
+// with `motDePasse`, both literals.
 std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse);
 
 // The main window with its seams: a scheduler of the test's choosing, a stop that ends the
@@ -83,9 +82,7 @@ class CFenetreEssai : public CVidaltoDlg
 public:
     std::function<HRESULT(std::unique_ptr<CPlanificateur>&)> m_fabrique =
         [this](std::unique_ptr<CPlanificateur>& p) { return CVidaltoDlg::CreerPlanificateur(p); };
-    std::function<INT_PTR(CEdition&)> m_editeur = [this](CEdition& e) {
-        return CVidaltoDlg::ExecuterEdition(e);
-    };
+    std::function<INT_PTR(CEdition&)> m_editeur = [this](auto& e) { return CVidaltoDlg::ExecuterEdition(e); };
     std::function<INT_PTR(CPasse&)> m_passe = [this](CPasse& p) { return CVidaltoDlg::DemanderCompte(p); };
     int m_statutArret = -1;
 
@@ -135,11 +132,8 @@ Lignes LireLignes(const CListeRapport& liste);
 void Selectionner(HWND liste, int ligne);
 
 // Runs the main window; script (if any) runs once it is shown, before it is closed.
-INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
+void LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
 void Cliquer(CFenetreEssai& fenetre, int bouton);
-
-// The system's text for a code, as the "Erreur" box shows it.
-std::string TexteSysteme(HRESULT code);
 
 // An ASCII text of the scheduler as the program's.
 inline std::string VersEtroit(const std::wstring& texte)

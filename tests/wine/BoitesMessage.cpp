@@ -1,6 +1,7 @@
 #include "BoitesMessage.h"
 
 #include "framework/Controles.h"
+#include "framework/Ressources.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@
 namespace
 {
 std::vector<BoiteVue>* g_vues = nullptr; // the boxes of the innermost CBoitesMessage alive
-CCrochet g_crochet;                      // the hook of the whole suite, once RefuserDialoguesImprevus has run
+CCrochet g_crochet;                      // the hook of the whole suite
 std::function<void()> g_scriptEnAttente;
 
 // Message boxes keep their text in static 0xFFFF and their icon in static 0x440.
@@ -18,9 +19,9 @@ constexpr int ID_ICONE_BOITE = 0x440;
 
 bool MemeIcone(HWND boite, LPCSTR icone)
 {
-    const auto affichee =
-        reinterpret_cast<HICON>(SendDlgItemMessageA(boite, ID_ICONE_BOITE, STM_GETICON, 0, 0));
-    return affichee != nullptr && affichee == LoadIconA(nullptr, icone);
+    // The system's icons are shared: the box shows the very handle LoadIcon gives.
+    return reinterpret_cast<HICON>(SendDlgItemMessageA(boite, ID_ICONE_BOITE, STM_GETICON, 0, 0)) ==
+           LoadIconA(nullptr, icone);
 }
 
 LRESULT CALLBACK Crochet(int code, WPARAM wParam, LPARAM lParam)
@@ -51,14 +52,8 @@ void CALLBACK LancerScriptEnAttente(HWND /*fenetre*/, UINT /*message*/, UINT_PTR
 }
 } // namespace
 
-// The boxes are this one's while it lives, also when nested in another one; the suite's hook,
-// when there is one, sees them already.
-CBoitesMessage::CBoitesMessage()
-    : m_crochet(g_crochet.EstValide() ? nullptr
-                                      : SetWindowsHookExA(WH_CBT, &Crochet, nullptr, GetCurrentThreadId())),
-      m_englobantes(std::exchange(g_vues, &m_vues))
-{
-}
+// The boxes are this one's while it lives, also when nested in another one.
+CBoitesMessage::CBoitesMessage() : m_englobantes(std::exchange(g_vues, &m_vues)) {}
 
 CBoitesMessage::~CBoitesMessage()
 {

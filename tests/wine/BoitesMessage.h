@@ -1,11 +1,10 @@
 #pragma once
 // Records and answers the message boxes the program shows while an object of this class
-// lives: a CBT hook sees each box as it is activated, reads its caption, text and icon, and
-// presses its default button. Outside such an object, once RefuserDialoguesImprevus has run, a
-// box is a failure, named by its caption and text, and is answered all the same.
+// lives: the hook RefuserDialoguesImprevus sets sees each box as it is activated, reads its
+// caption, text and icon, and presses its default button. Outside such an object a box is a
+// failure, named by its caption and text, and is answered all the same.
 
 #include "framework/Dialogue.h"
-#include "framework/Ressources.h"
 
 #include <functional>
 #include <string>
@@ -26,7 +25,6 @@ public:
     const std::vector<BoiteVue>& Vues() const { return m_vues; }
 
 private:
-    CCrochet m_crochet;
     std::vector<BoiteVue> m_vues;
     std::vector<BoiteVue>* m_englobantes; // the boxes of the object this one is nested in
 };
