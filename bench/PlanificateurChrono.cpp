@@ -15,13 +15,24 @@ template <typename Appel> HRESULT Chrono(MesuresAppels& mesures, Appel appel)
     return hr;
 }
 
-class CDeclencheurChrono : public CDeclencheur
+// What every timed object holds: the real one, and where its calls' times go.
+template <typename Interface> class CChrono : public Interface
 {
 public:
-    CDeclencheurChrono(std::unique_ptr<CDeclencheur> vrai, MesuresAppels& mesures)
+    CChrono(std::unique_ptr<Interface> vrai, MesuresAppels& mesures)
         : m_vrai(std::move(vrai)), m_mesures(mesures)
     {
     }
+
+protected:
+    std::unique_ptr<Interface> m_vrai;
+    MesuresAppels& m_mesures;
+};
+
+class CDeclencheurChrono : public CChrono<CDeclencheur>
+{
+public:
+    using CChrono::CChrono;
     HRESULT Definir(const TASK_TRIGGER& d) override
     {
         return Chrono(m_mesures, [&] { return m_vrai->Definir(d); });
@@ -30,27 +41,16 @@ public:
     {
         return Chrono(m_mesures, [&] { return m_vrai->Lire(d); });
     }
-
-private:
-    std::unique_ptr<CDeclencheur> m_vrai;
-    MesuresAppels& m_mesures;
 };
 
-class CPersistanceChrono : public CPersistance
+class CPersistanceChrono : public CChrono<CPersistance>
 {
 public:
-    CPersistanceChrono(std::unique_ptr<CPersistance> vrai, MesuresAppels& mesures)
-        : m_vrai(std::move(vrai)), m_mesures(mesures)
-    {
-    }
+    using CChrono::CChrono;
     HRESULT Enregistrer() override
     {
         return Chrono(m_mesures, [&] { return m_vrai->Enregistrer(); });
     }
-
-private:
-    std::unique_ptr<CPersistance> m_vrai;
-    MesuresAppels& m_mesures;
 };
 
 // What the object hands out is wrapped too, once the real call succeeded.
@@ -62,13 +62,10 @@ HRESULT Envelopper(HRESULT hr, std::unique_ptr<Objet>& objet, MesuresAppels& mes
     return hr;
 }
 
-class CTacheChrono : public CTache
+class CTacheChrono : public CChrono<CTache>
 {
 public:
-    CTacheChrono(std::unique_ptr<CTache> vrai, MesuresAppels& mesures)
-        : m_vrai(std::move(vrai)), m_mesures(mesures)
-    {
-    }
+    using CChrono::CChrono;
     CTache& Vraie() { return *m_vrai; }
 
     HRESULT LireDeclencheur(WORD i, std::unique_ptr<CDeclencheur>& d) override
@@ -122,36 +119,22 @@ public:
         return Envelopper<CPersistanceChrono>(
             Chrono(m_mesures, [&] { return m_vrai->ObtenirPersistance(p); }), p, m_mesures);
     }
-
-private:
-    std::unique_ptr<CTache> m_vrai;
-    MesuresAppels& m_mesures;
 };
 
-class CEnumerateurChrono : public CEnumerateurTaches
+class CEnumerateurChrono : public CChrono<CEnumerateurTaches>
 {
 public:
-    CEnumerateurChrono(std::unique_ptr<CEnumerateurTaches> vrai, MesuresAppels& mesures)
-        : m_vrai(std::move(vrai)), m_mesures(mesures)
-    {
-    }
+    using CChrono::CChrono;
     HRESULT Suivants(ULONG n, std::vector<std::wstring>& noms) override
     {
         return Chrono(m_mesures, [&] { return m_vrai->Suivants(n, noms); });
     }
-
-private:
-    std::unique_ptr<CEnumerateurTaches> m_vrai;
-    MesuresAppels& m_mesures;
 };
 
-class CPlanificateurChrono : public CPlanificateur
+class CPlanificateurChrono : public CChrono<CPlanificateur>
 {
 public:
-    CPlanificateurChrono(std::unique_ptr<CPlanificateur> vrai, MesuresAppels& mesures)
-        : m_vrai(std::move(vrai)), m_mesures(mesures)
-    {
-    }
+    using CChrono::CChrono;
 
     HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& e) override
     {
@@ -178,10 +161,6 @@ public:
     {
         return Chrono(m_mesures, [&] { return m_vrai->Supprimer(nom); });
     }
-
-private:
-    std::unique_ptr<CPlanificateur> m_vrai;
-    MesuresAppels& m_mesures;
 };
 } // namespace
 
