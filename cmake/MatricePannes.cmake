@@ -1,4 +1,4 @@
-# docs/pannes.md must name the calls of src/ (not the double; comments, texts skipped): COM methods through a
+# docs/pannes.md must name the calls of src/ (comments, texts skipped): COM methods through a
 # ComPtr<I..>/I..* of the file (`p->M(`; `p.As(&q)`: QueryInterface), `Reg*(`, `SQL*(`, `Co*(`, SYSTEME, names
 # given to GetProcAddress; each Suite.Test it names must be a TEST/TEST_F/TEST_P, unless marked (missing).
 #   cmake [-DRACINE=<source folder>] -P MatricePannes.cmake
@@ -23,7 +23,6 @@ set(sep "[ \t\r\n]*")
 
 # ---- Calls of the program --------------------------------------------------------------------
 file(GLOB_RECURSE sources LIST_DIRECTORIES false "${RACINE}/src/*.cpp" "${RACINE}/src/*.h")
-list(FILTER sources EXCLUDE REGEX "/PlanificateurMemoire\\.[^/]*$")
 if(sources STREQUAL "")
   message(FATAL_ERROR "no source read under ${RACINE}/src")
 endif()

@@ -1,7 +1,7 @@
 #pragma once
 // Every operation the program makes on the Task Scheduler, behind one interface: the COM
-// binding over the real Task Scheduler 1.0 (PlanificateurCom.h) and an in-memory store for
-// the tests that must make one operation fail (PlanificateurMemoire.h).
+// binding over the real Task Scheduler 1.0 (PlanificateurCom.h), which the tests wrap to make
+// one operation fail.
 
 #include <windows.h>
 #include <mstask.h>

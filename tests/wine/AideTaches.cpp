@@ -41,17 +41,6 @@ TASK_TRIGGER DeclencheurAVenir()
     return t;
 }
 
-TacheStockee EnregistrementMemoire(const std::wstring& fichier)
-{
-    TacheStockee tache;
-    tache.application = L"C:\\TV\\WinTV2K.EXE";
-    tache.parametres = L" -c2 -ntod -startr:" + fichier + L" -qvcd -limit:5400";
-    tache.commentaire = L"Infos";
-    tache.declencheurs.push_back(DeclencheurAVenir());
-    tache.prochaine = SYSTEMTIME{2027, 3, 0, 14, 20, 45, 0, 0};
-    return tache;
-}
-
 bool CreerTacheReelle(const TacheEssai& essai)
 {
     SupprimerTacheReelle(essai.nom);
@@ -70,6 +59,13 @@ bool CreerTacheReelle(const TacheEssai& essai)
            (!essai.declencheur || (SUCCEEDED(tache->CreateTrigger(&index, &declencheur)) &&
                                    SUCCEEDED(declencheur->SetTrigger(&t)))) &&
            SUCCEEDED(tache.As(&fichier)) && SUCCEEDED(fichier->Save(nullptr, FALSE));
+}
+
+bool CreerEnregistrement(const std::wstring& nom)
+{
+    return CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE",
+                             L" -c2 -ntod -startr:" + nom + L".mpg -qvcd -limit:5400", L"Infos",
+                             DeclencheurAVenir()});
 }
 
 // The scheduler's service may be reading the file: asked again for a while, as the program does.
@@ -189,7 +185,7 @@ void Cliquer(CFenetreEssai& fenetre, int bouton)
     SendMessageA(fenetre.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
 }
 
-std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer,
+std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& preparer,
                               const std::function<void(CFenetreEssai&)>& commande,
                               const std::vector<std::string>& muets, const VerificationPanne& verifier)
 {
@@ -201,23 +197,24 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, C
     {
         const Panne panne = pannes[i];
         SCOPED_TRACE(panne.operation + " #" + std::to_string(panne.rang));
-        CPlanificateurMemoire memoire;
+        SupprimerTachesReelles(L"");
+        const auto injection = std::make_shared<CPannes>();
         CFenetreEssai fenetre;
-        preparer(memoire, fenetre);
-        fenetre.Emprunter(memoire);
+        preparer(fenetre);
+        fenetre.Injecter(injection);
         CBoitesMessage boites;
         Lignes lignes;
         LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-            const std::size_t debut = memoire.Journal().size();
+            const std::size_t debut = injection->Journal().size();
             if (!panne.operation.empty())
-                memoire.InjecterEchec(panne.operation, echec, panne.rang);
+                injection->InjecterEchec(panne.operation, echec, panne.rang);
             commande(f);
             lignes = LireLignes(f.m_liste);
             // The calls of the run without failure, each to be failed in a run of its own.
             std::map<std::string, int> rangs;
-            for (std::size_t j = debut; i == 0 && j < memoire.Journal().size(); ++j)
+            for (std::size_t j = debut; i == 0 && j < injection->Journal().size(); ++j)
             {
-                const std::string& appel = memoire.Journal()[j];
+                const std::string& appel = injection->Journal()[j];
                 pannes.push_back({appel, ++rangs[appel], std::count(muets.begin(), muets.end(), appel) > 0});
             }
         });
@@ -226,7 +223,7 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, C
         for (const BoiteVue& vue : boites.Vues())
             vues += vue.titre + " (" + (vue.iconeErreur ? "error" : "other") + " icon): " + vue.texte;
         EXPECT_EQ(vues, panne.muet ? "" : "Erreur (error icon): " + std::string(texteEchec));
-        verifier(panne, memoire, fenetre, lignes);
+        verifier(panne, *injection, fenetre, lignes);
     }
     return pannes.size() - 1;
 }

@@ -7,7 +7,10 @@
 
 #include "mainwindow/VidaltoDlg.h"
 #include "tasks/Passe.h"
-#include "tasks/PlanificateurMemoire.h"
+#include "PlanificateurPanne.h"
+
+#include <functional>
+#include <optional>
 
 // A work item as a test wants it in the real store.
 struct TacheEssai
@@ -20,10 +23,6 @@ struct TacheEssai
 
 // A once trigger at 20:45 on 14 March of the coming year.
 TASK_TRIGGER DeclencheurAVenir();
-
-// A recording of the in-memory store: file `fichier` (with its ".mpg"), channel 2, 90 minutes,
-// the comment "Infos", the trigger above and a next run on 14/03/2027 at 20:45.
-TacheStockee EnregistrementMemoire(const std::wstring& fichier);
 
 // The bytes of C:\windows\tasks\NAME.job; empty when there is none.
 std::string OctetsTacheReelle(const std::wstring& nom);
@@ -41,6 +40,8 @@ TacheLue LireTacheReelle(const std::wstring& nom);
 
 // Writes the work item in the real store, replacing one of that name; false on failure.
 bool CreerTacheReelle(const TacheEssai& tache);
+// A recording: file NOM.mpg, channel 2, 90 minutes, the comment "Infos", the trigger above.
+bool CreerEnregistrement(const std::wstring& nom);
 void SupprimerTacheReelle(const std::wstring& nom);
 // Every work item of the real store whose name begins with prefixe.
 void SupprimerTachesReelles(const std::wstring& prefixe);
@@ -52,23 +53,6 @@ CCleRegistre CreerCleRadio();
 void SupprimerCleRadio();
 void EcrireCheminTV(const char* donnees, DWORD taille, DWORD type = REG_SZ);
 void DefinirCheminTV(const std::string& chemin);
-
-// A scheduler lent to the main window, so that the test keeps the store after it.
-class CPlanificateurEmprunte : public CPlanificateur
-{
-    CPlanificateur& m_vrai; // the lender
-
-public:
-    explicit CPlanificateurEmprunte(CPlanificateur& preteur) : m_vrai(preteur) {}
-    HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& e) override { return m_vrai.Enumerer(e); }
-    HRESULT Activer(const wchar_t* n, std::unique_ptr<CTache>& t) override { return m_vrai.Activer(n, t); }
-    HRESULT NouvelleTache(const wchar_t* n, std::unique_ptr<CTache>& t) override
-    {
-        return m_vrai.NouvelleTache(n, t);
-    }
-    HRESULT AjouterTache(const wchar_t* n, CTache& t) override { return m_vrai.AjouterTache(n, t); }
-    HRESULT Supprimer(const wchar_t* n) override { return m_vrai.Supprimer(n); }
-};
 
 // The account step answered without its dialog: confirms `compte` (the proposal when null)
 // with `motDePasse`, both literals.
@@ -86,12 +70,11 @@ public:
     std::function<INT_PTR(CPasse&)> m_passe = [this](CPasse& p) { return CVidaltoDlg::DemanderCompte(p); };
     int m_statutArret = -1;
 
-    // The window works on `planificateur`, which the test keeps after it.
-    void Emprunter(CPlanificateur& planificateur)
+    // The window works on the real store through `pannes`.
+    void Injecter(const std::shared_ptr<CPannes>& pannes)
     {
-        m_fabrique = [&planificateur](std::unique_ptr<CPlanificateur>& p) {
-            p = std::make_unique<CPlanificateurEmprunte>(planificateur);
-            return S_OK;
+        m_fabrique = [pannes](std::unique_ptr<CPlanificateur>& p) {
+            return CreerPlanificateurPanne(pannes, p);
         };
     }
 
@@ -149,13 +132,12 @@ struct Panne
     int rang = 0;
     bool muet = true;
 };
-using VerificationPanne =
-    std::function<void(const Panne&, CPlanificateurMemoire&, CFenetreEssai&, const Lignes&)>;
+using VerificationPanne = std::function<void(const Panne&, const CPannes&, CFenetreEssai&, const Lignes&)>;
 
-// Runs `commande` in a main window over an in-memory store, both made ready by `preparer`: once
-// as it goes, then once per scheduler call it made, with that call failed. Each failure not in
-// `muets` shows the system's text in one "Erreur" box, and no other box shows; `verifier` gets
-// the store, the window and its rows after each run. The number of calls.
-std::size_t ChaqueAppelEchoue(const std::function<void(CPlanificateurMemoire&, CFenetreEssai&)>& preparer,
+// Runs `commande` in a main window over the real store emptied, both made ready by `preparer`:
+// once as it goes, then once per scheduler call it made, with that call failed. Each failure not
+// in `muets` shows the system's text in one "Erreur" box, and no other box shows; `verifier` gets
+// the faults' record, the window and its rows after each run. The number of calls.
+std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& preparer,
                               const std::function<void(CFenetreEssai&)>& commande,
                               const std::vector<std::string>& muets, const VerificationPanne& verifier);

@@ -1,12 +1,11 @@
-// Adding a programme: the recording work item and its shutdown companion against Wine's real
-// Task Scheduler, and every scheduler call of an add failed once on the in-memory store.
+// Adding a programme against Wine's real Task Scheduler: the recording work item and its shutdown
+// companion, and every scheduler call of an add failed once.
 
 #include "AideTaches.h"
 
 #include "editor/Edition.h"
 #include "tasks/ChaineParametres.h"
 #include "tasks/Commandes.h"
-#include "tasks/PlanificateurCom.h"
 
 #include <gtest/gtest.h>
 
@@ -30,16 +29,18 @@ CDefinitionProgramme Programme(const std::string& fichier, bool arreter = false)
 }
 
 // "complete" in the store, "absente", or "partielle": a half-made work item.
-std::string EtatTache(const TacheStockee* t, bool arret)
+std::string EtatTache(const std::wstring& nom, const CPannes& pannes, bool arret)
 {
-    if (t == nullptr)
+    const TacheLue t = LireTacheReelle(nom);
+    if (!t.trouvee)
         return "absente";
-    const bool commun = !t->application.empty() && t->declencheurs.size() == 1 && !t->compte.empty() &&
-                        t->enregistrements >= 2;
-    const bool complete = arret
-                              ? t->declencheurs[0].rgFlags == TASK_TRIGGER_FLAG_KILL_AT_DURATION_END &&
-                                    t->indicateurs == TASK_FLAG_DELETE_WHEN_DONE && t->motDePasse == L"secret"
-                              : !t->parametres.empty() && t->declencheurs[0].wBeginYear != 0;
+    const auto compte = pannes.m_comptes.find(nom);
+    const bool commun = !t.application.empty() && t.declencheurs == 1 && compte != pannes.m_comptes.end() &&
+                        !compte->second.first.empty();
+    const bool complete = arret ? t.declencheur.rgFlags == TASK_TRIGGER_FLAG_KILL_AT_DURATION_END &&
+                                      (t.indicateurs & TASK_FLAG_DELETE_WHEN_DONE) &&
+                                      compte->second.second == L"secret"
+                                : !t.parametres.empty() && t.declencheur.wBeginYear != 0;
     return commun && complete ? "complete" : "partielle";
 }
 
@@ -48,25 +49,20 @@ class Ajout : public testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(CreerPlanificateurCom(m_reel), S_OK);
+        ASSERT_EQ(CreerPlanificateurPanne(m_pannes, m_reel), S_OK);
         TearDown();
     }
-    void TearDown() override
-    {
-        SupprimerTachesReelles(L"Ajout");
-        SupprimerTacheReelle(NOM_TACHE_ARRET);
-    }
+    void TearDown() override { SupprimerTachesReelles(L""); }
 
-    // The add on the real store, or on `planificateur`; a fresh account of what the user saw.
-    std::unique_ptr<CTache> Ajouter(const CDefinitionProgramme& programme,
-                                    CPlanificateur* planificateur = nullptr)
+    // The add on the real store; a fresh account of what the user saw.
+    std::unique_ptr<CTache> Ajouter(const CDefinitionProgramme& programme)
     {
         m_fenetre = CInterlocuteurEssai();
-        const ContexteCommande contexte = {planificateur ? *planificateur : *m_reel, m_fenetre, m_dossier,
-                                           m_motDePasse};
+        const ContexteCommande contexte = {*m_reel, m_fenetre, m_dossier, m_motDePasse};
         return AjouterProgramme(contexte, programme, NomTache(programme.m_fichier));
     }
 
+    std::shared_ptr<CPannes> m_pannes = std::make_shared<CPannes>();
     std::unique_ptr<CPlanificateur> m_reel;
     CInterlocuteurEssai m_fenetre;
     std::string m_dossier = "C:\\TV";
@@ -132,11 +128,10 @@ TEST_F(Ajout, UnEnregistrementCompletSonCompagnonEtUnNomPris)
 TEST_F(Ajout, UnNomTropLongOuUneSuppressionRefuseeUnInstant)
 {
     // 219 characters do not fit the parameter string: refused before any call; 218 fit.
-    CPlanificateurMemoire memoire;
-    EXPECT_EQ(Ajouter(Programme(std::string(219, 'n')), &memoire), nullptr);
-    EXPECT_TRUE(memoire.Journal().empty());
+    EXPECT_EQ(Ajouter(Programme(std::string(219, 'n'))), nullptr);
+    EXPECT_TRUE(m_pannes->Journal().empty());
     EXPECT_EQ(m_fenetre.m_textes, std::vector<std::string>{MESSAGE_NOM_TROP_LONG});
-    EXPECT_NE(Ajouter(Programme(std::string(218, 'n')), &memoire), nullptr);
+    EXPECT_NE(Ajouter(Programme(std::string(218, 'n'))), nullptr);
 
     // A current directory too long to hold Shutdown.exe: the recording, without its companion.
     char ici[MAX_PATH] = {};
@@ -144,19 +139,19 @@ TEST_F(Ajout, UnNomTropLongOuUneSuppressionRefuseeUnInstant)
     const std::string profond = "C:\\" + std::string(244, 'd');
     CreateDirectoryA(profond.c_str(), nullptr);
     ASSERT_TRUE(SetCurrentDirectoryA(profond.c_str()));
-    EXPECT_NE(Ajouter(Programme("Profond", true), &memoire), nullptr);
+    EXPECT_NE(Ajouter(Programme("Profond", true)), nullptr);
     SetCurrentDirectoryA(ici);
     RemoveDirectoryA(profond.c_str());
     EXPECT_EQ(m_fenetre.m_textes, std::vector<std::string>{MESSAGE_DOSSIER_ARRET_TROP_LONG});
-    EXPECT_EQ(memoire.Trouver(NOM_TACHE_ARRET), nullptr);
+    EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
 
     // A failed add is deleted again; the scheduler's service, reading the file, refuses the
     // delete for a moment: asked again, and only the first failure is shown.
-    memoire.InjecterEchec("SetParameters", E_ACCESSDENIED);
+    m_pannes->InjecterEchec("SetParameters", E_ACCESSDENIED);
     for (const int rang : {1, 2})
-        memoire.InjecterEchec("Delete", HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), rang);
-    EXPECT_EQ(Ajouter(Programme("Occupe"), &memoire), nullptr);
-    EXPECT_EQ(memoire.Trouver(L"Occupe"), nullptr);
+        m_pannes->InjecterEchec("Delete", HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), rang);
+    EXPECT_EQ(Ajouter(Programme("Occupe")), nullptr);
+    EXPECT_FALSE(LireTacheReelle(L"Occupe").trouvee);
     EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{E_ACCESSDENIED});
 }
 
@@ -166,7 +161,7 @@ TEST_F(Ajout, UnNomTropLongOuUneSuppressionRefuseeUnInstant)
 TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
 {
     const CDefinitionProgramme programme = Programme("Panne", true);
-    const auto preparer = [&programme](CPlanificateurMemoire&, CFenetreEssai& fenetre) {
+    const auto preparer = [&programme](CFenetreEssai& fenetre) {
         fenetre.m_editeur = [&programme](CEdition& edition) -> INT_PTR {
             static_cast<CDefinitionProgramme&>(edition) = programme;
             return IDOK;
@@ -178,9 +173,9 @@ TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
     const std::size_t appels = ChaqueAppelEchoue(
         preparer, [](CFenetreEssai& f) { Cliquer(f, IDOK); },
         {"GetAccountInformation", "GetNextRunTime", "GetComment"},
-        [](const Panne& panne, CPlanificateurMemoire& memoire, CFenetreEssai& fenetre, const Lignes& lignes) {
-            const std::string etats = EtatTache(memoire.Trouver(L"Panne"), false) + " " +
-                                      EtatTache(memoire.Trouver(NOM_TACHE_ARRET), true);
+        [](const Panne& panne, const CPannes& pannes, CFenetreEssai& fenetre, const Lignes& lignes) {
+            const std::string etats =
+                EtatTache(L"Panne", pannes, false) + " " + EtatTache(NOM_TACHE_ARRET, pannes, true);
             if (panne.operation.empty())
             {
                 EXPECT_EQ(etats, "complete complete");

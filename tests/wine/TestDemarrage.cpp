@@ -1,5 +1,5 @@
-// The start-up: the registry's TV folder, the scheduler's failures injected into the in-memory
-// store, and the schedule list against Wine's real Task Scheduler, foreign work items included.
+// The start-up against Wine's real Task Scheduler: the registry's TV folder, the scheduler's
+// failures, and the schedule list, foreign work items included.
 
 #include "AideTaches.h"
 
@@ -30,9 +30,9 @@ const std::string PHRASE_M4 =
 const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
 const HRESULT INTROUVABLE = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
 
-// What the user meets in a main window started over `memoire` (the real store when null), made
-// ready by `preparer`: its stop status (-1 while it runs), the texts of its "Erreur" boxes, its
-// rows and their names once started, and its rows after `gestes`.
+// What the user meets in a main window started over the real store (through `pannes` when
+// given), made ready by `preparer`: its stop status (-1 while it runs), the texts of its "Erreur"
+// boxes, its rows and their names once started, and its rows after `gestes`.
 struct Rencontre
 {
     int statut = 0;
@@ -40,13 +40,14 @@ struct Rencontre
     Lignes lignes, apres;
 };
 
-Rencontre Demarrer(CPlanificateurMemoire* memoire, const std::function<void(CFenetreEssai&)>& preparer = {},
+Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
+                   const std::function<void(CFenetreEssai&)>& preparer = {},
                    const std::function<void(CFenetreEssai&)>& gestes = {})
 {
     CBoitesMessage boites;
     CFenetreEssai fenetre;
-    if (memoire != nullptr)
-        fenetre.Emprunter(*memoire);
+    if (pannes)
+        fenetre.Injecter(pannes);
     if (preparer)
         preparer(fenetre);
     Rencontre r;
@@ -125,55 +126,67 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
         // The enumerator failing ends the list where it is, without a word.
         {"Next", ACCES_REFUSE, 1, ""},
     };
+    SupprimerTachesReelles(L"");
+    ASSERT_TRUE(CreerEnregistrement(L"Premier") && CreerEnregistrement(L"Second"));
     for (const auto& [operation, code, rang, texte] : cas)
     {
-        CPlanificateurMemoire memoire;
-        memoire.Stocker(L"Premier", EnregistrementMemoire(L"Premier.mpg"));
-        memoire.Stocker(L"Second", EnregistrementMemoire(L"Second.mpg"));
+        const auto pannes = std::make_shared<CPannes>();
         if (operation != nullptr)
-            memoire.InjecterEchec(operation, code, rang);
-        const Rencontre r = Demarrer(&memoire, [sans = operation == nullptr, code = code](CFenetreEssai& f) {
+            pannes->InjecterEchec(operation, code, rang);
+        const Rencontre r = Demarrer(pannes, [sans = operation == nullptr, code = code](CFenetreEssai& f) {
             if (sans)
                 f.m_fabrique = [code](std::unique_ptr<CPlanificateur>&) { return code; };
         });
         EXPECT_EQ(r.statut, texte.empty() ? -1 : 1);
         EXPECT_EQ(r.boites, std::vector<std::string>(texte.empty() ? 0 : 1, texte));
     }
+    SupprimerTachesReelles(L"");
 }
 
+// A work item that cannot be read is reported, or passed over, and the listing goes on. Names
+// longer than the 260-byte buffers are no work items of ours; a comment is shown cut.
 TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 {
-    CPlanificateurMemoire memoire;
-    TacheStockee sansDeclencheur = EnregistrementMemoire(L"SansDeclencheur.mpg");
-    sansDeclencheur.declencheurs.clear();
-    memoire.Stocker(L"SansDeclencheur", sansDeclencheur);
-    for (const wchar_t* nom : {L"ParametresIllisibles", L"ApplicationIllisible", L"CommentaireIllisible"})
-        memoire.Stocker(nom, EnregistrementMemoire(std::wstring(nom) + L".mpg"));
-    // Longer than the 260-byte buffers: a name is no work item of ours, a comment is shown cut.
-    memoire.Stocker(std::wstring(260, L'N'), EnregistrementMemoire(L"NomTropLong.mpg"));
-    TacheStockee commentaireLong = EnregistrementMemoire(L"CommentaireLong.mpg");
-    commentaireLong.commentaire = std::wstring(300, L'c');
-    memoire.Stocker(L"CommentaireLong", commentaireLong);
-    // A name of exactly 259 bytes still fits.
-    memoire.Stocker(std::wstring(259, L'M'), EnregistrementMemoire(L"Nom259.mpg"));
-
-    // GetTrigger and GetParameters are asked of each work item in store order.
-    memoire.InjecterEchec("GetParameters", ACCES_REFUSE, 1);
-    memoire.InjecterEchec("GetApplicationName", INTROUVABLE, 1);
-    memoire.InjecterEchec("GetComment", ACCES_REFUSE, 1);
-    const Rencontre r = Demarrer(&memoire);
+    SupprimerTachesReelles(L"");
+    const auto pannes = std::make_shared<CPannes>();
+    ASSERT_TRUE(CreerTacheReelle({L"SansDeclencheur",
+                                  L"C:\\TV\\WinTV2K.EXE",
+                                  L" -c2 -ntod -startr:SansDeclencheur.mpg -qvcd -limit:5400",
+                                  L"",
+                                  {}}));
+    for (const wchar_t* nom : {L"ParametresIllisibles", L"ApplicationIllisible", L"CommentaireIllisible",
+                               L"NomTropLong", L"Nom259"})
+        ASSERT_TRUE(CreerEnregistrement(nom));
+    ASSERT_TRUE(CreerTacheReelle({L"CommentaireLong", L"C:\\TV\\WinTV2K.EXE",
+                                  L" -c2 -ntod -startr:CommentaireLong.mpg -qvcd -limit:5400",
+                                  std::wstring(300, L'c'), DeclencheurAVenir()}));
+    pannes->m_nomsDonnes = {{L"NomTropLong", std::wstring(260, L'N')}, {L"Nom259", std::wstring(259, L'M')}};
+    // Wine finds a trigger 0 in a work item saved without one; Windows does not.
+    pannes->InjecterEchec("GetTrigger", static_cast<HRESULT>(0x80041309), L"SansDeclencheur");
+    pannes->InjecterEchec("GetParameters", ACCES_REFUSE, L"ParametresIllisibles");
+    pannes->InjecterEchec("GetApplicationName", INTROUVABLE, L"ApplicationIllisible");
+    pannes->InjecterEchec("GetComment", ACCES_REFUSE, L"CommentaireIllisible");
+    Rencontre r = Demarrer(pannes);
+    SupprimerTachesReelles(L"");
     EXPECT_EQ(r.statut, -1);
+    std::sort(r.boites.begin(), r.boites.end());
     EXPECT_EQ(r.boites, (std::vector<std::string>{"Access denied.\r\n", "File not found.\r\n"}));
-    const std::string prochaine = "14/03/2027 à 20:45";
-    const Lignes attendues = {
+    const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
+    Lignes attendues = {
         {"Nom259.mpg", prochaine, "Infos", "qvcd", "01:30:00"},
         {"CommentaireLong.mpg", prochaine, std::string(259, 'c'), "qvcd", "01:30:00"},
         {"CommentaireIllisible.mpg", prochaine, "", "qvcd", "01:30:00"},
         {"ApplicationIllisible.mpg", "", "", "qvcd", ""},
     };
+    // Each row's name is its work item's.
+    for (std::size_t i = 0; i < r.lignes.size() && i < r.noms.size(); ++i)
+        r.lignes[i].push_back(r.noms[i]);
+    for (auto& ligne : attendues)
+        ligne.push_back(ligne[0] == "Nom259.mpg" ? std::string(259, 'M')
+                                                 : ligne[0].substr(0, ligne[0].size() - 4));
+    std::sort(r.lignes.begin(), r.lignes.end());
+    std::sort(attendues.begin(), attendues.end());
     EXPECT_EQ(r.lignes, attendues);
-    EXPECT_EQ(r.noms, (std::vector<std::string>{std::string(259, 'M'), "CommentaireLong",
-                                                "CommentaireIllisible", "ApplicationIllisible"}));
 }
 
 // The real store's work items, ours and those written by another program or damaged: none brings

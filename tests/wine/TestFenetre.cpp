@@ -5,6 +5,7 @@
 
 #include "editor/Edition.h"
 #include "framework/Echange.h"
+#include "tasks/PlanificateurCom.h"
 
 #include <gtest/gtest.h>
 
@@ -37,10 +38,13 @@ public:
 };
 
 // A scheduler that notes, when it goes, whether COM was still initialised on its thread.
-class CPlanificateurTemoin : public CPlanificateurMemoire
+class CPlanificateurTemoin : public CPlanificateurPanne
 {
 public:
-    explicit CPlanificateurTemoin(bool& comVivant) : m_comVivant(comVivant) {}
+    CPlanificateurTemoin(std::unique_ptr<CPlanificateur> vrai, bool& comVivant)
+        : CPlanificateurPanne(std::move(vrai), std::make_shared<CPannes>()), m_comVivant(comVivant)
+    {
+    }
     ~CPlanificateurTemoin() override
     {
         const HRESULT hr = CoInitialize(nullptr);
@@ -154,8 +158,10 @@ TEST(FinFenetre, EchapEtLaCaseDeFermetureLiberentLePlanificateurAvantCOM)
         std::thread([&] {
             CFenetreEssai fenetre;
             fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
-                p = std::make_unique<CPlanificateurTemoin>(comVivant);
-                return S_OK;
+                std::unique_ptr<CPlanificateur> vrai;
+                const HRESULT hr = CreerPlanificateurCom(vrai);
+                p = std::make_unique<CPlanificateurTemoin>(std::move(vrai), comVivant);
+                return hr;
             };
             CDialogue::ProgrammerScript([echap](CDialogue& f) {
                 if (echap)

@@ -1,5 +1,5 @@
-// "&Editer" and "&Supprimer" in the main window over the in-memory store, the editor and the
-// password dialog answered in their place: which work item each acts on, and what each leaves
+// "&Editer" and "&Supprimer" in the main window over Wine's real Task Scheduler, the editor and
+// the password dialog answered in their place: which work item each acts on, and what each leaves
 // after each of its scheduler calls failed once.
 
 #include "AideTaches.h"
@@ -9,18 +9,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace
 {
 const std::wstring AVANT = L" -c2 -ntod -startr:B.mpg -qvcd -limit:5400";
 const std::wstring APRES = L" -c5 -ntod -startr:B.mpg -qvcd -limit:1800";
 
-// Three recordings A, B and C, listed C, B, A; the editor (which notes the file name, minutes
+// Three recordings A, B and C in the store; the editor (which notes the file name, minutes
 // and channel row it opens with) changes the channel to row 4 and the length to 30 minutes;
 // the account step confirms SALON\marc.
-void Preparer(CPlanificateurMemoire& memoire, CFenetreEssai& fenetre, std::vector<std::string>* lus = nullptr)
+void Preparer(CFenetreEssai& fenetre, std::vector<std::string>* lus = nullptr)
 {
     for (const wchar_t* nom : {L"A", L"B", L"C"})
-        memoire.Stocker(nom, EnregistrementMemoire(std::wstring(nom) + L".mpg"));
+        CreerEnregistrement(nom);
     fenetre.m_passe = Confirmer("SALON\\marc", "secret");
     fenetre.m_editeur = [lus](CEdition& edition) -> INT_PTR {
         if (lus != nullptr)
@@ -33,6 +35,13 @@ void Preparer(CPlanificateurMemoire& memoire, CFenetreEssai& fenetre, std::vecto
     };
 }
 
+// The row of that work item.
+int Ligne(const CFenetreEssai& f, const std::string& nom)
+{
+    const auto& noms = f.m_nomsTaches;
+    return static_cast<int>(std::find(noms.begin(), noms.end(), nom) - noms.begin());
+}
+
 void Commande(CFenetreEssai& f, int bouton, int ligne)
 {
     Selectionner(f.Controle(IDC_LISTE), ligne);
@@ -42,12 +51,11 @@ void Commande(CFenetreEssai& f, int bouton, int ligne)
 
 TEST(Modifier, EditerEtSupprimerAgissentSurLaLigneChoisie)
 {
-    CPlanificateurMemoire memoire;
-    memoire.Stocker(NOM_TACHE_ARRET, TacheStockee{});
+    SupprimerTachesReelles(L"");
+    ASSERT_TRUE(CreerTacheReelle({NOM_TACHE_ARRET, L"", L"", L"", {}}));
     CFenetreEssai fenetre;
-    std::vector<std::string> lus;
-    Preparer(memoire, fenetre, &lus);
-    fenetre.Emprunter(memoire);
+    std::vector<std::string> lus, restants;
+    Preparer(fenetre, &lus);
     CBoitesMessage boites;
     LancerFenetre(fenetre, [&](CFenetreEssai& f) {
         // Without a selected row, nothing happens.
@@ -56,23 +64,30 @@ TEST(Modifier, EditerEtSupprimerAgissentSurLaLigneChoisie)
         // The same work item rewritten; its row refreshed in place, the others untouched.
         Lignes attendues = LireLignes(f.m_liste);
         ASSERT_EQ(attendues.size(), 3u);
-        Commande(f, IDC_EDITER, 1);
-        attendues[1][4] = "00:30:00";
+        const int b = Ligne(f, "B");
+        Commande(f, IDC_EDITER, b);
+        attendues[b][4] = "00:30:00";
         EXPECT_EQ(LireLignes(f.m_liste), attendues);
-        EXPECT_EQ(memoire.Trouver(L"B")->application, L"C:\\TV\\WinTV2K.EXE");
-        // The row deleted is the one chosen, and its followers move up: rows 0 and 1 are then C's
-        // and A's, by name and by text. Deleting every row empties the list; the companion stays
-        // in the store.
-        Commande(f, IDC_SUPPRIMER, 1);
+        EXPECT_EQ(LireTacheReelle(L"B").application, L"C:\\TV\\WinTV2K.EXE");
+        // The row deleted is the one chosen, and its followers move up, by name and by text.
+        // Deleting every row empties the list; the companion stays in the store.
+        Commande(f, IDC_SUPPRIMER, b);
+        attendues.erase(attendues.begin() + b);
+        EXPECT_EQ(LireLignes(f.m_liste), attendues);
+        restants = f.m_nomsTaches;
         Commande(f, IDC_EDITER, 0);
         Commande(f, IDC_EDITER, 1);
         Commande(f, IDC_SUPPRIMER, 1);
         Commande(f, IDC_SUPPRIMER, 0);
         EXPECT_EQ(f.m_liste.NombreLignes(), 0);
     });
-    EXPECT_EQ(lus, (std::vector<std::string>{"B 90 1", "C 90 1", "A 90 1"}));
-    EXPECT_EQ(memoire.Noms(), std::vector<std::wstring>{NOM_TACHE_ARRET});
+    ASSERT_EQ(restants.size(), 2u);
+    EXPECT_EQ(lus, (std::vector<std::string>{"B 90 1", restants[0] + " 90 1", restants[1] + " 90 1"}));
+    for (const wchar_t* nom : {L"A", L"B", L"C"})
+        EXPECT_FALSE(LireTacheReelle(nom).trouvee);
+    EXPECT_TRUE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
     EXPECT_TRUE(boites.Vues().empty());
+    SupprimerTachesReelles(L"");
 }
 
 // Each scheduler call of an edit and of a delete failed once: B is as it was, or (when only the
@@ -83,28 +98,33 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
     for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
     {
         const std::size_t appels = ChaqueAppelEchoue(
-            [](CPlanificateurMemoire& memoire, CFenetreEssai& fenetre) { Preparer(memoire, fenetre); },
-            [bouton](CFenetreEssai& f) { Commande(f, bouton, 1); }, {"GetNextRunTime", "GetComment"},
-            [bouton](const Panne& panne, CPlanificateurMemoire& memoire, CFenetreEssai& fenetre,
+            [](CFenetreEssai& fenetre) { Preparer(fenetre); },
+            [bouton](CFenetreEssai& f) { Commande(f, bouton, Ligne(f, "B")); },
+            {"GetNextRunTime", "GetComment"},
+            [bouton](const Panne& panne, const CPannes& pannes, CFenetreEssai& fenetre,
                      const Lignes& lignes) {
-                const TacheStockee* b = memoire.Trouver(L"B");
+                const TacheLue b = LireTacheReelle(L"B");
+                std::vector<std::string> noms = fenetre.m_nomsTaches;
+                std::sort(noms.begin(), noms.end());
                 if (bouton == IDC_SUPPRIMER && panne.operation.empty())
                 {
-                    EXPECT_EQ(b, nullptr);
-                    EXPECT_EQ(fenetre.m_nomsTaches, (std::vector<std::string>{"C", "A"}));
+                    EXPECT_FALSE(b.trouvee);
+                    EXPECT_EQ(noms, (std::vector<std::string>{"A", "C"}));
                     return;
                 }
-                ASSERT_NE(b, nullptr);
+                ASSERT_TRUE(b.trouvee);
                 const bool modifiee = bouton == IDC_EDITER && panne.muet;
-                EXPECT_EQ(b->parametres, modifiee ? APRES : AVANT);
-                EXPECT_EQ(b->compte, modifiee ? L"SALON\\marc" : L"");
-                EXPECT_EQ(b->declencheurs.size(), 1u);
-                EXPECT_EQ(fenetre.m_nomsTaches, (std::vector<std::string>{"C", "B", "A"}));
+                EXPECT_EQ(b.parametres, modifiee ? APRES : AVANT);
+                EXPECT_EQ(pannes.m_comptes.count(L"B"), modifiee ? 1u : 0u);
+                EXPECT_EQ(b.declencheurs, 1);
+                EXPECT_EQ(noms, (std::vector<std::string>{"A", "B", "C"}));
                 ASSERT_EQ(lignes.size(), 3u);
-                EXPECT_EQ(lignes[1][4], modifiee ? "00:30:00" : "01:30:00");
+                const auto& ligne = lignes[static_cast<std::size_t>(Ligne(fenetre, "B"))];
+                EXPECT_EQ(ligne[0] + " " + ligne[4], modifiee ? "B.mpg 00:30:00" : "B.mpg 01:30:00");
             });
         EXPECT_GE(appels, bouton == IDC_EDITER ? 10u : 1u);
     }
+    SupprimerTachesReelles(L"");
 }
 
 // A dialog that cannot show (DialogBoxParam gives -1) counts as cancelled: nothing is written,
@@ -114,21 +134,21 @@ TEST(Modifier, UnDialogueQuiNePeutSAfficherEstAnnule)
     CBoitesMessage boites;
     for (const bool editeur : {true, false})
     {
-        CPlanificateurMemoire memoire;
+        SupprimerTachesReelles(L"");
         CFenetreEssai fenetre;
-        Preparer(memoire, fenetre);
+        Preparer(fenetre);
         fenetre.m_editeur = [editeur](CEdition& edition) -> INT_PTR {
             edition.m_fichier = "Nouveau";
             return editeur ? -1 : IDOK;
         };
         fenetre.m_passe = [](CPasse&) -> INT_PTR { return -1; };
-        fenetre.Emprunter(memoire);
         LancerFenetre(fenetre, [](CFenetreEssai& f) {
             Cliquer(f, IDOK);
-            Commande(f, IDC_EDITER, 1);
+            Commande(f, IDC_EDITER, Ligne(f, "B"));
         });
-        EXPECT_EQ(memoire.Noms().size(), 3u);
-        EXPECT_EQ(memoire.Trouver(L"B")->parametres, AVANT);
+        EXPECT_FALSE(LireTacheReelle(L"Nouveau").trouvee);
+        EXPECT_EQ(LireTacheReelle(L"B").parametres, AVANT);
     }
     EXPECT_TRUE(boites.Vues().empty());
+    SupprimerTachesReelles(L"");
 }

@@ -1,5 +1,5 @@
-// The account step with the real "Mot de passe" dialog, driven by messages; the work item is
-// in the in-memory store, which keeps the account it is given (Wine's scheduler does not).
+// The account step with the real "Mot de passe" dialog, driven by messages, on a work item of
+// Wine's real Task Scheduler (whose account is recorded on its way there: Wine keeps none).
 
 #include "AideTaches.h"
 
@@ -7,6 +7,8 @@
 #include "tasks/Commandes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <tuple>
 
@@ -71,15 +73,17 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
         {S_OK, "autre", p259, {}, Remplir("autre", p259, p259)},
         {S_OK, "SALON\\marc", "abc", {MESSAGE_CONFIRMATION}, Reprise},
         {COMPTE_ANNULE, "", "ancien", {trop, trop}, TropLong}};
+    ASSERT_TRUE(CreerEnregistrement(L"Passe"));
     for (const auto& [resultat, compteAttendu, motDePasse, textes, geste] : cas)
     {
         SCOPED_TRACE(compteAttendu + " " + motDePasse);
-        CPlanificateurMemoire memoire;
+        const auto pannes = std::make_shared<CPannes>();
+        std::unique_ptr<CPlanificateur> planificateur;
         std::unique_ptr<CTache> tache;
         std::unique_ptr<CPersistance> persistance;
-        memoire.Stocker(L"Passe", TacheStockee{});
-        memoire.Activer(L"Passe", tache);
-        tache->ObtenirPersistance(persistance);
+        CreerPlanificateurPanne(pannes, planificateur);
+        planificateur->Activer(L"Passe", tache);
+        ASSERT_TRUE(tache && SUCCEEDED(tache->ObtenirPersistance(persistance)));
         CInterlocuteurEssai fenetre;
         fenetre.m_passe = [&](CPasse& passe) {
             // A dialog that the gesture left open is then closed, as cancelled.
@@ -96,11 +100,12 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
         EXPECT_EQ(DefinirCompte(*tache, *persistance, fenetre, motDePasseCompte, compte), resultat);
 
         // Code page 1252 and UTF-16 agree on these texts' characters (é: 0xE9, U+00E9).
-        const TacheStockee* stockee = memoire.Trouver(L"Passe");
         const bool confirme = SUCCEEDED(resultat);
-        EXPECT_EQ(VersEtroit(stockee->compte), compteAttendu);
-        EXPECT_EQ(VersEtroit(stockee->motDePasse), confirme ? motDePasse : "");
-        EXPECT_EQ(stockee->enregistrements, confirme ? 1 : 0);
+        const auto& enregistre = pannes->m_comptes[L"Passe"];
+        EXPECT_EQ(VersEtroit(enregistre.first), compteAttendu);
+        EXPECT_EQ(VersEtroit(enregistre.second), confirme ? motDePasse : "");
+        const auto& journal = pannes->Journal();
+        EXPECT_EQ(std::count(journal.begin(), journal.end(), "Save"), confirme ? 1 : 0);
         EXPECT_EQ(VersEtroit(motDePasseCompte), motDePasse);
         std::vector<std::string> vues, attendues;
         for (const BoiteVue& vue : boites.Vues())
@@ -110,6 +115,7 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
         EXPECT_EQ(vues, attendues);
         EXPECT_TRUE(fenetre.m_codes.empty() && fenetre.m_textes.empty());
     }
+    SupprimerTacheReelle(L"Passe");
 }
 
 // The password texts do not outlive their dialog, nor the main window's the window.
