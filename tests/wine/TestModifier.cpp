@@ -13,16 +13,22 @@
 
 namespace
 {
-const std::wstring AVANT = L" -c2 -ntod -startr:B.mpg -qvcd -limit:5400";
-const std::wstring APRES = L" -c5 -ntod -startr:B.mpg -qvcd -limit:1800";
+// A recording as the store has it, or as the editor below changed it.
+std::wstring Parametres(const std::string& nom, bool modifie)
+{
+    return (modifie ? L" -c5 -ntod -startr:" : L" -c2 -ntod -startr:") +
+           std::wstring(nom.begin(), nom.end()) +
+           (modifie ? L".mpg -qvcd -limit:1800" : L".mpg -qvcd -limit:5400");
+}
 
-// Three recordings A, B and C in the store; the editor (which notes the file name, minutes
-// and channel row it opens with) changes the channel to row 4 and the length to 30 minutes;
-// the account step confirms SALON\marc.
+// Three recordings A, B and C and a companion without parameters in the store; the editor
+// (which notes the file name, minutes and channel row it opens with) changes the channel to row 4
+// and the length to 30 minutes; the account step confirms SALON\marc.
 void Preparer(CFenetreEssai& fenetre, std::vector<std::string>* lus = nullptr)
 {
     for (const wchar_t* nom : {L"A", L"B", L"C"})
         CreerEnregistrement(nom);
+    CreerTacheReelle({NOM_TACHE_ARRET, L"", L"", L"", {}});
     fenetre.m_passe = Confirmer("SALON\\marc", "secret");
     fenetre.m_editeur = [lus](CEdition& edition) -> INT_PTR {
         if (lus != nullptr)
@@ -35,13 +41,6 @@ void Preparer(CFenetreEssai& fenetre, std::vector<std::string>* lus = nullptr)
     };
 }
 
-// The row of that work item.
-int Ligne(const CFenetreEssai& f, const std::string& nom)
-{
-    const auto& noms = f.m_nomsTaches;
-    return static_cast<int>(std::find(noms.begin(), noms.end(), nom) - noms.begin());
-}
-
 void Commande(CFenetreEssai& f, int bouton, int ligne)
 {
     Selectionner(f.Controle(IDC_LISTE), ligne);
@@ -49,78 +48,57 @@ void Commande(CFenetreEssai& f, int bouton, int ligne)
 }
 } // namespace
 
-TEST(Modifier, EditerEtSupprimerAgissentSurLaLigneChoisie)
-{
-    SupprimerTachesReelles(L"");
-    ASSERT_TRUE(CreerTacheReelle({NOM_TACHE_ARRET, L"", L"", L"", {}}));
-    CFenetreEssai fenetre;
-    std::vector<std::string> lus, restants;
-    Preparer(fenetre, &lus);
-    CBoitesMessage boites;
-    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-        // Without a selected row, nothing happens.
-        for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
-            Cliquer(f, bouton);
-        // The same work item rewritten; its row refreshed in place, the others untouched.
-        Lignes attendues = LireLignes(f.m_liste);
-        ASSERT_EQ(attendues.size(), 3u);
-        const int b = Ligne(f, "B");
-        Commande(f, IDC_EDITER, b);
-        attendues[b][4] = "00:30:00";
-        EXPECT_EQ(LireLignes(f.m_liste), attendues);
-        EXPECT_EQ(LireTacheReelle(L"B").application, L"C:\\TV\\WinTV2K.EXE");
-        // The row deleted is the one chosen, and its followers move up, by name and by text.
-        // Deleting every row empties the list; the companion stays in the store.
-        Commande(f, IDC_SUPPRIMER, b);
-        attendues.erase(attendues.begin() + b);
-        EXPECT_EQ(LireLignes(f.m_liste), attendues);
-        restants = f.m_nomsTaches;
-        Commande(f, IDC_EDITER, 0);
-        Commande(f, IDC_EDITER, 1);
-        Commande(f, IDC_SUPPRIMER, 1);
-        Commande(f, IDC_SUPPRIMER, 0);
-        EXPECT_EQ(f.m_liste.NombreLignes(), 0);
-    });
-    ASSERT_EQ(restants.size(), 2u);
-    EXPECT_EQ(lus, (std::vector<std::string>{"B 90 1", restants[0] + " 90 1", restants[1] + " 90 1"}));
-    for (const wchar_t* nom : {L"A", L"B", L"C"})
-        EXPECT_FALSE(LireTacheReelle(nom).trouvee);
-    EXPECT_TRUE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
-    EXPECT_TRUE(boites.Vues().empty());
-    SupprimerTachesReelles(L"");
-}
-
-// Each scheduler call of an edit and of a delete failed once: B is as it was, or (when only the
-// row's refresh failed) as edited, with its one trigger; the rows and names stay in step with
-// the store.
+// "&Editer" and "&Supprimer" act on the middle row only (on none without a selection), each of
+// their scheduler calls failed once: that work item is as it was, or (when only the row's refresh
+// failed) as edited, with its one trigger, or deleted; the others and the companion stay as they
+// were; the rows stay in step with their names.
 TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
 {
     for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
     {
+        std::string cible;
+        std::vector<std::string> lus;
         const std::size_t appels = ChaqueAppelEchoue(
-            [](CFenetreEssai& fenetre) { Preparer(fenetre); },
-            [bouton](CFenetreEssai& f) { Commande(f, bouton, Ligne(f, "B")); },
+            [&lus](CFenetreEssai& fenetre) {
+                lus.clear();
+                Preparer(fenetre, &lus);
+            },
+            [bouton, &cible](CFenetreEssai& f) {
+                Cliquer(f, bouton);
+                cible = f.m_nomsTaches.at(1);
+                Commande(f, bouton, 1);
+            },
             {"GetNextRunTime", "GetComment"},
-            [bouton](const Panne& panne, const CPannes& pannes, CFenetreEssai& fenetre,
-                     const Lignes& lignes) {
-                const TacheLue b = LireTacheReelle(L"B");
-                std::vector<std::string> noms = fenetre.m_nomsTaches;
-                std::sort(noms.begin(), noms.end());
-                if (bouton == IDC_SUPPRIMER && panne.operation.empty())
-                {
-                    EXPECT_FALSE(b.trouvee);
-                    EXPECT_EQ(noms, (std::vector<std::string>{"A", "C"}));
-                    return;
-                }
-                ASSERT_TRUE(b.trouvee);
+            [&](const Panne& panne, const CPannes& pannes, CFenetreEssai& fenetre, const Lignes& lignes) {
+                const bool supprimee = bouton == IDC_SUPPRIMER && panne.operation.empty();
                 const bool modifiee = bouton == IDC_EDITER && panne.muet;
-                EXPECT_EQ(b.parametres, modifiee ? APRES : AVANT);
-                EXPECT_EQ(pannes.m_comptes.count(L"B"), modifiee ? 1u : 0u);
-                EXPECT_EQ(b.declencheurs, 1);
-                EXPECT_EQ(noms, (std::vector<std::string>{"A", "B", "C"}));
-                ASSERT_EQ(lignes.size(), 3u);
-                const auto& ligne = lignes[static_cast<std::size_t>(Ligne(fenetre, "B"))];
-                EXPECT_EQ(ligne[0] + " " + ligne[4], modifiee ? "B.mpg 00:30:00" : "B.mpg 01:30:00");
+                if (panne.operation.empty() && bouton == IDC_EDITER)
+                {
+                    EXPECT_EQ(lus, std::vector<std::string>{cible + " 90 1"});
+                }
+                std::vector<std::string> lues, attendues, noms = fenetre.m_nomsTaches;
+                for (const auto& ligne : lignes)
+                    lues.push_back(ligne[0] + " " + ligne[4]);
+                for (const std::string& nom : noms)
+                    attendues.push_back(nom + ".mpg " + (nom == cible && modifiee ? "00:30:00" : "01:30:00"));
+                EXPECT_EQ(lues, attendues);
+                std::sort(noms.begin(), noms.end());
+                EXPECT_EQ(noms.size(), supprimee ? 2u : 3u);
+                for (const std::string nom : {"A", "B", "C"})
+                {
+                    const std::wstring large(nom.begin(), nom.end());
+                    const TacheLue t = LireTacheReelle(large);
+                    const bool ciblee = nom == cible;
+                    EXPECT_EQ(t.trouvee, !(ciblee && supprimee)) << nom;
+                    EXPECT_EQ(std::count(noms.begin(), noms.end(), nom), t.trouvee ? 1 : 0) << nom;
+                    if (t.trouvee)
+                    {
+                        EXPECT_EQ(t.parametres, Parametres(nom, ciblee && modifiee));
+                        EXPECT_EQ(t.declencheurs, 1);
+                        EXPECT_EQ(pannes.m_comptes.count(large), ciblee && modifiee ? 1u : 0u);
+                    }
+                }
+                EXPECT_TRUE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
             });
         EXPECT_GE(appels, bouton == IDC_EDITER ? 10u : 1u);
     }
@@ -144,10 +122,12 @@ TEST(Modifier, UnDialogueQuiNePeutSAfficherEstAnnule)
         fenetre.m_passe = [](CPasse&) -> INT_PTR { return -1; };
         LancerFenetre(fenetre, [](CFenetreEssai& f) {
             Cliquer(f, IDOK);
-            Commande(f, IDC_EDITER, Ligne(f, "B"));
+            Commande(f, IDC_EDITER, 1);
         });
         EXPECT_FALSE(LireTacheReelle(L"Nouveau").trouvee);
-        EXPECT_EQ(LireTacheReelle(L"B").parametres, AVANT);
+        for (const std::string nom : {"A", "B", "C"})
+            EXPECT_EQ(LireTacheReelle(std::wstring(nom.begin(), nom.end())).parametres,
+                      Parametres(nom, false));
     }
     EXPECT_TRUE(boites.Vues().empty());
     SupprimerTachesReelles(L"");
