@@ -146,13 +146,17 @@ TEST_F(Ajout, UnNomTropLongOuUneSuppressionRefuseeUnInstant)
     EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
 
     // A failed add is deleted again; the scheduler's service, reading the file, refuses the
-    // delete for a moment: asked again, and only the first failure is shown.
-    m_pannes->InjecterEchec("SetParameters", E_ACCESSDENIED);
-    for (const int rang : {1, 2})
-        m_pannes->InjecterEchec("Delete", HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), rang);
-    EXPECT_EQ(Ajouter(Programme("Occupe")), nullptr);
-    EXPECT_FALSE(LireTacheReelle(L"Occupe").trouvee);
-    EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{E_ACCESSDENIED});
+    // delete for a moment: asked again. Only the first failure is shown, also when the delete
+    // fails for good, which leaves the half-made work item.
+    for (const HRESULT refus : {HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), E_ACCESSDENIED})
+    {
+        m_pannes->InjecterEchec("SetParameters", E_ACCESSDENIED);
+        for (const int rang : {1, 2})
+            m_pannes->InjecterEchec("Delete", refus, rang);
+        EXPECT_EQ(Ajouter(Programme("Occupe")), nullptr);
+        EXPECT_EQ(LireTacheReelle(L"Occupe").trouvee, refus == E_ACCESSDENIED);
+        EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{E_ACCESSDENIED});
+    }
 }
 
 // "&Ajouter" with its companion, each of its scheduler calls failed once: the recording and its
