@@ -60,9 +60,16 @@ CBoitesMessage::~CBoitesMessage()
     g_vues = m_englobantes;
 }
 
+CCrochet SurveillerBoites()
+{
+    CCrochet crochet;
+    *crochet.Adresse() = SetWindowsHookExA(WH_CBT, &Crochet, nullptr, GetCurrentThreadId());
+    return crochet;
+}
+
 void RefuserDialoguesImprevus()
 {
-    *g_crochet.Adresse() = SetWindowsHookExA(WH_CBT, &Crochet, nullptr, GetCurrentThreadId());
+    g_crochet = SurveillerBoites();
     CDialogue::DefinirScriptImprevu([](CDialogue& dialogue) {
         ADD_FAILURE() << "unexpected dialog \"" << TexteFenetre(dialogue.Fenetre()) << "\"";
         dialogue.EndDialog(IDCANCEL);

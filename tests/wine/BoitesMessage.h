@@ -5,6 +5,7 @@
 // failure, named by its caption and text, and is answered all the same.
 
 #include "framework/Dialogue.h"
+#include "framework/Ressources.h"
 
 #include <functional>
 #include <string>
@@ -28,6 +29,10 @@ private:
     std::vector<BoiteVue> m_vues;
     std::vector<BoiteVue>* m_englobantes; // the boxes of the object this one is nested in
 };
+
+// Hooks the message boxes of the calling thread while the hook lives; the suite's own thread is
+// hooked by RefuserDialoguesImprevus.
+CCrochet SurveillerBoites();
 
 // Any dialog of ours shown while no test script waits for it, and any message box shown while
 // no CBoitesMessage lives, is a failure, named by its caption, and is ended so that the suite

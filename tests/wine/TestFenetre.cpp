@@ -174,3 +174,29 @@ TEST(FinFenetre, EchapEtLaCaseDeFermetureLiberentLePlanificateurAvantCOM)
         EXPECT_TRUE(comVivant) << (echap ? "Escape" : "close box");
     }
 }
+
+// COM refused at start-up (the thread's apartment is already multithreaded) stops the program
+// with the system's text and the sentence.
+TEST(FinFenetre, UnAppartementCOMRefuseArreteLeProgramme)
+{
+    std::vector<BoiteVue> vues;
+    int statut = 0;
+    std::thread([&] {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        {
+            const CCrochet crochet = SurveillerBoites();
+            CBoitesMessage boites;
+            CFenetreEssai fenetre;
+            fenetre.DoModal();
+            statut = fenetre.m_statutArret;
+            vues = boites.Vues();
+        }
+        CoUninitialize();
+    }).join();
+    EXPECT_EQ(statut, 1);
+    ASSERT_EQ(vues.size(), 1u);
+    EXPECT_EQ(vues[0].titre, "Erreur");
+    const std::string phrase = "Le programme va être arrêter.\nPassez en administrateur.";
+    EXPECT_EQ(vues[0].texte.substr(vues[0].texte.size() - std::min(vues[0].texte.size(), phrase.size())),
+              phrase);
+}
