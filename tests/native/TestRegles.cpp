@@ -324,30 +324,6 @@ TEST(DefinitionProgramme, DefinirDossierTV)
     EXPECT_FALSE(programme->DefinirDossierTV(sansFin.get()));
 }
 
-// Any non-zero flag counts, once before daily before weekly; weekday flags (Sunday first) count
-// only for a weekly trigger, the end date not for a once one; the dates come from m_dateDepart and
-// m_dateFin, the local time of day from m_heureDepart.
-TEST(Declencheur, DepuisProgramme)
-{
-    // m_uneFois, m_tousLesJours, m_toutesLesSemaines, then the flags from m_dimanche to m_samedi.
-    const std::pair<std::array<int, 10>, const char*> cas[] = {
-        {{7, 1, 1, 1, 1, 1, 1, 1, 1, 1}, "0 0 2026-12-6 20:45 0-0-0 0 0"},
-        {{0, -2, 1, 1, 1, 0, 0, 0, 0, 0}, "1 1 2026-12-6 20:45 2026-12-31 1 0"},
-        {{0, 0, 1, 0, 5, 0, -1, 0, 1, 0}, "2 1 2026-12-6 20:45 2026-12-31 1 2a"},
-        {{0, 0, 0, 1, 0, 1, 0, 1, 0, 1}, "2 1 2026-12-6 20:45 2026-12-31 1 55"},
-    };
-    for (const auto& [champs, attendu] : cas)
-    {
-        CDefinitionProgramme p;
-        std::tie(p.m_uneFois, p.m_tousLesJours, p.m_toutesLesSemaines, p.m_dimanche, p.m_lundi, p.m_mardi,
-                 p.m_mercredi, p.m_jeudi, p.m_vendredi, p.m_samedi) = std::tuple_cat(champs);
-        p.m_dateDepart = Instant(2026, 12, 6, 23, 59, 59);
-        p.m_heureDepart = Instant(2031, 6, 15, 20, 45, 59); // seconds dropped, summer time
-        p.m_dateFin = Instant(2026, 12, 31, 0, 0);
-        EXPECT_EQ(Texte(ChampsDepuisProgramme(p)), attendu);
-    }
-}
-
 // The companion runs once, 5 minutes after the end of the recording's first run, counted on the
 // absolute time; the fields of the recording's trigger it does not set are cleared. (The plain
 // case, 20:00 + 1 h, is checked on the real store by the add command's tests.)
@@ -369,13 +345,34 @@ TEST(Declencheur, ChampsArret)
     }
 }
 
-// A foreign or damaged trigger (neither once, daily nor weekly, not a real local date and time,
-// or the instant 0 which means "not set": 1970-01-01 01:00 in Paris) is not read back, else the
-// edit would overwrite the work item. Each weekday comes from its own bit, 0x80 from none.
-TEST(Declencheur, ProgrammeRelu)
+// A programme's trigger. Any non-zero flag counts, once before daily before weekly; weekday flags
+// (Sunday first) count only for a weekly trigger, the end date not for a once one; the dates come
+// from m_dateDepart and m_dateFin, the local time of day from m_heureDepart. Read back for an edit,
+// each weekday comes from its own bit, 0x80 from none; a foreign or damaged trigger (neither once,
+// daily nor weekly, not a real local date and time, or the instant 0 which means "not set":
+// 1970-01-01 01:00 in Paris) is not read back, else the edit would overwrite the work item.
+TEST(Declencheur, EcritEtRelu)
 {
+    // m_uneFois, m_tousLesJours, m_toutesLesSemaines, then the flags from m_dimanche to m_samedi.
+    const std::pair<std::array<int, 10>, const char*> cas[] = {
+        {{7, 1, 1, 1, 1, 1, 1, 1, 1, 1}, "0 0 2026-12-6 20:45 0-0-0 0 0"},
+        {{0, -2, 1, 1, 1, 0, 0, 0, 0, 0}, "1 1 2026-12-6 20:45 2026-12-31 1 0"},
+        {{0, 0, 1, 0, 5, 0, -1, 0, 1, 0}, "2 1 2026-12-6 20:45 2026-12-31 1 2a"},
+        {{0, 0, 0, 1, 0, 1, 0, 1, 0, 1}, "2 1 2026-12-6 20:45 2026-12-31 1 55"},
+    };
+    for (const auto& [champs, attendu] : cas)
+    {
+        CDefinitionProgramme p;
+        std::tie(p.m_uneFois, p.m_tousLesJours, p.m_toutesLesSemaines, p.m_dimanche, p.m_lundi, p.m_mardi,
+                 p.m_mercredi, p.m_jeudi, p.m_vendredi, p.m_samedi) = std::tuple_cat(champs);
+        p.m_dateDepart = Instant(2026, 12, 6, 23, 59, 59);
+        p.m_heureDepart = Instant(2031, 6, 15, 20, 45, 59); // seconds dropped, summer time
+        p.m_dateFin = Instant(2026, 12, 31, 0, 0);
+        EXPECT_EQ(Texte(ChampsDepuisProgramme(p)), attendu) << attendu;
+    }
+
     // clang-format off
-    const std::pair<const char*, const char*> cas[] = {
+    const std::pair<const char*, const char*> relus[] = {
         {"0 0 2027-3-28 20:45 0-0-0 0 7f", "100 0 0 2027-3-28 20:45 0-0-0 0 0"},
         {"1 1 2027-3-28 20:45 2027-6-30 1 7f", "010 1 1 2027-3-28 20:45 2027-6-30 1 0"},
         {"2 1 2027-3-28 20:45 2027-6-30 1 6a", "001 2 1 2027-3-28 20:45 2027-6-30 1 6a"},
@@ -390,6 +387,6 @@ TEST(Declencheur, ProgrammeRelu)
         {"2 1 2027-3-28 20:45 0-6-30 1 1", "refusé"},     {"2 1 2040-3-28 20:45 2040-6-30 1 1", "refusé"},
     };
     // clang-format on
-    for (const auto& [declencheur, programme] : cas)
+    for (const auto& [declencheur, programme] : relus)
         EXPECT_EQ(Relu(declencheur), programme) << declencheur;
 }
