@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -39,11 +38,11 @@ CTemps Instant(int annee, int mois, int jour, int heure, int minute, int seconde
 ChampsDeclencheur Declencheur(const char* texte)
 {
     ChampsDeclencheur d;
-    EXPECT_EQ(std::sscanf(texte, "%u %x %hu-%hu-%hu %hu:%hu %hu-%hu-%hu %hu %hx", &d.TriggerType, &d.rgFlags,
-                          &d.wBeginYear, &d.wBeginMonth, &d.wBeginDay, &d.wStartHour, &d.wStartMinute,
-                          &d.wEndYear, &d.wEndMonth, &d.wEndDay, &d.intervalle, &d.rgfDaysOfTheWeek),
-              12)
-        << texte;
+    const int lus =
+        std::sscanf(texte, "%u %x %hu-%hu-%hu %hu:%hu %hu-%hu-%hu %hu %hx", &d.TriggerType, &d.rgFlags,
+                    &d.wBeginYear, &d.wBeginMonth, &d.wBeginDay, &d.wStartHour, &d.wStartMinute, &d.wEndYear,
+                    &d.wEndMonth, &d.wEndDay, &d.intervalle, &d.rgfDaysOfTheWeek);
+    EXPECT_EQ(lus, 12) << texte;
     return d;
 }
 
@@ -313,15 +312,13 @@ TEST(DefinitionProgramme, DefinirDossierTV)
     };
     EXPECT_EQ(definir(plusLong.c_str()), std::make_pair(true, plusLong));
     EXPECT_EQ(definir(std::string(260, 'y').c_str()), std::make_pair(false, std::string()));
-    EXPECT_EQ(definir("C:\\TV"), std::make_pair(true, std::string("C:\\TV")))
-        << "terminated, over a longer one";
+    EXPECT_EQ(definir("C:\\TV"), std::make_pair(true, std::string("C:\\TV"))) << "terminated";
     EXPECT_EQ(definir(nullptr), std::make_pair(false, std::string()));
 
     // A text longer than the buffer is refused without being read to its end: 260 characters
     // and no terminator, in a heap block of exactly that size.
-    auto sansFin = std::make_unique<char[]>(260);
-    std::memset(sansFin.get(), 'w', 260);
-    EXPECT_FALSE(programme->DefinirDossierTV(sansFin.get()));
+    const std::vector<char> sansFin(260, 'w');
+    EXPECT_FALSE(programme->DefinirDossierTV(sansFin.data()));
 }
 
 // The companion runs once, 5 minutes after the end of the recording's first run, counted on the
