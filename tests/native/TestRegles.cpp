@@ -253,21 +253,15 @@ TEST(Temps, CalendrierSecondesEtHorloge)
 // and the end time, counted on the absolute time; none when the sum leaves the 32-bit range.
 TEST(DefinitionProgramme, FinEtValeursNouvelles)
 {
-    struct Cas
-    {
-        std::string minutes;
-        std::int64_t secondes;
-        std::string fin;
-        CTemps depart = Instant(2030, 12, 3, 20, 0, 59);
-    };
+    const CTemps soir = Instant(2030, 12, 3, 20, 0, 59);
     // From 20:00:59 unless said. A no-break space is not white space in the C locale; "1000" ends
     // the next day; "35791395", longer than the range, lands inside it; the clocks go forward at
     // 02:00 on 28 March 2027, back at 03:00 on 31 October.
     // clang-format off
-    const Cas cas[] = {
-        {"90abc", 5400, "21:30"}, {" \t\n\v\f\r45", 2700, "20:45"}, {"-30", -1800, "19:30"},
-        {"+15", 900, "20:15"}, {"- 5", 0, "20:00"}, {"\xA0" "5", 0, "20:00"}, {"1000", 60000, "12:40"},
-        {std::string(1000, '9'), MINUTES_MAX * 60, ""},
+    const std::tuple<std::string, std::int64_t, std::string, CTemps> cas[] = {
+        {"90abc", 5400, "21:30", soir}, {" \t\n\v\f\r45", 2700, "20:45", soir}, {"-30", -1800, "19:30", soir},
+        {"+15", 900, "20:15", soir}, {"- 5", 0, "20:00", soir}, {"\xA0" "5", 0, "20:00", soir},
+        {"1000", 60000, "12:40", soir}, {std::string(1000, '9'), MINUTES_MAX * 60, "", soir},
         {"35791395", MINUTES_MAX * 60, "00:40", CTemps(-2000000000)},
         {"-99999999999999999999", -MINUTES_MAX * 60, "", CTemps(-2000000000)},
         {"1", 60, "04:14", CTemps(INT32_MAX - 60)}, {"1", 60, "", CTemps(INT32_MAX - 59)},
@@ -276,15 +270,15 @@ TEST(DefinitionProgramme, FinEtValeursNouvelles)
         {"120", 7200, "02:30", Instant(2027, 10, 31, 1, 30)},
     };
     // clang-format on
-    for (const Cas& c : cas)
+    for (const auto& [minutes, secondes, fin, depart] : cas)
     {
-        SCOPED_TRACE(testing::Message() << c.depart.Secondes() << " + \"" << c.minutes << '"');
+        SCOPED_TRACE(testing::Message() << depart.Secondes() << " + \"" << minutes << '"');
         CDefinitionProgramme programme;
-        programme.m_heureDepart = c.depart;
-        programme.m_minutes = c.minutes;
+        programme.m_heureDepart = depart;
+        programme.m_minutes = minutes;
         programme.m_heureFin = "xx:xx";
         programme.CalculerFin();
-        EXPECT_EQ(std::tie(programme.m_dureeSecondes, programme.m_heureFin), std::tie(c.secondes, c.fin));
+        EXPECT_EQ(std::tie(programme.m_dureeSecondes, programme.m_heureFin), std::tie(secondes, fin));
     }
 
     // A new programme starts now, for 60 minutes, on the first channel; the period is not a
