@@ -1,0 +1,383 @@
+// The rules, natively under ASan and UBSan. Calendar fields are those of local time: the time
+// zone is pinned to Paris (CET/CEST), and instants are built from Paris calendar times.
+#include "channels/BlocSourceDonnees.h"
+#include "editor/DefinitionProgramme.h"
+#include "framework/Poignee.h"
+#include "framework/Temps.h"
+#include "mainwindow/TexteHorloge.h"
+#include "tasks/ChaineParametres.h"
+#include "tasks/ChampsDeclencheur.h"
+#include "tasks/LectureParametres.h"
+#include "tasks/ProgrammeRelu.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace
+{
+const bool FUSEAU_PARIS = (setenv("TZ", "Europe/Paris", 1), tzset(), true);
+
+CTemps Instant(int annee, int mois, int jour, int heure, int minute, int seconde = 0)
+{
+    CTemps instant;
+    EXPECT_TRUE(CTemps::DepuisLocal(annee, mois, jour, heure, minute, seconde, instant));
+    return instant;
+}
+
+// A trigger as "type flags begin-date hour:minute end-date interval weekdays(hex)".
+ChampsDeclencheur Declencheur(const char* texte)
+{
+    ChampsDeclencheur d;
+    const int lus =
+        std::sscanf(texte, "%u %x %hu-%hu-%hu %hu:%hu %hu-%hu-%hu %hu %hx", &d.TriggerType, &d.rgFlags,
+                    &d.wBeginYear, &d.wBeginMonth, &d.wBeginDay, &d.wStartHour, &d.wStartMinute, &d.wEndYear,
+                    &d.wEndMonth, &d.wEndDay, &d.intervalle, &d.rgfDaysOfTheWeek);
+    EXPECT_EQ(lus, 12) << texte;
+    return d;
+}
+
+// The same text back.
+std::string Texte(const ChampsDeclencheur& d)
+{
+    char texte[96];
+    std::snprintf(texte, sizeof texte, "%u %x %u-%u-%u %u:%02u %u-%u-%u %u %x", d.TriggerType, d.rgFlags,
+                  d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute, d.wEndYear,
+                  d.wEndMonth, d.wEndDay, d.intervalle, d.rgfDaysOfTheWeek);
+    return texte;
+}
+
+// A trigger read back into a programme, then written again as an edit would save it, after the
+// programme's period flags "once daily weekly"; "refusé" when refused with the programme left
+// as it was.
+std::string Relu(const char* declencheur)
+{
+    CDefinitionProgramme p;
+    p.m_fichier = "avant";
+    if (!RelireProgramme(" -c12 -ntod -startr:Journal.mpg -qvcd -limit:5400", Declencheur(declencheur),
+                         "Journal.mpg", "01:30:00", p))
+        return p.m_fichier == "avant" && !p.m_heureDepart.EstDefini() ? "refusé" : "refusé, modifié";
+    EXPECT_EQ(std::tie(p.m_chaine, p.m_fichier, p.m_nomProgramme, p.m_minutes),
+              std::make_tuple(11, "Journal", "Journal", "90"));
+    return std::to_string(p.m_uneFois) + std::to_string(p.m_tousLesJours) +
+           std::to_string(p.m_toutesLesSemaines) + " " + Texte(ChampsDepuisProgramme(p));
+}
+
+// A handle kind whose null is 0 and whose releases are recorded in order.
+std::vector<int> liberees;
+struct RegleEssai
+{
+    static int Nulle() { return 0; }
+    static void Liberer(int valeur) { liberees.push_back(valeur); }
+};
+} // namespace
+
+// What the list and the editor read back (recognised, file, recording word, channel, duration)
+// from the parameter strings the program writes, and from texts it did not write: other tools'
+// work items, names with a blank, damaged numbers. Name, path and parameters must each fit 259
+// characters; with channel 1 and 3600 s the parameters, 41 characters longer than the name, are
+// the first to overflow.
+TEST(Parametres, EcritsRelusEtLimites)
+{
+    using Lu = std::tuple<std::string, bool, std::string, std::string, std::int32_t, std::string>;
+    EXPECT_EQ(ConstruireParametres(0, 3600, "WinTV_00"), " -c1 -ntod -startr:WinTV_00.mpg -qvcd -limit:3600");
+    const Lu cas[] = {
+        {ConstruireParametres(0, 3600, "WinTV_00"), true, "WinTV_00.mpg", "qvcd", 0, "01:00:00"},
+        {ConstruireParametres(-1, 0, ""), true, ".mpg", "qvcd", -1, "00:00:00"},
+        {ConstruireParametres(98, 86399, "a.b"), true, "a.b.mpg", "qvcd", 98, "23:59:59"},
+        {ConstruireParametres(4, 90000, "a"), true, "a.mpg", "qvcd", 4, "01:00:00"},   // days not shown
+        {ConstruireParametres(4, -1800, "a"), true, "a.mpg", "qvcd", 4, "-07:-50:00"}, // '-' counts -3
+        {ConstruireParametres(INT32_MAX, INT32_MIN, "a"), true, "a.mpg", "qvcd", INT32_MAX, "-11:-16:-16"},
+        {" -C1 -Startr:x -Limit:60", false, "", "", -1, ""},
+        {"-c -startr:Mon film.mpg -qvcd", true, "Mon", "ilm.mpg", -1, ""},
+        {"-c12 xstartr:a.mpg -b -startr:c.mpg -limit:60 x", true, "a.mpg", "b", 11, "01:38:32"},
+        {"-startr:", true, "", "", -1, ""},
+        {"-limit:", false, "", "", -1, "00:00:00"},
+    };
+    for (const Lu& attendu : cas)
+    {
+        const std::string& texte = std::get<0>(attendu);
+        const LigneLue ligne = LireLigne(texte);
+        EXPECT_EQ(Lu(texte, ligne.reconnue, ligne.nomFichier, ligne.enregistrement, LireChaine(texte),
+                     TexteDuree(texte)),
+                  attendu);
+    }
+    EXPECT_EQ(CheminApplication("C:\\TV\\"), "C:\\TV\\\\WinTV2K.EXE");
+    const std::tuple<std::size_t, std::size_t, bool> limites[] = {
+        {5, 218, true}, {5, 219, false}, {247, 8, true}, {248, 8, false}};
+    for (const auto& [dossier, nom, tient] : limites)
+        EXPECT_EQ(CommandeTient(std::string(dossier, 'd'), 0, 3600, std::string(nom, 'n')), tient)
+            << dossier << " " << nom;
+}
+
+// Only the blank ends a word. Every character counts with its distance from '0', digits or not;
+// past nine digits the sum wraps modulo 2^32. The duration column is read back into the editor's
+// minutes only in the list's own "HH:MM:SS": a sign or a blank before a field is another form
+// (scanned as unsigned, "-3:59:59" gave -121 minutes; found by fuzz/FuzzRelireProgramme).
+TEST(Parametres, MotsEntiersEtColonnes)
+{
+    const std::pair<std::int32_t, std::string> mots[] = {{0, "abc"}, {4, "def"},      {3, ""},
+                                                         {7, ""},    {INT32_MAX, ""}, {-1, ""}};
+    for (const auto& [debut, attendu] : mots)
+        EXPECT_EQ(ExtraireMot("abc def", debut), attendu) << debut;
+    EXPECT_EQ(ExtraireMot("a\tb,c\nd e", 0), "a\tb,c\nd");
+
+    // clang-format off
+    const std::pair<std::string, std::int32_t> entiers[] = {
+        {"", 0}, {"007", 7}, {" 5", -155}, {"\xE9", static_cast<char>(0xE9) - '0'},
+        {"2147483647", INT32_MAX}, {"2147483648", INT32_MIN}, {"4294967296", 0},
+        {"123456789012", -1097262572}, {std::string(40, '9'), -1},
+    };
+    // clang-format on
+    for (const auto& [texte, attendu] : entiers)
+        EXPECT_EQ(ConvertirEntier(texte), attendu) << '"' << texte << '"';
+    (void)ConvertirEntier(std::string(1000, '\xFF')); // UBSan stops here on a signed overflow
+
+    const std::pair<const char*, std::int32_t> colonnes[] = {
+        {"01:30:00", 90}, {"00:00:59", 0},  {"99:99:99", 6039}, {"-3:59:59", 0},
+        {"01:30:0", 0},   {"01:30:00x", 0}, {"01-30-00", 0},    {" 1:30:00", 0},
+    };
+    for (const auto& [duree, minutes] : colonnes)
+        EXPECT_EQ(MinutesDeDuree(duree), minutes) << duree;
+    EXPECT_EQ(FichierDeColonne(".mpg") + FichierDeColonne("abc"), "");
+}
+
+// The texts of the list and the names: next run, work-item name from the file, listed name
+// without ".job", the data source's search pattern and path, a channel row.
+TEST(Parametres, TextesDeLaListeEtNoms)
+{
+    EXPECT_EQ(TexteProchainDemarrage(1, 1, 5, 0, 0), "01/01/05 \xE0 00:00"); // code page 1252
+    EXPECT_EQ(NomTache("Le journal\tde 20 h\xA0"), "Le_journal\tde_20_h\xA0") << "only 0x20 is replaced";
+
+    // clang-format off
+    const std::pair<std::string, std::string> cas[] = {
+        {"A.job", "A"}, {"Le journal.JOB", "Le journal"}, {".job", ""}, {"job", "job"}, {"Ajob", "Ajob"},
+        {"x.jobs", "x.jobs"}, {"A.job.job", "A.job"},
+    };
+    // clang-format on
+    for (const auto& [nom, attendu] : cas)
+        EXPECT_EQ(NomSansSuffixeJob(nom), attendu) << nom;
+
+    EXPECT_EQ(MotifRechercheBase("C:\\TV"), "C:\\TV\\*.mdb*");
+    EXPECT_EQ(CheminBase("C:\\TV", "hcwChanDB_4.mdb") + CheminBase("C:\\TV", ""), "C:\\TV\\hcwChanDB_4.mdb");
+    EXPECT_EQ(TexteLigneChaine("12", "TF1", "fr"), "12\tTF1\tfr");
+}
+
+// Every byte of a block is written, as the ODBC installer reads it: the fixed strings from offset
+// 0, "DBQ=" and the path from offset 57, zeros up to the 260th byte. A path of 197 characters
+// leaves the two closing NULs, one more is refused with the block left alone.
+TEST(BlocSourceDonnees, BlocsEtChemins)
+{
+    const auto attendu = [](const std::string& chemin) {
+        return std::string("DSN=Chaines\0Description=Chaines de TV\0FileType=MS ACCESS\0DBQ=", 61) + chemin +
+               std::string(199 - chemin.size(), '\0');
+    };
+    for (const std::string& chemin :
+         {std::string("C:\\TV\\hcwChanDB_4.mdb"), std::string(197, 'd'), std::string(198, 'x')})
+    {
+        BlocAttributs bloc;
+        bloc.fill('\x55');
+        const bool tient = chemin.size() <= 197;
+        EXPECT_EQ(ConstruireBlocEnregistrement(chemin, bloc), tient);
+        EXPECT_EQ(std::string(bloc.data(), bloc.size()), tient ? attendu(chemin) : std::string(260, '\x55'));
+    }
+    EXPECT_EQ(std::string(BlocSuppression().data(), 260), attendu("D:\\hcwChanDB_4.mdb"));
+}
+
+TEST(Poignee, ChaqueValeurEstLibereeUneSeuleFois)
+{
+    using CEssai = CPoignee<int, RegleEssai>;
+    liberees.clear();
+    {
+        CEssai a(1);
+        CEssai b(std::move(a));
+        CEssai c(2);
+        c = std::move(b); // c's old value goes, b's moves in
+        CEssai& meme = c;
+        c = std::move(meme);
+        EXPECT_FALSE(a.EstValide());
+        EXPECT_EQ(c.Get(), 1) << "a move to itself keeps the value";
+        *c.Adresse() = 3; // the value an API writes through the pointer replaces a released one
+        c.Liberer();
+        c.Liberer();
+        CEssai d(4);
+    }
+    EXPECT_EQ(liberees, (std::vector<int>{2, 1, 3, 4}));
+}
+
+// Local calendar time, seconds count (from the tz database) and the clock text, both ways: every
+// weekday once, padded fields, midnight, the year's end, both sides of the epoch, the
+// spring-forward night, summer time, the last 32-bit second. The sums of Plus are checked with
+// the end time of a programme below.
+TEST(Temps, CalendrierSecondesEtHorloge)
+{
+    ASSERT_TRUE(FUSEAU_PARIS);
+    const std::tuple<int, int, int, int, int, int, std::int32_t, std::string> cas[] = {
+        {1970, 1, 1, 0, 59, 59, -1, "Jeudi 01/01/1970\n\n 00:59:59"}, // mktime's -1 is an instant
+        {1970, 1, 1, 1, 0, 0, 0, "Jeudi 01/01/1970\n\n 01:00:00"},
+        {2027, 3, 28, 1, 30, 7, 1806193807, "Dimanche 28/03/2027\n\n 01:30:07"},
+        {2027, 7, 14, 13, 0, 0, 1815562800, "Mercredi 14/07/2027\n\n 13:00:00"},
+        {2030, 12, 2, 8, 5, 59, 1922425559, "Lundi 02/12/2030\n\n 08:05:59"},
+        {2030, 3, 1, 0, 0, 0, 1898550000, "Vendredi 01/03/2030\n\n 00:00:00"},
+        {2030, 11, 30, 12, 0, 0, 1922266800, "Samedi 30/11/2030\n\n 12:00:00"},
+        {2030, 12, 31, 23, 59, 59, 1924988399, "Mardi 31/12/2030\n\n 23:59:59"},
+        {2038, 1, 19, 4, 14, 7, INT32_MAX, "Mardi 19/01/2038\n\n 04:14:07"},
+    };
+    for (const auto& [annee, mois, jour, heure, minute, seconde, secondes, horloge] : cas)
+    {
+        SCOPED_TRACE(horloge);
+        EXPECT_EQ(Instant(annee, mois, jour, heure, minute, seconde).Secondes(), secondes);
+        ChampsLocaux champs;
+        ASSERT_TRUE(CTemps(secondes).Local(champs));
+        EXPECT_EQ(TexteHorloge(champs), horloge);
+        EXPECT_EQ(CTemps(secondes).HeureMinute(), horloge.substr(horloge.size() - 8, 5)) << "no rounding";
+    }
+    EXPECT_EQ(std::string(NomJourSemaine(0)) + NomJourSemaine(8), "");
+
+    CTemps instant(123);
+    EXPECT_FALSE(CTemps::DepuisLocal(2038, 1, 19, 4, 14, 8, instant));
+    EXPECT_FALSE(CTemps::DepuisLocal(1900, 1, 1, 0, 0, 0, instant));
+    EXPECT_EQ(instant.Secondes(), 123) << "a refused conversion leaves the result alone";
+}
+
+// The minutes text gives the duration (leading number, clamped so that its seconds fit 32 bits)
+// and the end time, counted on the absolute time; none when the sum leaves the 32-bit range.
+TEST(DefinitionProgramme, FinEtValeursNouvelles)
+{
+    const CTemps soir = Instant(2030, 12, 3, 20, 0, 59);
+    // From 20:00:59 unless said. A no-break space is not white space in the C locale; "1000" ends
+    // the next day; "35791395", longer than the range, lands inside it; the clocks go forward at
+    // 02:00 on 28 March 2027, back at 03:00 on 31 October.
+    // clang-format off
+    const std::tuple<std::string, std::int64_t, std::string, CTemps> cas[] = {
+        {"90abc", 5400, "21:30", soir}, {" \t\n\v\f\r45", 2700, "20:45", soir}, {"-30", -1800, "19:30", soir},
+        {"+15", 900, "20:15", soir}, {"- 5", 0, "20:00", soir}, {"\xA0" "5", 0, "20:00", soir},
+        {"1000", 60000, "12:40", soir}, {std::string(1000, '9'), MINUTES_MAX * 60, "", soir},
+        {"35791395", MINUTES_MAX * 60, "00:40", CTemps(-2000000000)},
+        {"-99999999999999999999", -MINUTES_MAX * 60, "", CTemps(-2000000000)},
+        {"1", 60, "04:14", CTemps(INT32_MAX - 60)}, {"1", 60, "", CTemps(INT32_MAX - 59)},
+        {"-1", -60, "20:55", CTemps(INT32_MIN + 60)}, {"-1", -60, "", CTemps(INT32_MIN + 59)},
+        {"120", 7200, "04:30", Instant(2027, 3, 28, 1, 30)},
+        {"120", 7200, "02:30", Instant(2027, 10, 31, 1, 30)},
+    };
+    // clang-format on
+    for (const auto& [minutes, secondes, fin, depart] : cas)
+    {
+        SCOPED_TRACE(testing::Message() << depart.Secondes() << " + \"" << minutes << '"');
+        CDefinitionProgramme programme;
+        programme.m_heureDepart = depart;
+        programme.m_minutes = minutes;
+        programme.m_heureFin = "xx:xx";
+        programme.CalculerFin();
+        EXPECT_EQ(std::tie(programme.m_dureeSecondes, programme.m_heureFin), std::tie(secondes, fin));
+    }
+
+    // A new programme starts now, for 60 minutes, on the first channel; the period is not a
+    // default of its own: it stays.
+    const std::int32_t maintenant = Instant(2030, 12, 3, 20, 31, 7).Secondes();
+    CDefinitionProgramme p;
+    p.m_chaine = 5;
+    p.m_tousLesJours = 1;
+    p.DefinirValeursNouvelles(CTemps(maintenant));
+    EXPECT_EQ(std::make_tuple(p.m_nomProgramme, p.m_fichier, p.m_minutes, p.m_heureFin, p.m_dureeSecondes,
+                              p.m_chaine, p.m_tousLesJours, p.m_dateDepart.Secondes(),
+                              p.m_heureDepart.Secondes(), p.m_dateFin.Secondes()),
+              std::make_tuple("WinTV_00", "WinTV_00", "60", "21:31", 3600, 0, 1, maintenant, maintenant,
+                              maintenant));
+}
+
+TEST(DefinitionProgramme, DefinirDossierTV)
+{
+    // On the heap, m_dossierTV being the last member: a write past it is caught by ASan.
+    auto programme = std::make_unique<CDefinitionProgramme>();
+    const std::string plusLong(259, 'x');
+    const auto definir = [&programme](const char* dossier) {
+        const bool accepte = programme->DefinirDossierTV(dossier);
+        return std::make_pair(accepte, std::string(programme->m_dossierTV));
+    };
+    EXPECT_EQ(definir(plusLong.c_str()), std::make_pair(true, plusLong));
+    EXPECT_EQ(definir(std::string(260, 'y').c_str()), std::make_pair(false, std::string()));
+    EXPECT_EQ(definir("C:\\TV"), std::make_pair(true, std::string("C:\\TV"))) << "terminated";
+    EXPECT_EQ(definir(nullptr), std::make_pair(false, std::string()));
+
+    // A text longer than the buffer is refused without being read to its end: 260 characters
+    // and no terminator, in a heap block of exactly that size.
+    const std::vector<char> sansFin(260, 'w');
+    EXPECT_FALSE(programme->DefinirDossierTV(sansFin.data()));
+}
+
+// The companion runs once, 5 minutes after the end of the recording's first run, counted on the
+// absolute time; the fields of the recording's trigger it does not set are cleared. (The plain
+// case, 20:00 + 1 h, is checked on the real store by the add command's tests.)
+TEST(Declencheur, ChampsArret)
+{
+    const std::tuple<const char*, std::int32_t, const char*> cas[] = {
+        {"2 1 2026-12-31 23:30 2030-1-1 1 7f", 3600, "0 2 2027-1-1 0:35 0-0-0 0 0"},
+        {"1 1 2027-2-28 23:58 2030-1-1 1 0", 0, "0 2 2027-3-1 0:03 0-0-0 0 0"},
+        {"0 0 2027-3-28 1:30 0-0-0 0 0", 7200, "0 2 2027-3-28 4:35 0-0-0 0 0"},
+        {"0 0 2027-10-31 1:30 0-0-0 0 0", 7200, "0 2 2027-10-31 2:35 0-0-0 0 0"},
+        {"0 0 2026-12-7 20:00 0-0-0 0 0", -1800, "0 2 2026-12-7 19:35 0-0-0 0 0"},
+        {"0 0 2038-1-19 4:00 0-0-0 0 0", 3600, ""}, // past the program's range: none
+    };
+    for (const auto& [enregistrement, duree, attendu] : cas)
+    {
+        ChampsDeclencheur arret = Declencheur(enregistrement);
+        const bool calcule = ChampsArret(Declencheur(enregistrement), duree, arret);
+        EXPECT_EQ(calcule ? Texte(arret) : "", attendu) << enregistrement;
+    }
+}
+
+// A programme's trigger. Any non-zero flag counts, once before daily before weekly; weekday flags
+// (Sunday first) count only for a weekly trigger, the end date not for a once one; the dates come
+// from m_dateDepart and m_dateFin, the local time of day from m_heureDepart. Read back for an edit,
+// each weekday comes from its own bit, 0x80 from none; a foreign or damaged trigger (neither once,
+// daily nor weekly, not a real local date and time, or the instant 0 which means "not set":
+// 1970-01-01 01:00 in Paris) is not read back, else the edit would overwrite the work item.
+TEST(Declencheur, EcritEtRelu)
+{
+    // m_uneFois, m_tousLesJours, m_toutesLesSemaines, then the flags from m_dimanche to m_samedi.
+    const std::pair<std::array<int, 10>, const char*> cas[] = {
+        {{7, 1, 1, 1, 1, 1, 1, 1, 1, 1}, "0 0 2026-12-6 20:45 0-0-0 0 0"},
+        {{0, -2, 1, 1, 1, 0, 0, 0, 0, 0}, "1 1 2026-12-6 20:45 2026-12-31 1 0"},
+        {{0, 0, 1, 0, 5, 0, -1, 0, 1, 0}, "2 1 2026-12-6 20:45 2026-12-31 1 2a"},
+        {{0, 0, 0, 1, 0, 1, 0, 1, 0, 1}, "2 1 2026-12-6 20:45 2026-12-31 1 55"},
+    };
+    for (const auto& [champs, attendu] : cas)
+    {
+        CDefinitionProgramme p;
+        std::tie(p.m_uneFois, p.m_tousLesJours, p.m_toutesLesSemaines, p.m_dimanche, p.m_lundi, p.m_mardi,
+                 p.m_mercredi, p.m_jeudi, p.m_vendredi, p.m_samedi) = std::tuple_cat(champs);
+        p.m_dateDepart = Instant(2026, 12, 6, 23, 59, 59);
+        p.m_heureDepart = Instant(2031, 6, 15, 20, 45, 59); // seconds dropped, summer time
+        p.m_dateFin = Instant(2026, 12, 31, 0, 0);
+        EXPECT_EQ(Texte(ChampsDepuisProgramme(p)), attendu) << attendu;
+    }
+
+    // clang-format off
+    const std::pair<const char*, const char*> relus[] = {
+        {"0 0 2027-3-28 20:45 0-0-0 0 7f", "100 0 0 2027-3-28 20:45 0-0-0 0 0"},
+        {"1 1 2027-3-28 20:45 2027-6-30 1 7f", "010 1 1 2027-3-28 20:45 2027-6-30 1 0"},
+        {"2 1 2027-3-28 20:45 2027-6-30 1 6a", "001 2 1 2027-3-28 20:45 2027-6-30 1 6a"},
+        {"2 1 2027-3-28 20:45 2027-6-30 1 95", "001 2 1 2027-3-28 20:45 2027-6-30 1 15"},
+        {"1 0 2027-3-28 0:00 0-0-0 0 0", "010 1 1 2027-3-28 0:00 2037-12-31 1 0"},
+        {"0 0 1970-1-1 1:01 0-0-0 0 0", "100 0 0 1970-1-1 1:01 0-0-0 0 0"},
+        // Monthly or on an event (saving would make it weekly), the instant 0, no such date or
+        // time, an end in the year 0, past the range.
+        {"3 1 2027-3-28 20:45 2027-6-30 1 d5", "refusé"}, {"5 0 2027-3-28 20:45 0-0-0 0 0", "refusé"},
+        {"0 0 1970-1-1 1:00 0-0-0 0 0", "refusé"},        {"2 1 2027-13-1 20:45 2027-6-30 1 1", "refusé"},
+        {"2 1 2027-2-31 20:45 2027-6-30 1 1", "refusé"},  {"2 1 2027-3-28 20:60 2027-6-30 1 1", "refusé"},
+        {"2 1 2027-3-28 20:45 0-6-30 1 1", "refusé"},     {"2 1 2040-3-28 20:45 2040-6-30 1 1", "refusé"},
+    };
+    // clang-format on
+    for (const auto& [declencheur, programme] : relus)
+        EXPECT_EQ(Relu(declencheur), programme) << declencheur;
+}
