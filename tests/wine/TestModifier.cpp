@@ -65,7 +65,8 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
             },
             [bouton, &cible](CFenetreEssai& f) {
                 Cliquer(f, bouton);
-                cible = f.m_nomsTaches.at(1);
+                ASSERT_EQ(f.m_nomsTaches.size(), 3u);
+                cible = f.m_nomsTaches[1];
                 Commande(f, bouton, 1);
             },
             {"GetNextRunTime", "GetComment"},
