@@ -27,8 +27,9 @@
 
 namespace
 {
-// The removal's fixed block names this database.
-const char *const BASE = "\\hcwChanDB_4.mdb", *const SUPPRESSION = "REMOVE D:\\hcwChanDB_4.mdb";
+// The database file of every channel folder, and the removal, whose fixed block names it.
+const char* const BASE = "\\hcwChanDB_4.mdb";
+const char* const SUPPRESSION = "REMOVE D:\\hcwChanDB_4.mdb";
 
 // What the tests share: the channel databases of the build, what the stand-in setup DLL logged,
 // the user's actions sent as messages, what the editor's controls show.
@@ -47,7 +48,8 @@ protected:
     // them in binary, with "\n" ends.
     static std::vector<std::string> Journal()
     {
-        const std::string chemin = CheminDos(std::getenv("VIDALTO_CONFIGDSN_LOG"));
+        const char* journal = std::getenv("VIDALTO_CONFIGDSN_LOG");
+        const std::string chemin = CheminDos(journal ? journal : "");
         std::ifstream fichier(chemin);
         std::vector<std::string> lignes;
         for (std::string ligne; std::getline(fichier, ligne);)
