@@ -27,7 +27,8 @@
 
 namespace
 {
-// The removal's fixed block names this database.
+// The database file of every channel folder, and the removal, whose fixed block names it.
+const char* const BASE = "\\hcwChanDB_4.mdb";
 const char* const SUPPRESSION = "REMOVE D:\\hcwChanDB_4.mdb";
 
 // What the tests share: the channel databases of the build, what the stand-in setup DLL logged,
@@ -43,18 +44,14 @@ protected:
     {
         return CheminDos(nom == "10000" ? VIDALTO_BASES_10000 "/chaines" : VIDALTO_BASES_ESSAI "/" + nom);
     }
-    static std::string Ajout(const std::string& dossier, const char* fichier = "hcwChanDB_4.mdb")
-    {
-        return "ADD " + dossier + "\\" + fichier;
-    }
     // The requests logged since the last call: "ADD <DBQ>", "REMOVE <DBQ>". The setup DLL writes
     // them in binary, with "\n" ends.
     static std::vector<std::string> Journal()
     {
         const char* journal = std::getenv("VIDALTO_CONFIGDSN_LOG");
         const std::string chemin = CheminDos(journal ? journal : "");
-        std::vector<std::string> lignes;
         std::ifstream fichier(chemin);
+        std::vector<std::string> lignes;
         for (std::string ligne; std::getline(fichier, ligne);)
             lignes.push_back(ligne);
         fichier.close();
@@ -62,7 +59,14 @@ protected:
         return lignes;
     }
 
-    static std::string Texte(HWND d, int id) { return TexteFenetre(GetDlgItem(d, id)); }
+    // The texts of controls, separated by spaces.
+    static std::string Texte(HWND d, std::initializer_list<int> ids)
+    {
+        std::string texte;
+        for (const int* id = ids.begin(); id != ids.end(); ++id)
+            texte += (id == ids.begin() ? "" : " ") + TexteFenetre(GetDlgItem(d, *id));
+        return texte;
+    }
     static bool Actif(HWND d, int id) { return IsWindowEnabled(GetDlgItem(d, id)) != FALSE; }
     static void Cliquer(HWND d, int id) { SendDlgItemMessageA(d, id, BM_CLICK, 0, 0); }
     static SYSTEMTIME Selecteur(HWND d, int id)
@@ -146,14 +150,11 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
     std::time_t depart = 0;
     SYSTEMTIME heure = {}, date = {};
     const auto script = [&](HWND d) {
-        // An accented label reaches its control in the program's code page.
-        EXPECT_EQ(Texte(d, IDC_GROUPE_PERIODE), "Période du programme");
-        EXPECT_EQ(Texte(d, IDC_FICHIER) + " " + Texte(d, IDC_NOM_PROGRAMME) + " " + Texte(d, IDC_MINUTES),
-                  "WinTV_00 WinTV_00 60");
         depart = Instant(Selecteur(d, IDC_HEURE_DEPART));
         EXPECT_TRUE(avant <= depart && depart <= std::time(nullptr)) << depart;
-        EXPECT_EQ(Texte(d, IDC_HEURE_FIN), Fin(depart + 3600));
-        EXPECT_TRUE(Actif(d, IDC_ARRETER) && Actif(d, IDC_FICHIER) && !Actif(d, IDC_NOM_PROGRAMME));
+        // An accented label reaches its control in the program's code page.
+        EXPECT_EQ(Texte(d, {IDC_GROUPE_PERIODE, IDC_FICHIER, IDC_NOM_PROGRAMME, IDC_MINUTES, IDC_HEURE_FIN}),
+                  "Période du programme WinTV_00 WinTV_00 60 " + Fin(depart + 3600));
         // Inserted out of order, the two number 5 as the database returns them, NULL or empty
         // languages, an empty name, code page 1252 texts.
         const std::vector<std::string> chaines = {
@@ -162,7 +163,6 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
             "6\tM6\tFrançais",  "8\tEuronews\tEnglish",   "9\tTélé\tFrançais",
             "10\t\tDeutsch",    "11\tMezzo\tMusique",     "12\tÉvénements\t"};
         EXPECT_EQ(Chaines(d), chaines);
-        EXPECT_EQ(Choisie(d), 0);
         VerifierPeriode(d, IDC_UNE_FOIS, 0);
         for (const int id :
              {IDC_TOUS_LES_JOURS, IDC_TOUTES_LES_SEMAINES, IDC_UNE_FOIS, IDC_TOUTES_LES_SEMAINES})
@@ -183,12 +183,12 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
         {
             SetDlgItemTextA(d, IDC_MINUTES, texte);
             SendDlgItemMessageA(d, IDC_MINUTES, WM_KEYDOWN, touche, 1);
-            EXPECT_EQ(std::make_tuple(Texte(d, IDC_MINUTES), e.m_dureeSecondes),
+            EXPECT_EQ(std::make_tuple(Texte(d, {IDC_MINUTES}), e.m_dureeSecondes),
                       std::make_tuple(std::string(attendu), std::stoi(attendu) * 60));
         }
         // The programme name follows the file name.
         SetDlgItemTextA(d, IDC_FICHIER, "Journal");
-        EXPECT_EQ(Texte(d, IDC_NOM_PROGRAMME), "Journal");
+        EXPECT_EQ(Texte(d, {IDC_NOM_PROGRAMME}), "Journal");
         // A new start time moves the end; a new start date does not. The time picker is first
         // changed without telling the dialog, so that a handler of the date shows.
         heure = Selecteur(d, IDC_HEURE_DEPART);
@@ -197,7 +197,7 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
         date = Selecteur(d, IDC_DATE_DEPART);
         date.wDay = static_cast<WORD>(date.wDay % 28 + 1);
         ChangerSelecteur(d, IDC_DATE_DEPART, date);
-        EXPECT_EQ(Texte(d, IDC_HEURE_FIN), Fin(depart + 60));
+        EXPECT_EQ(Texte(d, {IDC_HEURE_FIN}), Fin(depart + 60));
         ChangerSelecteur(d, IDC_HEURE_DEPART, heure);
         Cliquer(d, IDOK);
     };
@@ -212,41 +212,15 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
     EXPECT_EQ(std::make_tuple(e.m_heureDepart.Secondes(), e.m_dateDepart.Secondes(), e.m_dateFin.Secondes()),
               std::make_tuple(Instant(heure), Instant(date), depart));
     // One registration per opening; "&Enregistrer" leaves the data source in place.
-    EXPECT_EQ(Journal(), std::vector<std::string>{Ajout(Bases("chaines"))});
+    EXPECT_EQ(Journal(), std::vector<std::string>{"ADD " + Bases("chaines") + BASE});
 }
 
-// An empty table gives an empty list; the close box then removes the data source, which
+// How the editor opens on each channel database: the rows in the query's order, or, when the
+// database cannot be had, ended with 2 before it is shown; what the setup DLL's log says was
+// registered and removed; the box the user sees. The close box removes the data source, which
 // "&Annuler" leaves. Ten thousand channels come in many blocks, in the query's order (not the
 // ids' nor the insertion's), a name of 255 characters whole, a longer one cut to 255.
-TEST_F(Edition, LaListeDesChainesDeZeroADixMilleEtLaSourceRetireeParLaCaseDeFermeture)
-{
-    std::vector<std::string> dixMille;
-    for (int n = 1; n <= 10000; ++n)
-        dixMille.push_back(std::to_string(n) + "\t" +
-                           (n == 5000 || n == 7000 ? std::string(255, '0') : "Chaine " + std::to_string(n)) +
-                           "\t");
-    const std::tuple<const char*, std::vector<std::string>, UINT, WPARAM, std::vector<std::string>> cas[] = {
-        {"vide", {}, WM_SYSCOMMAND, SC_CLOSE, {Ajout(Bases("vide")), SUPPRESSION}},
-        {"10000", dixMille, WM_COMMAND, IDCANCEL, {Ajout(Bases("10000"))}},
-    };
-    for (const auto& [base, lignes, message, parametre, journal] : cas)
-    {
-        CEdition edition;
-        edition.DefinirDossierTV(Bases(base).c_str());
-        const auto script = [&, message = message, parametre = parametre, lignes = &lignes](HWND d) {
-            EXPECT_EQ(Chaines(d), *lignes);
-            EXPECT_EQ(Choisie(d), lignes->empty() ? LB_ERR : 0);
-            SendMessageA(d, message, parametre, 0);
-        };
-        EXPECT_EQ(Lancer(edition, script), IDCANCEL) << base;
-        EXPECT_EQ(Journal(), journal) << base;
-    }
-}
-
-// When the channel database cannot be had, the editor ends with 2 before it is shown; the
-// setup DLL's log says what was registered and removed. A data source of the dozen channels is
-// registered before, so that a refusal taken for a registration would open the editor.
-TEST_F(Edition, SansBaseDesChainesLEditeurNeSOuvrePas)
+TEST_F(Edition, LOuvertureSelonLaBaseDesChaines)
 {
     // Scratch folders of the build: without a database; with a folder that matches "*.mdb*",
     // which the driver cannot open; with a file whose path is one character longer than the
@@ -259,29 +233,50 @@ TEST_F(Edition, SansBaseDesChainesLEditeurNeSOuvrePas)
         std::filesystem::create_directories(chemin);
     std::ofstream(trop + "\\x.mdb").close();
     ASSERT_EQ(TrouverBase(trop).size(), LONGUEUR_MAX_CHEMIN_BASE + 1);
+    std::vector<std::string> dixMille;
+    for (int n = 1; n <= 10000; ++n)
+        dixMille.push_back(std::to_string(n) + "\t" +
+                           (n == 5000 || n == 7000 ? std::string(255, '0') : "Chaine " + std::to_string(n)) +
+                           "\t");
+    // A data source of the dozen channels is registered before, so that a refusal taken for a
+    // registration would open the editor.
     ASSERT_EQ(EnregistrerSource(TrouverBase(Bases("chaines"))), ResultatEnregistrement::Enregistree);
     Journal();
 
-    const std::tuple<std::string, const char*, std::vector<std::string>, std::string> cas[] = {
-        // folder, VIDALTO_CONFIGDSN_REFUSER, requests logged, part of the error box's text
-        // Refused by the installer: nothing to remove, nothing said.
-        {Bases("chaines"), "1", {Ajout(Bases("chaines"))}, ""},
-        // No database: "DBQ=" stays empty, the driver opens an empty temporary database.
-        {sansBase, nullptr, {"ADD ", SUPPRESSION}, "no such table: hcwChannels"},
-        // Registered, then the connection refused: ended as a refused registration.
-        {dossier, nullptr, {Ajout(dossier, "base.mdb")}, ""},
-        {trop, nullptr, {}, MESSAGE_CHEMIN_TROP_LONG},
-    };
-    for (const auto& [chemin, refuser, journal, message] : cas)
+    const std::vector<std::string> aucune;
+    const std::tuple<std::string, const char*, const std::vector<std::string>*, WPARAM,
+                     std::vector<std::string>, std::string>
+        cas[] = {
+            // folder, VIDALTO_CONFIGDSN_REFUSER; the rows shown (null: ended before it shows) and
+            // what then ends it, the close box or "&Annuler"; the requests logged; part of the
+            // error box's text
+            {Bases("vide"), nullptr, &aucune, SC_CLOSE, {"ADD " + Bases("vide") + BASE, SUPPRESSION}, ""},
+            {Bases("10000"), nullptr, &dixMille, IDCANCEL, {"ADD " + Bases("10000") + BASE}, ""},
+            // Refused by the installer: nothing to remove, nothing said.
+            {Bases("chaines"), "1", nullptr, 0, {"ADD " + Bases("chaines") + BASE}, ""},
+            // No database: "DBQ=" stays empty, the driver opens an empty temporary database.
+            {sansBase, nullptr, nullptr, 0, {"ADD ", SUPPRESSION}, "no such table: hcwChannels"},
+            // Registered, then the connection refused: ended as a refused registration.
+            {dossier, nullptr, nullptr, 0, {"ADD " + dossier + "\\base.mdb"}, ""},
+            {trop, nullptr, nullptr, 0, {}, MESSAGE_CHEMIN_TROP_LONG},
+        };
+    for (const auto& [chemin, refuser, lignes, fin, journal, message] : cas)
     {
         SCOPED_TRACE(chemin);
         CBoitesMessage boites;
         CEdition edition;
         edition.DefinirDossierTV(chemin.c_str());
         SetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", refuser);
-        // No script waits for it: an editor shown would fail the test, and be cancelled.
-        EXPECT_EQ(edition.DoModal(), IDCANCEL);
+        bool montre = false;
+        const auto script = [&, lignes = lignes, fin = fin](HWND d) {
+            montre = true;
+            EXPECT_EQ(Chaines(d), lignes ? *lignes : aucune);
+            EXPECT_EQ(Choisie(d), lignes && !lignes->empty() ? 0 : LB_ERR);
+            SendMessageA(d, fin == SC_CLOSE ? WM_SYSCOMMAND : WM_COMMAND, fin, 0);
+        };
+        EXPECT_EQ(Lancer(edition, script), IDCANCEL);
         SetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", nullptr);
+        EXPECT_EQ(montre, lignes != nullptr);
         EXPECT_EQ(Journal(), journal);
         EXPECT_EQ(boites.Vues().size(), message.empty() ? 0u : 1u);
         for (const BoiteVue& vue : boites.Vues())
@@ -351,8 +346,8 @@ TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
             const std::string nom = VersEtroit(nomLarge);
             const std::wstring parametres = LireTacheReelle(nomLarge).parametres;
             const auto script = [&, jours = jours, radio = radio, ligne = ligne](HWND d) {
-                EXPECT_EQ(Texte(d, IDC_FICHIER) + " " + Texte(d, IDC_NOM_PROGRAMME), nom + " " + nom);
-                EXPECT_EQ(Texte(d, IDC_MINUTES) + " " + Texte(d, IDC_HEURE_FIN), "90 22:15");
+                EXPECT_EQ(Texte(d, {IDC_FICHIER, IDC_NOM_PROGRAMME, IDC_MINUTES, IDC_HEURE_FIN}),
+                          nom + " " + nom + " 90 22:15");
                 EXPECT_FALSE(Actif(d, IDC_FICHIER) || Actif(d, IDC_ARRETER));
                 VerifierPeriode(d, radio, jours);
                 // A once programme has no end date: the picker shows today's.
