@@ -338,7 +338,9 @@ TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
         const auto modal = [&f](HWND d) {
             EXPECT_EQ(GetWindow(d, GW_OWNER), f.Fenetre());
             EXPECT_FALSE(IsWindowEnabled(f.Fenetre()));
-            PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+            // Enter where the focus is; on the dialog itself should a loaded machine not have
+            // given it yet.
+            PostMessageA(GetFocus() != nullptr ? GetFocus() : d, WM_KEYDOWN, VK_RETURN, 1);
         };
         commande(IDOK, "", modal, modal);
         for (const auto& [nomLarge, type, jours, chaine, radio, ligne] : cas)
