@@ -7,6 +7,7 @@
 
 #include "AideTaches.h"
 #include "OutilsOdbc.h"
+#include "PannesOdbc.h"
 
 #include "channels/BlocSourceDonnees.h"
 #include "channels/SourceChaines.h"
@@ -22,6 +23,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <tuple>
 
@@ -284,6 +286,54 @@ TEST_F(Edition, LOuvertureSelonLaBaseDesChaines)
                         vue.texte.find(message) != std::string::npos)
                 << vue.titre << ": " << vue.texte;
     }
+}
+
+// Each ODBC call of the editor's opening failed once (without a diagnostic record): the editor
+// shows every channel (a block size refused is one row per fetch), or ends before it shows with
+// nothing said and the data source left (the connection), or says what failed and removes the
+// data source (the query).
+TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
+{
+    const std::string montre = "12 chaînes", ferme = "fermé",
+                      erreur = "fermé, Erreur: Erreur de la base de données (code ODBC -1)., source retirée";
+    std::vector<std::pair<std::string, int>> appels(1);
+    for (std::size_t i = 0; i < appels.size(); ++i)
+    {
+        const auto [fonction, rang] = appels[i];
+        CBoitesMessage boites;
+        CEdition edition;
+        edition.DefinirDossierTV(Bases("chaines").c_str());
+        std::vector<std::string> chaines, journal;
+        {
+            CPannesOdbc pannes;
+            pannes.InjecterEchec(fonction, rang);
+            ProgrammerScriptMontre([&chaines](CDialogue& d) {
+                chaines = Chaines(d.Fenetre());
+                d.EndDialog(IDCANCEL);
+            });
+            edition.DoModal();
+            CDialogue::OublierScripts();
+            journal = pannes.Journal();
+        }
+        std::string issue = chaines.empty() ? ferme : std::to_string(chaines.size()) + " chaînes";
+        for (const BoiteVue& vue : boites.Vues())
+            issue += ", " + vue.titre + ": " + vue.texte;
+        if (Journal().size() == 2)
+            issue += ", source retirée";
+        // The environment and the connection (the first two handles), the block size (the second
+        // statement attribute) and its reading back, the rest.
+        const bool connexion = fonction == "SQLSetEnvAttr" || fonction == "SQLSetConnectAttr" ||
+                               fonction == "SQLDriverConnect" || (fonction == "SQLAllocHandle" && rang < 3);
+        const bool bloc = fonction == "SQLGetStmtAttr" || (fonction == "SQLSetStmtAttr" && rang == 2);
+        EXPECT_EQ(issue, fonction.empty() || bloc ? montre
+                         : connexion              ? ferme
+                                                  : erreur)
+            << fonction << " #" << rang;
+        std::map<std::string, int> rangs;
+        for (std::size_t j = 0; i == 0 && j < journal.size(); ++j)
+            appels.emplace_back(journal[j], ++rangs[journal[j]]);
+    }
+    EXPECT_GE(appels.size(), 20u);
 }
 
 // "&Ajouter" and "&Editer" open the editor, then the password dialog, both modal over the main

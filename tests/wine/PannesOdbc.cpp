@@ -1,0 +1,104 @@
+#include "PannesOdbc.h"
+
+#include <windows.h>
+#include <sqlext.h>
+
+#include <cstring>
+
+namespace
+{
+CPannesOdbc* g_pannes = nullptr;
+
+// A stand-in of the same type as the ODBC function it replaces.
+template <int N, typename F> struct CSonde;
+template <int N, typename... A> struct CSonde<N, SQLRETURN(SQL_API*)(A...)>
+{
+    static inline SQLRETURN(SQL_API* s_original)(A...) = nullptr;
+    static inline const char* s_nom = nullptr;
+    static SQLRETURN SQL_API Appel(A... a)
+    {
+        return g_pannes != nullptr && g_pannes->Appel(s_nom) ? SQL_ERROR : s_original(a...);
+    }
+};
+
+struct Detour
+{
+    const char* nom;
+    void* sonde;
+    void** original;
+};
+
+template <int N, typename F> Detour Faire(const char* nom)
+{
+    using S = CSonde<N, F>;
+    S::s_nom = nom;
+    return {nom, reinterpret_cast<void*>(&S::Appel), reinterpret_cast<void**>(&S::s_original)};
+}
+
+// The calls whose failure the program handles (the releases' are not looked at).
+const Detour DETOURS[] = {
+    Faire<0, decltype(&SQLAllocHandle)>("SQLAllocHandle"),
+    Faire<1, decltype(&SQLSetEnvAttr)>("SQLSetEnvAttr"),
+    Faire<2, decltype(&SQLSetConnectAttr)>("SQLSetConnectAttr"),
+    Faire<3, decltype(&SQLDriverConnect)>("SQLDriverConnect"),
+    Faire<4, decltype(&SQLSetStmtAttr)>("SQLSetStmtAttr"),
+    Faire<5, decltype(&SQLGetStmtAttr)>("SQLGetStmtAttr"),
+    Faire<6, decltype(&SQLExecDirect)>("SQLExecDirect"),
+    Faire<7, decltype(&SQLNumResultCols)>("SQLNumResultCols"),
+    Faire<8, decltype(&SQLBindCol)>("SQLBindCol"),
+    Faire<9, decltype(&SQLFetch)>("SQLFetch"),
+    Faire<10, decltype(&SQLGetDiagRec)>("SQLGetDiagRec"),
+};
+
+// Points this executable's imports of those functions at their stand-ins, or back.
+void Permuter(bool installer)
+{
+    auto* const base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& table = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table.VirtualAddress);
+         d->Name != 0; ++d)
+    {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + d->Name), "odbc32.dll") != 0)
+            continue;
+        const auto* noms = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
+        auto* adresses = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
+        for (; noms->u1.AddressOfData != 0; ++noms, ++adresses)
+            for (const Detour& detour : DETOURS)
+            {
+                const auto* importe =
+                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + noms->u1.AddressOfData);
+                if (IMAGE_SNAP_BY_ORDINAL(noms->u1.Ordinal) ||
+                    std::strcmp(reinterpret_cast<const char*>(importe->Name), detour.nom) != 0)
+                    continue;
+                DWORD protection = 0;
+                VirtualProtect(&adresses->u1.Function, sizeof adresses->u1.Function, PAGE_READWRITE,
+                               &protection);
+                if (installer)
+                    *detour.original = reinterpret_cast<void*>(adresses->u1.Function);
+                adresses->u1.Function =
+                    reinterpret_cast<ULONG_PTR>(installer ? detour.sonde : *detour.original);
+                VirtualProtect(&adresses->u1.Function, sizeof adresses->u1.Function, protection, &protection);
+            }
+    }
+}
+} // namespace
+
+CPannesOdbc::CPannesOdbc()
+{
+    g_pannes = this;
+    Permuter(true);
+}
+
+CPannesOdbc::~CPannesOdbc()
+{
+    Permuter(false);
+    g_pannes = nullptr;
+}
+
+bool CPannesOdbc::Appel(const char* fonction)
+{
+    m_journal.emplace_back(fonction);
+    return m_echec == std::make_pair(std::string(fonction), ++m_appels[fonction]);
+}
