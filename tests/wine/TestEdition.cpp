@@ -303,19 +303,19 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
         CBoitesMessage boites;
         CEdition edition;
         edition.DefinirDossierTV(Bases("chaines").c_str());
-        std::vector<std::string> chaines, journal;
+        std::string issue = ferme;
+        std::vector<std::string> journal;
         {
             CPannesOdbc pannes;
             pannes.InjecterEchec(fonction, rang);
-            ProgrammerScriptMontre([&chaines](CDialogue& d) {
-                chaines = Chaines(d.Fenetre());
+            ProgrammerScriptMontre([&issue](CDialogue& d) {
+                issue = std::to_string(Chaines(d.Fenetre()).size()) + " chaînes";
                 d.EndDialog(IDCANCEL);
             });
             edition.DoModal();
             CDialogue::OublierScripts();
             journal = pannes.Journal();
         }
-        std::string issue = chaines.empty() ? ferme : std::to_string(chaines.size()) + " chaînes";
         for (const BoiteVue& vue : boites.Vues())
             issue += ", " + vue.titre + ": " + vue.texte;
         if (Journal().size() == 2)
