@@ -7,7 +7,7 @@
 
 namespace
 {
-CPannesOdbc* g_pannes = nullptr;
+CPannes* g_pannes = nullptr;
 
 // A stand-in of the same type as the ODBC function it replaces.
 template <int N, typename F> struct CSonde;
@@ -17,7 +17,7 @@ template <int N, typename... A> struct CSonde<N, SQLRETURN(SQL_API*)(A...)>
     static inline const char* s_nom = nullptr;
     static SQLRETURN SQL_API Appel(A... a)
     {
-        return g_pannes != nullptr && g_pannes->Appel(s_nom) ? SQL_ERROR : s_original(a...);
+        return g_pannes != nullptr && FAILED(g_pannes->Appel(s_nom, L"")) ? SQL_ERROR : s_original(a...);
     }
 };
 
@@ -85,20 +85,14 @@ void Permuter(bool installer)
 }
 } // namespace
 
-CPannesOdbc::CPannesOdbc()
+CDetourOdbc::CDetourOdbc(CPannes& pannes)
 {
-    g_pannes = this;
+    g_pannes = &pannes;
     Permuter(true);
 }
 
-CPannesOdbc::~CPannesOdbc()
+CDetourOdbc::~CDetourOdbc()
 {
     Permuter(false);
     g_pannes = nullptr;
-}
-
-bool CPannesOdbc::Appel(const char* fonction)
-{
-    m_journal.emplace_back(fonction);
-    return m_echec == std::make_pair(std::string(fonction), ++m_appels[fonction]);
 }

@@ -8,11 +8,8 @@ class CDeclencheurPanne : public CEnveloppe<CDeclencheur>
 {
 public:
     using CEnveloppe::CEnveloppe;
-    HRESULT Definir(const TASK_TRIGGER& t) override
-    {
-        return Passer("SetTrigger", &CDeclencheur::Definir, t);
-    }
-    HRESULT Lire(TASK_TRIGGER& t) override { return Passer("GetTriggerData", &CDeclencheur::Lire, t); }
+    HRESULT Definir(const TASK_TRIGGER& t) override { return Passer("SetTrigger", &T::Definir, t); }
+    HRESULT Lire(TASK_TRIGGER& t) override { return Passer("GetTriggerData", &T::Lire, t); }
 };
 
 // A save stores the account given to the work item.
@@ -22,7 +19,7 @@ public:
     using CEnveloppe::CEnveloppe;
     HRESULT Enregistrer() override
     {
-        const HRESULT hr = Passer("Save", &CPersistance::Enregistrer);
+        const HRESULT hr = Passer("Save", &T::Enregistrer);
         const auto donne = m_pannes->m_comptesDonnes.find(m_nom);
         if (SUCCEEDED(hr) && donne != m_pannes->m_comptesDonnes.end())
             m_pannes->m_comptes[m_nom] = donne->second;
@@ -36,56 +33,43 @@ public:
     using CEnveloppe::CEnveloppe;
     HRESULT LireDeclencheur(WORD index, std::unique_ptr<CDeclencheur>& d) override
     {
-        return Envelopper<CDeclencheurPanne>(Passer("GetTrigger", &CTache::LireDeclencheur, index, d), d,
-                                             m_nom);
+        return Envelopper<CDeclencheurPanne>(Passer("GetTrigger", &T::LireDeclencheur, index, d), d, m_nom);
     }
     HRESULT CreerDeclencheur(WORD& index, std::unique_ptr<CDeclencheur>& d) override
     {
-        return Envelopper<CDeclencheurPanne>(Passer("CreateTrigger", &CTache::CreerDeclencheur, index, d), d,
+        return Envelopper<CDeclencheurPanne>(Passer("CreateTrigger", &T::CreerDeclencheur, index, d), d,
                                              m_nom);
     }
-    HRESULT LireParametres(std::wstring& t) override
+    HRESULT LireParametres(Texte& t) override { return Passer("GetParameters", &T::LireParametres, t); }
+    HRESULT LireApplication(Texte& t) override
     {
-        return Passer("GetParameters", &CTache::LireParametres, t);
+        return Passer("GetApplicationName", &T::LireApplication, t);
     }
-    HRESULT LireApplication(std::wstring& t) override
+    HRESULT LireCommentaire(Texte& t) override { return Passer("GetComment", &T::LireCommentaire, t); }
+    HRESULT DefinirApplication(LPCWSTR t) override
     {
-        return Passer("GetApplicationName", &CTache::LireApplication, t);
+        return Passer("SetApplicationName", &T::DefinirApplication, t);
     }
-    HRESULT LireCommentaire(std::wstring& t) override
+    HRESULT DefinirParametres(LPCWSTR t) override
     {
-        return Passer("GetComment", &CTache::LireCommentaire, t);
-    }
-    HRESULT DefinirApplication(const wchar_t* t) override
-    {
-        return Passer("SetApplicationName", &CTache::DefinirApplication, t);
-    }
-    HRESULT DefinirParametres(const wchar_t* t) override
-    {
-        return Passer("SetParameters", &CTache::DefinirParametres, t);
+        return Passer("SetParameters", &T::DefinirParametres, t);
     }
     HRESULT ProchaineExecution(SYSTEMTIME& t) override
     {
-        return Passer("GetNextRunTime", &CTache::ProchaineExecution, t);
+        return Passer("GetNextRunTime", &T::ProchaineExecution, t);
     }
-    HRESULT DefinirIndicateurs(DWORD i) override
-    {
-        return Passer("SetFlags", &CTache::DefinirIndicateurs, i);
-    }
+    HRESULT DefinirIndicateurs(DWORD i) override { return Passer("SetFlags", &T::DefinirIndicateurs, i); }
     HRESULT DefinirCompte(const wchar_t* compte, const wchar_t* motDePasse) override
     {
-        const HRESULT hr = Passer("SetAccountInformation", &CTache::DefinirCompte, compte, motDePasse);
+        const HRESULT hr = Passer("SetAccountInformation", &T::DefinirCompte, compte, motDePasse);
         if (SUCCEEDED(hr))
             m_pannes->m_comptesDonnes[m_nom] = {compte, motDePasse != nullptr ? motDePasse : L""};
         return hr;
     }
-    HRESULT LireCompte(std::wstring& t) override
-    {
-        return Passer("GetAccountInformation", &CTache::LireCompte, t);
-    }
+    HRESULT LireCompte(Texte& t) override { return Passer("GetAccountInformation", &T::LireCompte, t); }
     HRESULT ObtenirPersistance(std::unique_ptr<CPersistance>& p) override
     {
-        const HRESULT hr = Passer("QueryInterface(IPersistFile)", &CTache::ObtenirPersistance, p);
+        const HRESULT hr = Passer("QueryInterface(IPersistFile)", &T::ObtenirPersistance, p);
         return Envelopper<CPersistancePanne>(hr, p, m_nom);
     }
 };
@@ -97,7 +81,7 @@ public:
     HRESULT Suivants(ULONG demandes, std::vector<std::wstring>& noms) override
     {
         noms.clear();
-        const HRESULT hr = Passer("Next", &CEnumerateurTaches::Suivants, demandes, noms);
+        const HRESULT hr = Passer("Next", &T::Suivants, demandes, noms);
         for (std::wstring& nom : noms)
         {
             const auto donne = m_pannes->m_nomsDonnes.find(nom.substr(0, nom.size() - 4));

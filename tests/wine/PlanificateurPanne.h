@@ -55,6 +55,8 @@ public:
     std::unique_ptr<I> m_vrai;
 
 protected:
+    using T = I;
+    using Texte = std::wstring;
     template <typename... P, typename... A>
     HRESULT Passer(const char* operation, HRESULT (I::*methode)(P...), A&&... a)
     {

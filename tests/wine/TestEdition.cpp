@@ -224,14 +224,12 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
 // ids' nor the insertion's), a name of 255 characters whole, a longer one cut to 255.
 TEST_F(Edition, LOuvertureSelonLaBaseDesChaines)
 {
-    // Scratch folders of the build: without a database; with a folder that matches "*.mdb*",
-    // which the driver cannot open; with a file whose path is one character longer than the
-    // registration block holds.
+    // Scratch folders of the build: without a database; with a file whose path is one character
+    // longer than the registration block holds.
     const std::string essais = CheminDos(VIDALTO_DOSSIER_BUILD "/essais"), sansBase = essais + "\\sans-base",
-                      dossier = essais + "\\dossier",
                       trop = essais + "\\" + std::string(LONGUEUR_MAX_CHEMIN_BASE - 6 - essais.size(), 'x');
     std::filesystem::remove_all(essais);
-    for (const std::string& chemin : {sansBase, dossier + "\\base.mdb", trop})
+    for (const std::string& chemin : {sansBase, trop})
         std::filesystem::create_directories(chemin);
     std::ofstream(trop + "\\x.mdb").close();
     ASSERT_EQ(TrouverBase(trop).size(), LONGUEUR_MAX_CHEMIN_BASE + 1);
@@ -258,8 +256,6 @@ TEST_F(Edition, LOuvertureSelonLaBaseDesChaines)
             {Bases("chaines"), "1", nullptr, 0, {"ADD " + Bases("chaines") + BASE}, ""},
             // No database: "DBQ=" stays empty, the driver opens an empty temporary database.
             {sansBase, nullptr, nullptr, 0, {"ADD ", SUPPRESSION}, "no such table: hcwChannels"},
-            // Registered, then the connection refused: ended as a refused registration.
-            {dossier, nullptr, nullptr, 0, {"ADD " + dossier + "\\base.mdb"}, ""},
             {trop, nullptr, nullptr, 0, {}, MESSAGE_CHEMIN_TROP_LONG},
         };
     for (const auto& [chemin, refuser, lignes, fin, journal, message] : cas)
@@ -304,17 +300,16 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
         CEdition edition;
         edition.DefinirDossierTV(Bases("chaines").c_str());
         std::string issue = ferme;
-        std::vector<std::string> journal;
+        CPannes pannes;
+        pannes.InjecterEchec(fonction, E_FAIL, rang);
         {
-            CPannesOdbc pannes;
-            pannes.InjecterEchec(fonction, rang);
+            const CDetourOdbc detour(pannes);
             ProgrammerScriptMontre([&issue](CDialogue& d) {
                 issue = std::to_string(Chaines(d.Fenetre()).size()) + " chaînes";
                 d.EndDialog(IDCANCEL);
             });
             edition.DoModal();
             CDialogue::OublierScripts();
-            journal = pannes.Journal();
         }
         for (const BoiteVue& vue : boites.Vues())
             issue += ", " + vue.titre + ": " + vue.texte;
@@ -330,8 +325,8 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
                                                   : erreur)
             << fonction << " #" << rang;
         std::map<std::string, int> rangs;
-        for (std::size_t j = 0; i == 0 && j < journal.size(); ++j)
-            appels.emplace_back(journal[j], ++rangs[journal[j]]);
+        for (std::size_t j = 0; i == 0 && j < pannes.Journal().size(); ++j)
+            appels.emplace_back(pannes.Journal()[j], ++rangs[pannes.Journal()[j]]);
     }
     EXPECT_GE(appels.size(), 20u);
 }
