@@ -239,8 +239,9 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     EXPECT_EQ(corrompue.statut, 1);
     EXPECT_EQ(corrompue.boites, std::vector<std::string>{PHRASE_M3});
 
-    // The foreign rows are opened for editing when their trigger is once, daily or weekly; every
-    // row is deleted.
+    // The foreign rows are opened for editing when their trigger is once, daily or weekly, and
+    // ListeD is not once another program rewrote it, after the listing, with parameters longer
+    // than the program writes; every row is deleted.
     std::vector<std::string> editees;
     Rencontre r = Demarrer(
         nullptr,
@@ -251,7 +252,8 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
                 return IDCANCEL;
             };
         },
-        [](CFenetreEssai& f) {
+        [&parametres](CFenetreEssai& f) {
+            Creer(L"ListeD", parametres(L"ListeD", L"3600", 300), L"", TASK_TIME_TRIGGER_ONCE, 2001);
             for (int i = f.m_liste.NombreLignes() - 1; i >= 0; --i)
             {
                 Selectionner(f.Controle(IDC_LISTE), i);
@@ -269,6 +271,6 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     std::sort(editees.begin(), editees.end());
     EXPECT_EQ(editees, (std::vector<std::string>{"ListeEtrange259 0", "ListeEtrangeLimite 0",
                                                  "ListeEtrangeType1 1", "ListeEtrangeType2 1"}));
-    EXPECT_EQ(r.boites, std::vector<std::string>(5, MESSAGE_PROGRAMME_ILLISIBLE));
+    EXPECT_EQ(r.boites, std::vector<std::string>(6, MESSAGE_PROGRAMME_ILLISIBLE));
     EXPECT_TRUE(r.apres.empty());
 }

@@ -133,25 +133,3 @@ TEST(Modifier, UnDialogueQuiNePeutSAfficherEstAnnule)
     EXPECT_TRUE(boites.Vues().empty());
     SupprimerTachesReelles(L"");
 }
-
-// A work item another program rewrote after the listing, with parameters longer than the program
-// ever writes, is not opened for editing: the user is told, and it stays as it is.
-TEST(Modifier, UnProgrammeIllisibleNeSOuvrePas)
-{
-    SupprimerTachesReelles(L"");
-    CFenetreEssai fenetre;
-    Preparer(fenetre);
-    fenetre.m_editeur = [](CEdition&) -> INT_PTR { return IDCANCEL; };
-    const std::wstring parametres = Parametres("B", false) + std::wstring(300, L' ');
-    CBoitesMessage boites;
-    LancerFenetre(fenetre, [&parametres](CFenetreEssai& f) {
-        CreerTacheReelle({L"B", L"C:\\TV\\WinTV2K.EXE", parametres, L"", DeclencheurAVenir()});
-        Commande(f, IDC_EDITER,
-                 static_cast<int>(std::find(f.m_nomsTaches.begin(), f.m_nomsTaches.end(), "B") -
-                                  f.m_nomsTaches.begin()));
-    });
-    ASSERT_EQ(boites.Vues().size(), 1u);
-    EXPECT_EQ(boites.Vues()[0].texte, MESSAGE_PROGRAMME_ILLISIBLE);
-    EXPECT_EQ(LireTacheReelle(L"B").parametres, parametres);
-    SupprimerTachesReelles(L"");
-}
