@@ -304,12 +304,10 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
         pannes.InjecterEchec(fonction, E_FAIL, rang);
         {
             const CDetourOdbc detour(pannes);
-            ProgrammerScriptMontre([&issue](CDialogue& d) {
-                issue = std::to_string(Chaines(d.Fenetre()).size()) + " chaînes";
-                d.EndDialog(IDCANCEL);
+            Lancer(edition, [&issue](HWND d) {
+                issue = std::to_string(Chaines(d).size()) + " chaînes";
+                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
             });
-            edition.DoModal();
-            CDialogue::OublierScripts();
         }
         for (const BoiteVue& vue : boites.Vues())
             issue += ", " + vue.titre + ": " + vue.texte;

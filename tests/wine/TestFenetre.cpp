@@ -148,55 +148,50 @@ TEST(Fenetre, LesControlesLaBoiteAProposLHorlogeEtEntree)
 }
 
 // The close box releases the scheduler in its handler; Escape ends the main window without it,
-// and the scheduler object must still go before COM does. On a thread of its own, where the
-// window's apartment is the only one.
-TEST(FinFenetre, EchapEtLaCaseDeFermetureLiberentLePlanificateurAvantCOM)
+// and the scheduler object must still go before COM does. COM refused at start-up (the thread's
+// apartment already multithreaded) stops the program with the system's text and the sentence.
+// On a thread of its own, where the window's apartment is the only one.
+TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
 {
-    for (const bool echap : {true, false})
+    char refus[TAILLE_TAMPON] = {};
+    CVidaltoDlg::TexteErreur(RPC_E_CHANGED_MODE, refus, sizeof refus);
+    for (const char* fin : {"Escape", "close box", "COM refused"})
     {
+        const bool refuse = fin[0] == 'C';
         bool comVivant = false;
+        std::string vu;
         std::thread([&] {
-            CFenetreEssai fenetre;
-            fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
-                std::unique_ptr<CPlanificateur> vrai;
-                const HRESULT hr = CreerPlanificateurCom(vrai);
-                p = std::make_unique<CPlanificateurTemoin>(std::move(vrai), comVivant);
-                return hr;
-            };
-            CDialogue::ProgrammerScript([echap](CDialogue& f) {
-                if (echap)
-                    PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
-                else
-                    PostMessageA(f.Fenetre(), WM_CLOSE, 0, 0);
-            });
-            fenetre.DoModal();
+            if (refuse)
+                CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+            {
+                const CCrochet crochet = SurveillerBoites();
+                CBoitesMessage boites;
+                CFenetreEssai fenetre;
+                fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
+                    std::unique_ptr<CPlanificateur> vrai;
+                    const HRESULT hr = CreerPlanificateurCom(vrai);
+                    p = std::make_unique<CPlanificateurTemoin>(std::move(vrai), comVivant);
+                    return hr;
+                };
+                CDialogue::ProgrammerScript([echap = fin[0] == 'E'](CDialogue& f) {
+                    if (echap)
+                        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+                    else
+                        PostMessageA(f.Fenetre(), WM_CLOSE, 0, 0);
+                });
+                fenetre.DoModal();
+                CDialogue::OublierScripts();
+                vu = std::to_string(fenetre.m_statutArret);
+                for (const BoiteVue& vue : boites.Vues())
+                    vu += " " + vue.titre + ": " + vue.texte;
+            }
+            if (refuse)
+                CoUninitialize();
         }).join();
-        EXPECT_TRUE(comVivant) << (echap ? "Escape" : "close box");
+        EXPECT_EQ(comVivant, !refuse) << fin;
+        EXPECT_EQ(vu, refuse ? "1 Erreur: " + std::string(refus) +
+                                   "Le programme va être arrêter.\nPassez en administrateur."
+                             : "-1")
+            << fin;
     }
-}
-
-// COM refused at start-up (the thread's apartment is already multithreaded) stops the program
-// with the system's text and the sentence.
-TEST(FinFenetre, UnAppartementCOMRefuseArreteLeProgramme)
-{
-    std::vector<BoiteVue> vues;
-    int statut = 0;
-    std::thread([&] {
-        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        {
-            const CCrochet crochet = SurveillerBoites();
-            CBoitesMessage boites;
-            CFenetreEssai fenetre;
-            fenetre.DoModal();
-            statut = fenetre.m_statutArret;
-            vues = boites.Vues();
-        }
-        CoUninitialize();
-    }).join();
-    EXPECT_EQ(statut, 1);
-    ASSERT_EQ(vues.size(), 1u);
-    EXPECT_EQ(vues[0].titre, "Erreur");
-    const std::string phrase = "Le programme va être arrêter.\nPassez en administrateur.";
-    EXPECT_EQ(vues[0].texte.substr(vues[0].texte.size() - std::min(vues[0].texte.size(), phrase.size())),
-              phrase);
 }
