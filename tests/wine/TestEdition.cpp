@@ -299,28 +299,28 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
         CBoitesMessage boites;
         CEdition edition;
         edition.DefinirDossierTV(Bases("chaines").c_str());
-        std::string issue = ferme;
+        std::string constat = ferme;
         CPannes pannes;
         pannes.InjecterEchec(fonction, E_FAIL, rang);
         {
             const CDetourOdbc detour(pannes);
-            Lancer(edition, [&issue](HWND d) {
-                issue = std::to_string(Chaines(d).size()) + " chaînes";
+            Lancer(edition, [&constat](HWND d) {
+                constat = std::to_string(Chaines(d).size()) + " chaînes";
                 SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
             });
         }
         for (const BoiteVue& vue : boites.Vues())
-            issue += ", " + vue.titre + ": " + vue.texte;
+            constat += ", " + vue.titre + ": " + vue.texte;
         if (Journal().size() == 2)
-            issue += ", source retirée";
+            constat += ", source retirée";
         // The environment and the connection (the first two handles), the block size (the second
         // statement attribute) and its reading back, the rest.
         const bool connexion = fonction == "SQLSetEnvAttr" || fonction == "SQLSetConnectAttr" ||
                                fonction == "SQLDriverConnect" || (fonction == "SQLAllocHandle" && rang < 3);
         const bool bloc = fonction == "SQLGetStmtAttr" || (fonction == "SQLSetStmtAttr" && rang == 2);
-        EXPECT_EQ(issue, fonction.empty() || bloc ? montre
-                         : connexion              ? ferme
-                                                  : erreur)
+        EXPECT_EQ(constat, fonction.empty() || bloc ? montre
+                           : connexion              ? ferme
+                                                    : erreur)
             << fonction << " #" << rang;
         std::map<std::string, int> rangs;
         for (std::size_t j = 0; i == 0 && j < pannes.Journal().size(); ++j)
