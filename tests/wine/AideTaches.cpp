@@ -185,6 +185,17 @@ void Cliquer(CFenetreEssai& fenetre, int bouton)
     SendMessageA(fenetre.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
 }
 
+std::vector<Panne> PannesDuJournal(const std::vector<std::string>& journal, std::size_t debut,
+                                   const std::vector<std::string>& muets)
+{
+    std::vector<Panne> pannes;
+    std::map<std::string, int> rangs;
+    for (std::size_t j = debut; j < journal.size(); ++j)
+        pannes.push_back(
+            {journal[j], ++rangs[journal[j]], std::count(muets.begin(), muets.end(), journal[j]) > 0});
+    return pannes;
+}
+
 std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& preparer,
                               const std::function<void(CFenetreEssai&)>& commande,
                               const std::vector<std::string>& muets, const VerificationPanne& verifier)
@@ -211,12 +222,9 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& prepare
             commande(f);
             lignes = LireLignes(f.m_liste);
             // The calls of the run without failure, each to be failed in a run of its own.
-            std::map<std::string, int> rangs;
-            for (std::size_t j = debut; i == 0 && j < injection->Journal().size(); ++j)
-            {
-                const std::string& appel = injection->Journal()[j];
-                pannes.push_back({appel, ++rangs[appel], std::count(muets.begin(), muets.end(), appel) > 0});
-            }
+            if (i == 0)
+                for (const Panne& appel : PannesDuJournal(injection->Journal(), debut, muets))
+                    pannes.push_back(appel);
         });
         EXPECT_EQ(fenetre.m_statutArret, -1);
         std::string vues;

@@ -21,6 +21,10 @@ struct TacheEssai
     std::optional<TASK_TRIGGER> declencheur;
 };
 
+// The sentence that ends M3, the start-up's box before the program stops, written out here
+// rather than taken from the program.
+inline const std::string PHRASE_M3 = "Le programme va être arrêter.\nPassez en administrateur.";
+
 // A once trigger at 20:45 on 14 March of the coming year.
 TASK_TRIGGER DeclencheurAVenir();
 
@@ -132,6 +136,11 @@ struct Panne
     int rang = 0;
     bool muet = true;
 };
+// Each call of `journal` from `debut` on, with its rank among the calls of its name, and whether
+// it is one of the `muets`.
+std::vector<Panne> PannesDuJournal(const std::vector<std::string>& journal, std::size_t debut = 0,
+                                   const std::vector<std::string>& muets = {});
+
 using VerificationPanne = std::function<void(const Panne&, const CPannes&, CFenetreEssai&, const Lignes&)>;
 
 // Runs `commande` in a main window over the real store emptied, both made ready by `preparer`:

@@ -24,7 +24,6 @@ const std::string M2 =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio.\n Le programme ne saura pas où chercher "
     "l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine TvAppPath ayant pour valeur le "
     "chemin de l'éxécutable WinTV";
-const std::string PHRASE_M3 = "Le programme va être arrêter.\nPassez en administrateur.";
 const std::string PHRASE_M4 =
     "Avez-vous installé les tâches planifiées sur votre machine?\nLe programme va être arrêté";
 const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);

@@ -23,7 +23,6 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <tuple>
 
@@ -292,10 +291,11 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
 {
     const std::string montre = "12 chaînes", ferme = "fermé",
                       erreur = "fermé, Erreur: Erreur de la base de données (code ODBC -1)., source retirée";
-    std::vector<std::pair<std::string, int>> appels(1);
+    std::vector<Panne> appels(1);
     for (std::size_t i = 0; i < appels.size(); ++i)
     {
-        const auto [fonction, rang] = appels[i];
+        const std::string fonction = appels[i].operation;
+        const int rang = appels[i].rang;
         CBoitesMessage boites;
         CEdition edition;
         edition.DefinirDossierTV(Bases("chaines").c_str());
@@ -322,9 +322,9 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
                            : connexion              ? ferme
                                                     : erreur)
             << fonction << " #" << rang;
-        std::map<std::string, int> rangs;
-        for (std::size_t j = 0; i == 0 && j < pannes.Journal().size(); ++j)
-            appels.emplace_back(pannes.Journal()[j], ++rangs[pannes.Journal()[j]]);
+        if (i == 0)
+            for (const Panne& appel : PannesDuJournal(pannes.Journal()))
+                appels.push_back(appel);
     }
     EXPECT_GE(appels.size(), 20u);
 }

@@ -189,9 +189,6 @@ TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
                 CoUninitialize();
         }).join();
         EXPECT_EQ(comVivant, !refuse) << fin;
-        EXPECT_EQ(vu, refuse ? "1 Erreur: " + std::string(refus) +
-                                   "Le programme va être arrêter.\nPassez en administrateur."
-                             : "-1")
-            << fin;
+        EXPECT_EQ(vu, refuse ? "1 Erreur: " + std::string(refus) + PHRASE_M3 : "-1") << fin;
     }
 }
