@@ -7,7 +7,7 @@
 
 #include "AideTaches.h"
 #include "OutilsOdbc.h"
-#include "PannesOdbc.h"
+#include "PannesImports.h"
 
 #include "channels/BlocSourceDonnees.h"
 #include "channels/SourceChaines.h"
@@ -303,7 +303,7 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
         CPannes pannes;
         pannes.InjecterEchec(fonction, E_FAIL, rang);
         {
-            const CDetourOdbc detour(pannes);
+            const CDetourImports detour(pannes);
             Lancer(edition, [&constat](HWND d) {
                 constat = std::to_string(Chaines(d).size()) + " chaînes";
                 SendMessageA(d, WM_COMMAND, IDCANCEL, 0);

@@ -2,6 +2,7 @@
 // Wine's real Task Scheduler (whose account is recorded on its way there: Wine keeps none).
 
 #include "AideTaches.h"
+#include "PannesImports.h"
 
 #include "framework/Controles.h"
 #include "tasks/Commandes.h"
@@ -15,14 +16,14 @@ namespace
 {
 using Geste = std::function<void(HWND dialogue)>;
 
-std::string Proposition()
-{
+// This computer's name and the user's.
+const std::pair<std::string, std::string> NOMS = [] {
     char ordinateur[260] = {}, utilisateur[260] = {};
     DWORD tailles[] = {sizeof ordinateur, sizeof utilisateur};
     GetComputerNameA(ordinateur, &tailles[0]);
     GetUserNameA(utilisateur, &tailles[1]);
-    return std::string(ordinateur) + "\\" + utilisateur;
-}
+    return std::make_pair(std::string(ordinateur), std::string(utilisateur));
+}();
 
 Geste Remplir(const std::string& compte, const std::string& motDePasse, const std::string& confirmation)
 {
@@ -40,7 +41,6 @@ const auto Texte = [](HWND d, int id) { return TexteFenetre(GetDlgItem(d, id)); 
 void Entree(HWND d)
 {
     EXPECT_EQ(GetFocus(), GetDlgItem(d, IDOK));
-    EXPECT_EQ(Texte(d, IDC_COMPTE) + Texte(d, IDC_MOT_DE_PASSE), Proposition());
     PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
 }
 
@@ -64,19 +64,24 @@ void TropLong(HWND d)
 TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
 {
     const std::string p259(259, 'p'), trop = MESSAGE_COMPTE_TROP_LONG;
-    // The result, the account handed to the scheduler and the password kept, the boxes shown.
-    const std::tuple<HRESULT, std::string, std::string, std::vector<std::string>, Geste> cas[] = {
-        {S_OK, Proposition(), "", {}, Entree},
-        {S_OK, "SALON\\marc", "Secret é", {}, Remplir("SALON\\marc", "Secret é", "Secret é")},
-        {S_OK, "", "x", {}, Remplir("", "x", "x")},
-        {S_OK, "autre", p259, {}, Remplir("autre", p259, p259)},
-        {S_OK, "SALON\\marc", "abc", {MESSAGE_CONFIRMATION}, Reprise},
-        {COMPTE_ANNULE, "", "ancien", {trop, trop}, TropLong}};
+    const auto& [ordinateur, utilisateur] = NOMS;
+    // The name the system fails to give; the result, the account handed to the scheduler and the
+    // password kept, the boxes shown.
+    const std::tuple<const char*, HRESULT, std::string, std::string, std::vector<std::string>, Geste> cas[] =
+        {{"", S_OK, ordinateur + "\\" + utilisateur, "", {}, Entree},
+         {"GetComputerNameA", S_OK, "\\" + utilisateur, "", {}, Entree},
+         {"GetUserNameA", S_OK, ordinateur + "\\", "", {}, Entree},
+         {"", S_OK, "SALON\\marc", "Secret é", {}, Remplir("SALON\\marc", "Secret é", "Secret é")},
+         {"", S_OK, "", "x", {}, Remplir("", "x", "x")},
+         {"", S_OK, "autre", p259, {}, Remplir("autre", p259, p259)},
+         {"", S_OK, "SALON\\marc", "abc", {MESSAGE_CONFIRMATION}, Reprise},
+         {"", COMPTE_ANNULE, "", "ancien", {trop, trop}, TropLong}};
     ASSERT_TRUE(CreerEnregistrement(L"Passe"));
-    for (const auto& [resultat, compteAttendu, motDePasse, textes, geste] : cas)
+    for (const auto& [sansNom, resultat, compteAttendu, motDePasse, textes, geste] : cas)
     {
         SCOPED_TRACE(compteAttendu + " " + motDePasse);
         const auto pannes = std::make_shared<CPannes>();
+        pannes->InjecterEchec(sansNom, E_FAIL);
         std::unique_ptr<CPlanificateur> planificateur;
         std::unique_ptr<CTache> tache;
         std::unique_ptr<CPersistance> persistance;
@@ -96,7 +101,10 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
         wchar_t motDePasseCompte[TAILLE_TAMPON] = L"ancien";
         std::wstring compte;
         CBoitesMessage boites;
-        EXPECT_EQ(DefinirCompte(*tache, *persistance, fenetre, motDePasseCompte, compte), resultat);
+        {
+            const CDetourImports detour(*pannes);
+            EXPECT_EQ(DefinirCompte(*tache, *persistance, fenetre, motDePasseCompte, compte), resultat);
+        }
 
         // Code page 1252 and UTF-16 agree on these texts' characters (é: 0xE9, U+00E9).
         const bool confirme = SUCCEEDED(resultat);

@@ -1,23 +1,27 @@
-#include "PannesOdbc.h"
+#include "PannesImports.h"
 
 #include <windows.h>
 #include <sqlext.h>
 
 #include <cstring>
+#include <type_traits>
 
 namespace
 {
 CPannes* g_pannes = nullptr;
 
-// A stand-in of the same type as the ODBC function it replaces.
+// A stand-in of the same type as the function it replaces (ODBC's and the system's calls are
+// both __stdcall).
 template <int N, typename F> struct CSonde;
-template <int N, typename... A> struct CSonde<N, SQLRETURN(SQL_API*)(A...)>
+template <int N, typename R, typename... A> struct CSonde<N, R(WINAPI*)(A...)>
 {
-    static inline SQLRETURN(SQL_API* s_original)(A...) = nullptr;
+    static inline R(WINAPI* s_original)(A...) = nullptr;
     static inline const char* s_nom = nullptr;
-    static SQLRETURN SQL_API Appel(A... a)
+    static R WINAPI Appel(A... a)
     {
-        return g_pannes != nullptr && FAILED(g_pannes->Appel(s_nom, L"")) ? SQL_ERROR : s_original(a...);
+        // ODBC's failure, or the system's FALSE.
+        const R echec = std::is_same<R, SQLRETURN>::value ? static_cast<R>(SQL_ERROR) : R{};
+        return g_pannes != nullptr && FAILED(g_pannes->Appel(s_nom, L"")) ? echec : s_original(a...);
     }
 };
 
@@ -48,6 +52,8 @@ const Detour DETOURS[] = {
     Faire<8, decltype(&SQLBindCol)>("SQLBindCol"),
     Faire<9, decltype(&SQLFetch)>("SQLFetch"),
     Faire<10, decltype(&SQLGetDiagRec)>("SQLGetDiagRec"),
+    Faire<11, decltype(&GetComputerNameA)>("GetComputerNameA"),
+    Faire<12, decltype(&GetUserNameA)>("GetUserNameA"),
 };
 
 // Points this executable's imports of those functions at their stand-ins, or back.
@@ -60,8 +66,6 @@ void Permuter(bool installer)
     for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table.VirtualAddress);
          d->Name != 0; ++d)
     {
-        if (lstrcmpiA(reinterpret_cast<const char*>(base + d->Name), "odbc32.dll") != 0)
-            continue;
         const auto* noms = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
         auto* adresses = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
         for (; noms->u1.AddressOfData != 0; ++noms, ++adresses)
@@ -85,13 +89,13 @@ void Permuter(bool installer)
 }
 } // namespace
 
-CDetourOdbc::CDetourOdbc(CPannes& pannes)
+CDetourImports::CDetourImports(CPannes& pannes)
 {
     g_pannes = &pannes;
     Permuter(true);
 }
 
-CDetourOdbc::~CDetourOdbc()
+CDetourImports::~CDetourImports()
 {
     Permuter(false);
     g_pannes = nullptr;
