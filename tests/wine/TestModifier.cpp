@@ -1,15 +1,19 @@
 // "&Editer" and "&Supprimer" in the main window over Wine's real Task Scheduler, the editor and
 // the password dialog answered in their place: which work item each acts on, and what each leaves
-// after each of its scheduler calls failed once.
+// after each of its scheduler calls failed once; the binding given what is not a work item.
 
 #include "AideTaches.h"
 
 #include "editor/Edition.h"
 #include "tasks/Commandes.h"
+#include "tasks/PlanificateurCom.h"
+#include "tasks/UuidTaches.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include <wrl/client.h>
 
 namespace
 {
@@ -132,4 +136,80 @@ TEST(Modifier, UnDialogueQuiNePeutSAfficherEstAnnule)
     }
     EXPECT_TRUE(boites.Vues().empty());
     SupprimerTachesReelles(L"");
+}
+
+namespace
+{
+// The object Wine's scheduler hands out below: something other than a work item.
+struct CSansTache : IUnknown
+{
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override
+    {
+        *objet = iid == IID_IUnknown ? this : nullptr;
+        return *objet != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+} g_sansTache;
+IUnknown* g_donne = nullptr;
+
+HRESULT STDMETHODCALLTYPE Activate(ITaskScheduler*, LPCWSTR, REFIID, IUnknown** objet)
+{
+    *objet = g_donne;
+    return S_OK;
+}
+HRESULT STDMETHODCALLTYPE NewWorkItem(ITaskScheduler*, LPCWSTR, REFCLSID, REFIID, IUnknown** objet)
+{
+    *objet = g_donne;
+    return S_OK;
+}
+
+// One entry of a COM class's method table pointed elsewhere while it lives.
+class CRustine
+{
+public:
+    CRustine(IUnknown* objet, int rang, void* methode)
+        : m_entree(*reinterpret_cast<void***>(objet) + rang), m_avant(*m_entree)
+    {
+        Ecrire(methode);
+    }
+    ~CRustine() { Ecrire(m_avant); }
+    CRustine(const CRustine&) = delete;
+    CRustine& operator=(const CRustine&) = delete;
+
+private:
+    void Ecrire(void* methode)
+    {
+        DWORD protection = 0;
+        VirtualProtect(m_entree, sizeof *m_entree, PAGE_READWRITE, &protection);
+        *m_entree = methode;
+        VirtualProtect(m_entree, sizeof *m_entree, protection, &protection);
+    }
+    void** m_entree;
+    void* m_avant;
+};
+} // namespace
+
+// Should the scheduler's Activate or NewWorkItem succeed with something that is not a work item,
+// or with nothing, the binding refuses it: Wine's class has its two methods replaced meanwhile.
+TEST(PlanificateurCom, UnObjetSansITaskEstRefuse)
+{
+    Microsoft::WRL::ComPtr<ITaskScheduler> wine;
+    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
+                                              IID_ITaskScheduler,
+                                              reinterpret_cast<void**>(wine.GetAddressOf())));
+    // The methods' places after IUnknown's three, SetTargetComputer, GetTargetComputer and Enum.
+    const CRustine activer(wine.Get(), 6, reinterpret_cast<void*>(&Activate));
+    const CRustine nouvelle(wine.Get(), 8, reinterpret_cast<void*>(&NewWorkItem));
+    std::unique_ptr<CPlanificateur> planificateur;
+    ASSERT_HRESULT_SUCCEEDED(CreerPlanificateurCom(planificateur));
+    for (const auto& [donne, attendu] : {std::make_pair<IUnknown*>(&g_sansTache, E_NOINTERFACE),
+                                         std::make_pair<IUnknown*>(nullptr, E_POINTER)})
+    {
+        g_donne = donne;
+        std::unique_ptr<CTache> tache;
+        EXPECT_EQ(planificateur->Activer(L"A", tache), attendu);
+        EXPECT_EQ(planificateur->NouvelleTache(L"A", tache), attendu);
+        EXPECT_FALSE(tache);
+    }
 }
