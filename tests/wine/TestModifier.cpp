@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include <wrl/client.h>
 
@@ -140,71 +141,46 @@ TEST(Modifier, UnDialogueQuiNePeutSAfficherEstAnnule)
 
 namespace
 {
-// The object Wine's scheduler hands out below: something other than a work item.
-struct CSansTache : IUnknown
-{
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override
-    {
-        *objet = iid == IID_IUnknown ? this : nullptr;
-        return *objet != nullptr ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-} g_sansTache;
-IUnknown* g_donne = nullptr;
+IUnknown* g_donne = nullptr; // what Wine's scheduler hands out below
 
 HRESULT STDMETHODCALLTYPE Activate(ITaskScheduler*, LPCWSTR, REFIID, IUnknown** objet)
 {
-    *objet = g_donne;
+    if ((*objet = g_donne) != nullptr)
+        g_donne->AddRef();
     return S_OK;
 }
-HRESULT STDMETHODCALLTYPE NewWorkItem(ITaskScheduler*, LPCWSTR, REFCLSID, REFIID, IUnknown** objet)
+HRESULT STDMETHODCALLTYPE NewWorkItem(ITaskScheduler* p, LPCWSTR nom, REFCLSID, REFIID iid, IUnknown** objet)
 {
-    *objet = g_donne;
-    return S_OK;
+    return Activate(p, nom, iid, objet);
 }
 
-// One entry of a COM class's method table pointed elsewhere while it lives.
-class CRustine
+// Points the entry at `rang` of a COM object's method table (its class's, shared by every object)
+// at `methode`; returns the entry it held.
+void* Remplacer(IUnknown* objet, int rang, void* methode)
 {
-public:
-    CRustine(IUnknown* objet, int rang, void* methode)
-        : m_entree(*reinterpret_cast<void***>(objet) + rang), m_avant(*m_entree)
-    {
-        Ecrire(methode);
-    }
-    ~CRustine() { Ecrire(m_avant); }
-    CRustine(const CRustine&) = delete;
-    CRustine& operator=(const CRustine&) = delete;
-
-private:
-    void Ecrire(void* methode)
-    {
-        DWORD protection = 0;
-        VirtualProtect(m_entree, sizeof *m_entree, PAGE_READWRITE, &protection);
-        *m_entree = methode;
-        VirtualProtect(m_entree, sizeof *m_entree, protection, &protection);
-    }
-    void** m_entree;
-    void* m_avant;
-};
+    void** const entree = *reinterpret_cast<void***>(objet) + rang;
+    DWORD protection = 0;
+    VirtualProtect(entree, sizeof *entree, PAGE_READWRITE, &protection);
+    void* const avant = std::exchange(*entree, methode);
+    VirtualProtect(entree, sizeof *entree, protection, &protection);
+    return avant;
+}
 } // namespace
 
-// Should the scheduler's Activate or NewWorkItem succeed with something that is not a work item,
-// or with nothing, the binding refuses it: Wine's class has its two methods replaced meanwhile.
+// Should the scheduler's Activate or NewWorkItem succeed with something that is not a work item
+// (here Wine's scheduler itself), or with nothing, the binding refuses it. Wine's class has both
+// methods replaced meanwhile, after IUnknown's three, SetTargetComputer, GetTargetComputer, Enum.
 TEST(PlanificateurCom, UnObjetSansITaskEstRefuse)
 {
-    Microsoft::WRL::ComPtr<ITaskScheduler> wine;
-    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
-                                              IID_ITaskScheduler,
-                                              reinterpret_cast<void**>(wine.GetAddressOf())));
-    // The methods' places after IUnknown's three, SetTargetComputer, GetTargetComputer and Enum.
-    const CRustine activer(wine.Get(), 6, reinterpret_cast<void*>(&Activate));
-    const CRustine nouvelle(wine.Get(), 8, reinterpret_cast<void*>(&NewWorkItem));
     std::unique_ptr<CPlanificateur> planificateur;
+    Microsoft::WRL::ComPtr<ITaskScheduler> wine;
     ASSERT_HRESULT_SUCCEEDED(CreerPlanificateurCom(planificateur));
-    for (const auto& [donne, attendu] : {std::make_pair<IUnknown*>(&g_sansTache, E_NOINTERFACE),
-                                         std::make_pair<IUnknown*>(nullptr, E_POINTER)})
+    ASSERT_HRESULT_SUCCEEDED(
+        CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&wine)));
+    void* const activate = Remplacer(wine.Get(), 6, reinterpret_cast<void*>(&Activate));
+    void* const newWorkItem = Remplacer(wine.Get(), 8, reinterpret_cast<void*>(&NewWorkItem));
+    for (const auto& [donne, attendu] :
+         {std::pair<IUnknown*, HRESULT>{wine.Get(), E_NOINTERFACE}, {nullptr, E_POINTER}})
     {
         g_donne = donne;
         std::unique_ptr<CTache> tache;
@@ -212,4 +188,6 @@ TEST(PlanificateurCom, UnObjetSansITaskEstRefuse)
         EXPECT_EQ(planificateur->NouvelleTache(L"A", tache), attendu);
         EXPECT_FALSE(tache);
     }
+    Remplacer(wine.Get(), 6, activate);
+    Remplacer(wine.Get(), 8, newWorkItem);
 }
