@@ -19,9 +19,13 @@ template <int N, typename R, typename... A> struct CSonde<N, R(WINAPI*)(A...)>
     static inline const char* s_nom = nullptr;
     static R WINAPI Appel(A... a)
     {
-        // ODBC's failure, or the system's FALSE.
-        const R echec = std::is_same<R, SQLRETURN>::value ? static_cast<R>(SQL_ERROR) : R{};
-        return g_pannes != nullptr && FAILED(g_pannes->Appel(s_nom, L"")) ? echec : s_original(a...);
+        const HRESULT hr = g_pannes != nullptr ? g_pannes->Appel(s_nom, L"") : S_OK;
+        if (SUCCEEDED(hr))
+            return s_original(a...);
+        // COM's code as injected, ODBC's failure, or the system's FALSE.
+        return std::is_same<R, HRESULT>::value     ? static_cast<R>(hr)
+               : std::is_same<R, SQLRETURN>::value ? static_cast<R>(SQL_ERROR)
+                                                   : R{};
     }
 };
 
@@ -54,6 +58,7 @@ const Detour DETOURS[] = {
     Faire<10, decltype(&SQLGetDiagRec)>("SQLGetDiagRec"),
     Faire<11, decltype(&GetComputerNameA)>("GetComputerNameA"),
     Faire<12, decltype(&GetUserNameA)>("GetUserNameA"),
+    Faire<13, decltype(&CoCreateInstance)>("CoCreateInstance"),
 };
 
 // Points this executable's imports of those functions at their stand-ins, or back.

@@ -1,8 +1,8 @@
 #pragma once
 // System calls with faults on demand: while an object of this class lives, this executable's
-// calls to the ODBC functions and to the account's names (its import table rewritten) go
-// through `pannes`, by the function's name, and the one a test chose fails (SQL_ERROR, without a
-// diagnostic record; FALSE) before it reaches the system.
+// calls to the ODBC functions, to the account's names and to CoCreateInstance (its import table
+// rewritten) go through `pannes`, by the function's name, and the one a test chose fails
+// (SQL_ERROR, without a diagnostic record; FALSE; the code injected) before it reaches the system.
 
 #include "PlanificateurPanne.h"
 

@@ -2,6 +2,7 @@
 // failures, and the schedule list, foreign work items included.
 
 #include "AideTaches.h"
+#include "PannesImports.h"
 
 #include "editor/Edition.h"
 #include "tasks/Commandes.h"
@@ -116,9 +117,9 @@ TEST(Demarrage, LeDossierDuProgrammeTVVientDuRegistre)
 // has one) and the sentence; so does one work item that cannot be opened, after rows were listed.
 TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
 {
-    // The call failed (none: the scheduler object is not created), its code and rank, the box.
+    // The call failed, its code and rank, the box.
     const std::tuple<const char*, HRESULT, int, std::string> cas[] = {
-        {nullptr, INTROUVABLE, 0, "File not found.\r\n" + PHRASE_M4},
+        {"CoCreateInstance", INTROUVABLE, 1, "File not found.\r\n" + PHRASE_M4},
         {"Enum", ACCES_REFUSE, 1, "Access denied.\r\n" + PHRASE_M3},
         {"Enum", static_cast<HRESULT>(0x80041309), 1, PHRASE_M3},
         {"Activate", INTROUVABLE, 2, "File not found.\r\n" + PHRASE_M3},
@@ -130,12 +131,9 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
     for (const auto& [operation, code, rang, texte] : cas)
     {
         const auto pannes = std::make_shared<CPannes>();
-        if (operation != nullptr)
-            pannes->InjecterEchec(operation, code, rang);
-        const Rencontre r = Demarrer(pannes, [sans = operation == nullptr, code = code](CFenetreEssai& f) {
-            if (sans)
-                f.m_fabrique = [code](std::unique_ptr<CPlanificateur>&) { return code; };
-        });
+        pannes->InjecterEchec(operation, code, rang);
+        const CDetourImports detour(*pannes);
+        const Rencontre r = Demarrer(pannes);
         EXPECT_EQ(r.statut, texte.empty() ? -1 : 1);
         EXPECT_EQ(r.boites, std::vector<std::string>(texte.empty() ? 0 : 1, texte));
     }
