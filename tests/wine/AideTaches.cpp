@@ -196,6 +196,33 @@ std::vector<Panne> PannesDuJournal(const std::vector<std::string>& journal, std:
     return pannes;
 }
 
+Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
+                   const std::function<void(CFenetreEssai&)>& preparer,
+                   const std::function<void(CFenetreEssai&)>& gestes)
+{
+    CBoitesMessage boites;
+    CFenetreEssai fenetre;
+    if (pannes)
+        fenetre.Injecter(pannes);
+    if (preparer)
+        preparer(fenetre);
+    Rencontre r;
+    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+        r.lignes = LireLignes(f.m_liste);
+        r.noms = f.m_nomsTaches;
+        if (gestes)
+            gestes(f);
+        r.apres = LireLignes(f.m_liste);
+    });
+    r.statut = fenetre.m_statutArret;
+    for (const BoiteVue& vue : boites.Vues())
+    {
+        EXPECT_TRUE(vue.titre == "Erreur" && vue.iconeErreur) << vue.titre;
+        r.boites.push_back(vue.texte);
+    }
+    return r;
+}
+
 std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& preparer,
                               const std::function<void(CFenetreEssai&)>& commande,
                               const std::vector<std::string>& muets, const VerificationPanne& verifier)
@@ -210,28 +237,19 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& prepare
         SCOPED_TRACE(panne.operation + " #" + std::to_string(panne.rang));
         SupprimerTachesReelles(L"");
         const auto injection = std::make_shared<CPannes>();
-        CFenetreEssai fenetre;
-        preparer(fenetre);
-        fenetre.Injecter(injection);
-        CBoitesMessage boites;
-        Lignes lignes;
-        LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+        const Rencontre r = Demarrer(injection, preparer, [&](CFenetreEssai& f) {
             const std::size_t debut = injection->Journal().size();
             if (!panne.operation.empty())
                 injection->InjecterEchec(panne.operation, echec, panne.rang);
             commande(f);
-            lignes = LireLignes(f.m_liste);
+            verifier(panne, *injection, f, LireLignes(f.m_liste));
             // The calls of the run without failure, each to be failed in a run of its own.
             if (i == 0)
                 for (const Panne& appel : PannesDuJournal(injection->Journal(), debut, muets))
                     pannes.push_back(appel);
         });
-        EXPECT_EQ(fenetre.m_statutArret, -1);
-        std::string vues;
-        for (const BoiteVue& vue : boites.Vues())
-            vues += vue.titre + " (" + (vue.iconeErreur ? "error" : "other") + " icon): " + vue.texte;
-        EXPECT_EQ(vues, panne.muet ? "" : "Erreur (error icon): " + std::string(texteEchec));
-        verifier(panne, *injection, fenetre, lignes);
+        EXPECT_EQ(r.statut, -1);
+        EXPECT_EQ(r.boites, std::vector<std::string>(panne.muet ? 0 : 1, texteEchec));
     }
     return pannes.size() - 1;
 }

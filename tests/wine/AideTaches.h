@@ -122,6 +122,19 @@ void Selectionner(HWND liste, int ligne);
 void LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
 void Cliquer(CFenetreEssai& fenetre, int bouton);
 
+// What the user meets in a main window started over the real store (through `pannes` when
+// given), made ready by `preparer`: its stop status (-1 while it runs), the texts of its "Erreur"
+// boxes, its rows and their names once started, and its rows after `gestes`.
+struct Rencontre
+{
+    int statut = 0;
+    std::vector<std::string> boites, noms;
+    Lignes lignes, apres;
+};
+Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
+                   const std::function<void(CFenetreEssai&)>& preparer = {},
+                   const std::function<void(CFenetreEssai&)>& gestes = {});
+
 // An ASCII text of the scheduler as the program's.
 inline std::string VersEtroit(const std::wstring& texte)
 {
@@ -146,7 +159,7 @@ using VerificationPanne = std::function<void(const Panne&, const CPannes&, CFene
 // Runs `commande` in a main window over the real store emptied, both made ready by `preparer`:
 // once as it goes, then once per scheduler call it made, with that call failed. Each failure not
 // in `muets` shows the system's text in one "Erreur" box, and no other box shows; `verifier` gets
-// the faults' record, the window and its rows after each run. The number of calls.
+// the faults' record, the window and its rows after each command. The number of calls.
 std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& preparer,
                               const std::function<void(CFenetreEssai&)>& commande,
                               const std::vector<std::string>& muets, const VerificationPanne& verifier);

@@ -30,43 +30,6 @@ const std::string PHRASE_M4 =
 const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
 const HRESULT INTROUVABLE = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
 
-// What the user meets in a main window started over the real store (through `pannes` when
-// given), made ready by `preparer`: its stop status (-1 while it runs), the texts of its "Erreur"
-// boxes, its rows and their names once started, and its rows after `gestes`.
-struct Rencontre
-{
-    int statut = 0;
-    std::vector<std::string> boites, noms;
-    Lignes lignes, apres;
-};
-
-Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
-                   const std::function<void(CFenetreEssai&)>& preparer = {},
-                   const std::function<void(CFenetreEssai&)>& gestes = {})
-{
-    CBoitesMessage boites;
-    CFenetreEssai fenetre;
-    if (pannes)
-        fenetre.Injecter(pannes);
-    if (preparer)
-        preparer(fenetre);
-    Rencontre r;
-    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-        r.lignes = LireLignes(f.m_liste);
-        r.noms = f.m_nomsTaches;
-        if (gestes)
-            gestes(f);
-        r.apres = LireLignes(f.m_liste);
-    });
-    r.statut = fenetre.m_statutArret;
-    for (const BoiteVue& vue : boites.Vues())
-    {
-        EXPECT_TRUE(vue.titre == "Erreur" && vue.iconeErreur) << vue.titre;
-        r.boites.push_back(vue.texte);
-    }
-    return r;
-}
-
 // A work item of the real store, started on 14 March at 20:45 of that year (the coming one by
 // default) by a trigger of that type.
 bool Creer(const std::wstring& nom, const std::wstring& parametres, const std::wstring& commentaire = L"",
