@@ -6,8 +6,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+namespace
+{
+// A crash ends the suite at once, after the test it stopped in, instead of leaving it waiting
+// for a debugger that is never started.
+LONG WINAPI Plantage(EXCEPTION_POINTERS* exception)
+{
+    std::fprintf(stderr, "\nCrash: exception 0x%08lX at %p\n",
+                 static_cast<unsigned long>(exception->ExceptionRecord->ExceptionCode),
+                 exception->ExceptionRecord->ExceptionAddress);
+    std::fflush(stderr);
+    TerminateProcess(GetCurrentProcess(), 3);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
+    SetUnhandledExceptionFilter(&Plantage);
     testing::InitGoogleTest(&argc, argv);
     CApplication::InitialiserControles();
     // The tests' own apartment; the main window's CoInitialize then only adds a reference.
