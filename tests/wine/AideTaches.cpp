@@ -185,15 +185,23 @@ void Cliquer(CFenetreEssai& fenetre, int bouton)
     SendMessageA(fenetre.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
 }
 
-std::vector<Panne> PannesDuJournal(const std::vector<std::string>& journal, std::size_t debut,
-                                   const std::vector<std::string>& muets)
+std::size_t
+ChaquePanne(const std::vector<std::string>& muets,
+            const std::function<std::size_t(const Panne&, const std::shared_ptr<CPannes>&)>& essai)
 {
-    std::vector<Panne> pannes;
-    std::map<std::string, int> rangs;
-    for (std::size_t j = debut; j < journal.size(); ++j)
-        pannes.push_back(
-            {journal[j], ++rangs[journal[j]], std::count(muets.begin(), muets.end(), journal[j]) > 0});
-    return pannes;
+    std::vector<Panne> pannes(1);
+    for (std::size_t i = 0; i < pannes.size(); ++i)
+    {
+        const Panne panne = pannes[i];
+        SCOPED_TRACE(panne.operation + " #" + std::to_string(panne.rang));
+        const auto injection = std::make_shared<CPannes>();
+        const std::vector<std::string>& journal = injection->Journal();
+        std::map<std::string, int> rangs;
+        for (std::size_t j = essai(panne, injection); i == 0 && j < journal.size(); ++j)
+            pannes.push_back(
+                {journal[j], ++rangs[journal[j]], std::count(muets.begin(), muets.end(), journal[j]) > 0});
+    }
+    return pannes.size() - 1;
 }
 
 Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
@@ -230,26 +238,18 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& prepare
     const HRESULT echec = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
     char texteEchec[TAILLE_TAMPON] = {};
     CVidaltoDlg::TexteErreur(echec, texteEchec, sizeof texteEchec);
-    std::vector<Panne> pannes(1);
-    for (std::size_t i = 0; i < pannes.size(); ++i)
-    {
-        const Panne panne = pannes[i];
-        SCOPED_TRACE(panne.operation + " #" + std::to_string(panne.rang));
+    return ChaquePanne(muets, [&](const Panne& panne, const std::shared_ptr<CPannes>& injection) {
         SupprimerTachesReelles(L"");
-        const auto injection = std::make_shared<CPannes>();
+        // The window's start-up is no part of the command.
+        std::size_t debut = 0;
         const Rencontre r = Demarrer(injection, preparer, [&](CFenetreEssai& f) {
-            const std::size_t debut = injection->Journal().size();
-            if (!panne.operation.empty())
-                injection->InjecterEchec(panne.operation, echec, panne.rang);
+            debut = injection->Journal().size();
+            injection->InjecterEchec(panne.operation, echec, panne.rang);
             commande(f);
             verifier(panne, *injection, f, LireLignes(f.m_liste));
-            // The calls of the run without failure, each to be failed in a run of its own.
-            if (i == 0)
-                for (const Panne& appel : PannesDuJournal(injection->Journal(), debut, muets))
-                    pannes.push_back(appel);
         });
         EXPECT_EQ(r.statut, -1);
         EXPECT_EQ(r.boites, std::vector<std::string>(panne.muet ? 0 : 1, texteEchec));
-    }
-    return pannes.size() - 1;
+        return debut;
+    });
 }

@@ -149,10 +149,12 @@ struct Panne
     int rang = 0;
     bool muet = true;
 };
-// Each call of `journal` from `debut` on, with its rank among the calls of its name, and whether
-// it is one of the `muets`.
-std::vector<Panne> PannesDuJournal(const std::vector<std::string>& journal, std::size_t debut = 0,
-                                   const std::vector<std::string>& muets = {});
+// Runs `essai` with a fresh record of faults and the call it must fail: first none, then each
+// call the first run journalled from the rank `essai` returns on, one run each; a call in `muets`
+// is one the program passes over. The number of calls.
+std::size_t
+ChaquePanne(const std::vector<std::string>& muets,
+            const std::function<std::size_t(const Panne&, const std::shared_ptr<CPannes>&)>& essai);
 
 using VerificationPanne = std::function<void(const Panne&, const CPannes&, CFenetreEssai&, const Lignes&)>;
 

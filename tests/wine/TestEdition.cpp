@@ -291,42 +291,36 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
 {
     const std::string montre = "12 chaînes", ferme = "fermé",
                       erreur = "fermé, Erreur: Erreur de la base de données (code ODBC -1)., source retirée";
-    std::vector<Panne> appels(1);
-    for (std::size_t i = 0; i < appels.size(); ++i)
-    {
-        const std::string fonction = appels[i].operation;
-        const int rang = appels[i].rang;
-        CBoitesMessage boites;
-        CEdition edition;
-        edition.DefinirDossierTV(Bases("chaines").c_str());
-        std::string constat = ferme;
-        CPannes pannes;
-        pannes.InjecterEchec(fonction, E_FAIL, rang);
-        {
-            const CDetourImports detour(pannes);
-            Lancer(edition, [&constat](HWND d) {
-                constat = std::to_string(Chaines(d).size()) + " chaînes";
-                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-            });
-        }
-        for (const BoiteVue& vue : boites.Vues())
-            constat += ", " + vue.titre + ": " + vue.texte;
-        if (Journal().size() == 2)
-            constat += ", source retirée";
-        // The environment and the connection (the first two handles), the block size (the second
-        // statement attribute) and its reading back, the rest.
-        const bool connexion = fonction == "SQLSetEnvAttr" || fonction == "SQLSetConnectAttr" ||
-                               fonction == "SQLDriverConnect" || (fonction == "SQLAllocHandle" && rang < 3);
-        const bool bloc = fonction == "SQLGetStmtAttr" || (fonction == "SQLSetStmtAttr" && rang == 2);
-        EXPECT_EQ(constat, fonction.empty() || bloc ? montre
-                           : connexion              ? ferme
-                                                    : erreur)
-            << fonction << " #" << rang;
-        if (i == 0)
-            for (const Panne& appel : PannesDuJournal(pannes.Journal()))
-                appels.push_back(appel);
-    }
-    EXPECT_GE(appels.size(), 20u);
+    const std::size_t appels =
+        ChaquePanne({}, [&](const Panne& panne, const std::shared_ptr<CPannes>& pannes) {
+            const std::string& fonction = panne.operation;
+            CBoitesMessage boites;
+            CEdition edition;
+            edition.DefinirDossierTV(Bases("chaines").c_str());
+            std::string constat = ferme;
+            pannes->InjecterEchec(fonction, E_FAIL, panne.rang);
+            {
+                const CDetourImports detour(*pannes);
+                Lancer(edition, [&constat](HWND d) {
+                    constat = std::to_string(Chaines(d).size()) + " chaînes";
+                    SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+                });
+            }
+            for (const BoiteVue& vue : boites.Vues())
+                constat += ", " + vue.titre + ": " + vue.texte;
+            if (Journal().size() == 2)
+                constat += ", source retirée";
+            // The environment and the connection (the first two handles), the block size (the second
+            // statement attribute) and its reading back, the rest.
+            const bool connexion = fonction == "SQLSetEnvAttr" || fonction == "SQLSetConnectAttr" ||
+                                   fonction == "SQLDriverConnect" ||
+                                   (fonction == "SQLAllocHandle" && panne.rang < 3);
+            const bool bloc =
+                fonction == "SQLGetStmtAttr" || (fonction == "SQLSetStmtAttr" && panne.rang == 2);
+            EXPECT_EQ(constat, fonction.empty() || bloc ? montre : connexion ? ferme : erreur);
+            return std::size_t{0};
+        });
+    EXPECT_GE(appels, 19u);
 }
 
 // "&Ajouter" and "&Editer" open the editor, then the password dialog, both modal over the main
