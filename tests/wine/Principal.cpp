@@ -21,6 +21,19 @@ LONG WINAPI Plantage(EXCEPTION_POINTERS* exception)
     TerminateProcess(GetCurrentProcess(), 3);
     return EXCEPTION_EXECUTE_HANDLER;
 }
+
+// Each test starts, and leaves the prefix, with the TV folder in C:\TV and no work item, whatever
+// the test before it did or where it stopped.
+class CEtatInitial : public testing::EmptyTestEventListener
+{
+    static void Remettre()
+    {
+        DefinirCheminTV("C:\\TV");
+        SupprimerTachesReelles(L"");
+    }
+    void OnTestStart(const testing::TestInfo&) override { Remettre(); }
+    void OnTestEnd(const testing::TestInfo&) override { Remettre(); }
+};
 } // namespace
 
 int main(int argc, char** argv)
@@ -31,7 +44,7 @@ int main(int argc, char** argv)
     // The tests' own apartment; the main window's CoInitialize then only adds a reference.
     CApartementCom apartement;
     apartement.Initialiser();
-    DefinirCheminTV("C:\\TV");
+    testing::UnitTest::GetInstance()->listeners().Append(new CEtatInitial);
     RefuserDialoguesImprevus();
     return RUN_ALL_TESTS();
 }

@@ -47,12 +47,7 @@ std::string EtatTache(const std::wstring& nom, const CPannes& pannes, bool arret
 class Ajout : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(CreerPlanificateurPanne(m_pannes, m_reel), S_OK);
-        TearDown();
-    }
-    void TearDown() override { SupprimerTachesReelles(L""); }
+    void SetUp() override { ASSERT_EQ(CreerPlanificateurPanne(m_pannes, m_reel), S_OK); }
 
     // The add on the real store; a fresh account of what the user saw.
     std::unique_ptr<CTache> Ajouter(const CDefinitionProgramme& programme)

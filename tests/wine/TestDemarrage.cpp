@@ -73,7 +73,6 @@ TEST(Demarrage, LeDossierDuProgrammeTVVientDuRegistre)
         EXPECT_EQ(r.boites, std::vector<std::string>(message.empty() ? 0 : 1, message));
         EXPECT_EQ(chemin, message.empty() ? valeur : "");
     }
-    DefinirCheminTV("C:\\TV");
 }
 
 // No scheduler, or one that fails to list, ends the program with the system's text (when it
@@ -89,7 +88,6 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
         // The enumerator failing ends the list where it is, without a word.
         {"Next", ACCES_REFUSE, 1, ""},
     };
-    SupprimerTachesReelles(L"");
     ASSERT_TRUE(CreerEnregistrement(L"Premier") && CreerEnregistrement(L"Second"));
     for (const auto& [operation, code, rang, texte] : cas)
     {
@@ -100,14 +98,12 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
         EXPECT_EQ(r.statut, texte.empty() ? -1 : 1);
         EXPECT_EQ(r.boites, std::vector<std::string>(texte.empty() ? 0 : 1, texte));
     }
-    SupprimerTachesReelles(L"");
 }
 
 // A work item that cannot be read is reported, or passed over, and the listing goes on. Names
 // longer than the 260-byte buffers are no work items of ours; a comment is shown cut.
 TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 {
-    SupprimerTachesReelles(L"");
     const auto pannes = std::make_shared<CPannes>();
     ASSERT_TRUE(CreerTacheReelle({L"SansDeclencheur",
                                   L"C:\\TV\\WinTV2K.EXE",
@@ -127,7 +123,6 @@ TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
     pannes->InjecterEchec("GetApplicationName", INTROUVABLE, L"ApplicationIllisible");
     pannes->InjecterEchec("GetComment", ACCES_REFUSE, L"CommentaireIllisible");
     Rencontre r = Demarrer(pannes);
-    SupprimerTachesReelles(L"");
     EXPECT_EQ(r.statut, -1);
     std::sort(r.boites.begin(), r.boites.end());
     EXPECT_EQ(r.boites, (std::vector<std::string>{"Access denied.\r\n", "File not found.\r\n"}));
@@ -155,7 +150,6 @@ TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 // editing or deleting any row gets an answer.
 TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
 {
-    SupprimerTachesReelles(L"Liste");
     const auto parametres = [](const std::wstring& nom, const std::wstring& limite = L"60",
                                std::size_t taille = 0) {
         std::wstring texte = L" -c3 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite;
@@ -221,7 +215,6 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
                 Cliquer(f, IDC_SUPPRIMER);
             }
         });
-    SupprimerTachesReelles(L"Liste");
     EXPECT_EQ(r.statut, -1);
     for (auto& ligne : r.lignes)
         ligne.resize(ligne[0].rfind("ListeEtrange", 0) == 0 ? 1 : ligne.size());

@@ -330,7 +330,6 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
 // saved, it rewrites the same work item and trigger.
 TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
 {
-    SupprimerTachesReelles(L"");
     DefinirCheminTV(Bases("chaines"));
     const std::tuple<std::wstring, TASK_TRIGGER_TYPE, WORD, std::wstring, int, int> cas[] = {
         // work item, its trigger, its days (bit 0 Sunday), its channel; the radio, the row selected
@@ -416,5 +415,4 @@ TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
     const TacheLue lue = LireTacheReelle(L"EditVS");
     EXPECT_EQ(lue.parametres, L" -c4 -ntod -startr:EditVS.mpg -qvcd -limit:2700");
     EXPECT_EQ(std::memcmp(&lue.declencheur, &attendu, sizeof attendu), 0);
-    SupprimerTachesReelles(L"");
 }

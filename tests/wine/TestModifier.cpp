@@ -108,7 +108,6 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
             });
         EXPECT_GE(appels, bouton == IDC_EDITER ? 10u : 1u);
     }
-    SupprimerTachesReelles(L"");
 }
 
 // A dialog that cannot show (DialogBoxParam gives -1) counts as cancelled: nothing is written,
@@ -136,7 +135,6 @@ TEST(Modifier, UnDialogueQuiNePeutSAfficherEstAnnule)
                       Parametres(nom, false));
     }
     EXPECT_TRUE(boites.Vues().empty());
-    SupprimerTachesReelles(L"");
 }
 
 namespace

@@ -122,7 +122,6 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
         EXPECT_EQ(vues, attendues);
         EXPECT_TRUE(fenetre.m_codes.empty() && fenetre.m_textes.empty());
     }
-    SupprimerTacheReelle(L"Passe");
 }
 
 // The password texts do not outlive their dialog, nor the main window's the window.

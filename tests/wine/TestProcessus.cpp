@@ -92,9 +92,7 @@ TEST(Processus, SansCleLeProgrammeSArreteAvecSonMessageEtLeStatutUn)
     const HWND boite = Fenetre("Erreur");
     EXPECT_NE(boite, nullptr);
     Cliquer(boite, IDOK);
-    const long statut = programme.Statut();
-    DefinirCheminTV("C:\\TV");
-    EXPECT_EQ(statut, 1);
+    EXPECT_EQ(programme.Statut(), 1);
 }
 
 // Wine reads which DLLs a program loads, and whence, from its AppDefaults key (the environment's
@@ -139,7 +137,6 @@ TEST(Processus, UnInstallateurOdbcAbsentOuIncompletNOuvrePasLEditeur)
 // database in C:\TV: added on the third channel as "Journal", edited to 90 minutes, deleted.
 TEST(Processus, UnEnregistrementEstAjouteModifieEtSupprime)
 {
-    SupprimerTachesReelles(L"");
     const char* base = "C:\\TV\\hcwChanDB_4.mdb";
     CreateDirectoryA("C:\\TV", nullptr);
     CopyFileA(CheminDos(VIDALTO_BASES_ESSAI "/chaines/hcwChanDB_4.mdb").c_str(), base, FALSE);
