@@ -61,11 +61,12 @@ bool CreerTacheReelle(const TacheEssai& essai)
            SUCCEEDED(tache.As(&fichier)) && SUCCEEDED(fichier->Save(nullptr, FALSE));
 }
 
-bool CreerEnregistrement(const std::wstring& nom)
+bool CreerEnregistrement(const std::wstring& nom, const std::wstring& commentaire,
+                         const std::optional<TASK_TRIGGER>& declencheur)
 {
     return CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE",
-                             L" -c2 -ntod -startr:" + nom + L".mpg -qvcd -limit:5400", L"Infos",
-                             DeclencheurAVenir()});
+                             L" -c2 -ntod -startr:" + nom + L".mpg -qvcd -limit:5400", commentaire,
+                             declencheur});
 }
 
 // The scheduler's service may be reading the file: asked again for a while, as the program does.

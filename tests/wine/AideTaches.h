@@ -44,8 +44,10 @@ TacheLue LireTacheReelle(const std::wstring& nom);
 
 // Writes the work item in the real store, replacing one of that name; false on failure.
 bool CreerTacheReelle(const TacheEssai& tache);
-// A recording: file NOM.mpg, channel 2, 90 minutes, the comment "Infos", the trigger above.
-bool CreerEnregistrement(const std::wstring& nom);
+// A recording: file NOM.mpg, channel 2, 90 minutes, the comment "Infos" and the trigger above
+// unless given.
+bool CreerEnregistrement(const std::wstring& nom, const std::wstring& commentaire = L"Infos",
+                         const std::optional<TASK_TRIGGER>& declencheur = DeclencheurAVenir());
 void SupprimerTacheReelle(const std::wstring& nom);
 // Every work item of the real store whose name begins with prefixe.
 void SupprimerTachesReelles(const std::wstring& prefixe);

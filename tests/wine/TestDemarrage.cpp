@@ -105,17 +105,11 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
 TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 {
     const auto pannes = std::make_shared<CPannes>();
-    ASSERT_TRUE(CreerTacheReelle({L"SansDeclencheur",
-                                  L"C:\\TV\\WinTV2K.EXE",
-                                  L" -c2 -ntod -startr:SansDeclencheur.mpg -qvcd -limit:5400",
-                                  L"",
-                                  {}}));
+    ASSERT_TRUE(CreerEnregistrement(L"SansDeclencheur", L"", std::nullopt));
     for (const wchar_t* nom : {L"ParametresIllisibles", L"ApplicationIllisible", L"CommentaireIllisible",
                                L"NomTropLong", L"Nom259"})
         ASSERT_TRUE(CreerEnregistrement(nom));
-    ASSERT_TRUE(CreerTacheReelle({L"CommentaireLong", L"C:\\TV\\WinTV2K.EXE",
-                                  L" -c2 -ntod -startr:CommentaireLong.mpg -qvcd -limit:5400",
-                                  std::wstring(300, L'c'), DeclencheurAVenir()}));
+    ASSERT_TRUE(CreerEnregistrement(L"CommentaireLong", std::wstring(300, L'c')));
     pannes->m_nomsDonnes = {{L"NomTropLong", std::wstring(260, L'N')}, {L"Nom259", std::wstring(259, L'M')}};
     // Wine finds a trigger 0 in a work item saved without one; Windows does not.
     pannes->InjecterEchec("GetTrigger", static_cast<HRESULT>(0x80041309), L"SansDeclencheur");
