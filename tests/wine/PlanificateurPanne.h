@@ -74,11 +74,11 @@ protected:
                                 [&] { return ((*m_vrai).*methode)(std::forward<A>(a)...); });
     }
     // What the real object handed out goes behind a stand-in of its own.
-    template <typename T, typename J>
+    template <typename E, typename J>
     HRESULT Envelopper(HRESULT hr, std::unique_ptr<J>& objet, const std::wstring& nom)
     {
         if (SUCCEEDED(hr) && objet)
-            objet = std::make_unique<T>(std::move(objet), m_pannes, nom);
+            objet = std::make_unique<E>(std::move(objet), m_pannes, nom);
         return hr;
     }
 

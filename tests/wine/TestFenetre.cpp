@@ -143,9 +143,9 @@ TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
 {
     char refus[TAILLE_TAMPON] = {};
     CVidaltoDlg::TexteErreur(RPC_E_CHANGED_MODE, refus, sizeof refus);
-    for (const char* fin : {"Escape", "close box", "COM refused"})
+    for (const std::string fin : {"Escape", "close box", "COM refused"})
     {
-        const bool refuse = fin[0] == 'C';
+        const bool refuse = fin == "COM refused";
         bool comVivant = false;
         std::string vu;
         std::thread([&] {
@@ -161,7 +161,7 @@ TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
                     p = std::make_unique<CPlanificateurTemoin>(std::move(vrai), comVivant);
                     return hr;
                 };
-                CDialogue::ProgrammerScript([echap = fin[0] == 'E'](CDialogue& f) {
+                CDialogue::ProgrammerScript([echap = fin == "Escape"](CDialogue& f) {
                     if (echap)
                         PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
                     else
