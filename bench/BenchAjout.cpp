@@ -11,6 +11,7 @@
 #include "AjoutNu.h"
 #include "Chrono.h"
 #include "ClicMontre.h"
+#include "Ecran.h"
 #include "LectureChaines.h"
 #include "OutilsOdbc.h"
 #include "PlanificateurChrono.h"
@@ -31,39 +32,37 @@ constexpr int ESSAIS = 5;
 // The editor's default file name, which names the work item.
 const wchar_t NOM[] = L"WinTV_00";
 
-// The main window with the real editor and password dialog, each answered as soon as it is
-// shown; it times them and the scheduler's calls, and keeps its error messages instead of
+// The main window, which times the scheduler's calls and keeps its error messages instead of
 // showing them.
 class CFenetreAjout : public CFenetreChrono
 {
 public:
-    double m_edition = 0, m_editionMontree = 0, m_passe = 0;
     std::vector<std::string> m_erreurs;
+    // The parts of the last add: the editor (until shown, then all of it), the password dialog.
+    double m_edition = 0, m_editionMontree = 0, m_passe = 0;
 
-    void RemettreAZero()
+    // "&Ajouter" clicked, the editor and the password dialog each answered as soon as shown; the
+    // time until the command returned, or a negative time when no complete recording was added.
+    double Ajouter()
     {
         m_appels = MesuresAppels();
-        m_edition = m_editionMontree = m_passe = 0;
+        const int lignes = static_cast<int>(SendDlgItemMessageA(m_hWnd, IDC_LISTE, LVM_GETITEMCOUNT, 0, 0));
+        const CClicMontre enregistrer(IDOK);
+        const auto debut = Horloge::now();
+        SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Controle(IDOK)));
+        const double secondes = Secondes(debut, Horloge::now());
+        const auto& vus = enregistrer.Vus();
+        if (vus.size() != 2 || !m_erreurs.empty() ||
+            m_nomsTaches.size() != static_cast<std::size_t>(lignes) + 1 || m_nomsTaches.front() != "WinTV_00")
+            return -1;
+        m_editionMontree = Secondes(debut, vus[0].montre);
+        m_edition = Secondes(debut, vus[0].fin);
+        m_passe = Secondes(vus[0].fin, vus[1].fin);
+        return secondes;
     }
 
 protected:
-    INT_PTR ExecuterEdition(CEdition& edition) override
-    {
-        const CClicMontre enregistrer(IDOK);
-        const auto debut = Horloge::now();
-        const INT_PTR resultat = CVidaltoDlg::ExecuterEdition(edition);
-        m_edition = Secondes(debut, Horloge::now());
-        m_editionMontree = enregistrer.Vu() ? Secondes(debut, enregistrer.Quand()) : 0;
-        return resultat;
-    }
-    INT_PTR DemanderCompte(CPasse& passe) override
-    {
-        const CClicMontre confirmer(IDOK);
-        const auto debut = Horloge::now();
-        const INT_PTR resultat = CVidaltoDlg::DemanderCompte(passe);
-        m_passe = Secondes(debut, Horloge::now());
-        return resultat;
-    }
     void AfficherErreur(const char* texte) override { m_erreurs.push_back(texte); }
     void AfficherErreur(HRESULT code) override { m_erreurs.push_back("code " + std::to_string(code)); }
 };
@@ -88,26 +87,11 @@ struct Meilleurs
     double lecture = 1e9, gabaritEdition = 1e9, gabaritPasse = 1e9;
 };
 
-// "&Ajouter" clicked in the window; the time until the command returned, or a negative time
-// when no complete recording was added.
-double Ajouter(CFenetreAjout& fenetre)
-{
-    fenetre.RemettreAZero();
-    const int lignes = fenetre.m_liste.NombreLignes();
-    const auto debut = Horloge::now();
-    SendMessageA(fenetre.Fenetre(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(fenetre.Controle(IDOK)));
-    const double secondes = Secondes(debut, Horloge::now());
-    const bool ajoute = fenetre.m_erreurs.empty() && fenetre.m_liste.NombreLignes() == lignes + 1 &&
-                        !fenetre.m_nomsTaches.empty() && fenetre.m_nomsTaches.front() == "WinTV_00";
-    return ajoute ? secondes : -1;
-}
-
 // The runs, inside the main window once it is shown; false on a failure.
 bool Mesurer(CFenetreAjout& fenetre, ITaskScheduler* planificateur, Meilleurs& m)
 {
     TacheAjoutee tache;
-    if (Ajouter(fenetre) < 0 || !LireTacheAjoutee(planificateur, NOM, tache) ||
+    if (fenetre.Ajouter() < 0 || !LireTacheAjoutee(planificateur, NOM, tache) ||
         !SupprimerTacheAjoutee(planificateur, NOM) || LectureNue() < 0)
         return false;
     GabaritNu(CEdition::IDD);
@@ -122,7 +106,7 @@ bool Mesurer(CFenetreAjout& fenetre, ITaskScheduler* planificateur, Meilleurs& m
         if (!SupprimerTacheAjoutee(planificateur, NOM))
             return false;
 
-        const double s = Ajouter(fenetre);
+        const double s = fenetre.Ajouter();
         if (s < 0 || !SupprimerTacheAjoutee(planificateur, NOM))
             return false;
         if (s < m.programme)
@@ -164,11 +148,14 @@ int main()
     Meilleurs m;
     bool reussi = false;
     CFenetreAjout fenetre;
-    CDialogue::ProgrammerScript([&](CDialogue&) {
-        reussi = Mesurer(fenetre, planificateur.Get(), m);
-        SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
-    });
-    fenetre.DoModal();
+    {
+        const CCrochetFil crochet;
+        Programmer([&](HWND principale) {
+            reussi = Mesurer(fenetre, planificateur.Get(), m);
+            SendMessageA(principale, WM_CLOSE, 0, 0);
+        });
+        fenetre.DoModal();
+    }
     SupprimerTacheAjoutee(planificateur.Get(), NOM);
     DefinirCheminTV();
     if (!reussi)

@@ -7,6 +7,7 @@
 // scripts/bench.sh.
 
 #include "Chrono.h"
+#include "ClicMontre.h"
 #include "MemoireDemarrage.h"
 #include "PlanificateurChrono.h"
 #include "TachesBanc.h"
@@ -22,21 +23,18 @@ namespace
 constexpr int ESSAIS = 7;
 
 // The dialog's start-up, until it is shown (its template is visible: shown as soon as it is
-// initialised, before the seam's script runs); its row count.
-int Demarrage(CDialogue& fenetre, const CListeRapport* liste, double& secondes,
-              Horloge::time_point* depart = nullptr)
+// initialised); its row count.
+int Demarrage(CDialogue& fenetre, double& secondes, Horloge::time_point* depart = nullptr)
 {
-    int lignes = 0;
+    const CClicMontre fermer(IDCANCEL);
     const auto debut = Horloge::now();
     if (depart)
         *depart = debut;
-    CDialogue::ProgrammerScript([&](CDialogue&) {
-        secondes = Secondes(debut, Horloge::now());
-        lignes = liste ? liste->NombreLignes() : 0;
-        SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
-    });
     fenetre.DoModal();
-    return lignes;
+    if (fermer.Vus().empty())
+        return 0;
+    secondes = Secondes(debut, fermer.Vus().front().montre);
+    return fermer.Vus().front().lignes;
 }
 
 struct Meilleurs
@@ -70,7 +68,7 @@ int main(int argc, char** argv)
     {
         CVidaltoDlg fenetre;
         double ignore = 0;
-        Demarrage(fenetre, &fenetre.m_liste, ignore);
+        Demarrage(fenetre, ignore);
     }
 
     Meilleurs m;
@@ -84,20 +82,20 @@ int main(int argc, char** argv)
         double s = 0;
         {
             CVidaltoDlg fenetre;
-            lignes = Demarrage(fenetre, &fenetre.m_liste, s);
+            lignes = Demarrage(fenetre, s);
         }
         m.programme = std::min(m.programme, s);
 
         // The parts, for reading the figures.
         {
             CDialogue gabarit(IDD_VIDALTO);
-            Demarrage(gabarit, nullptr, s);
+            Demarrage(gabarit, s);
             m.gabarit = std::min(m.gabarit, s);
         }
         {
             CFenetreChrono fenetre;
             Horloge::time_point depart;
-            Demarrage(fenetre, &fenetre.m_liste, s, &depart);
+            Demarrage(fenetre, s, &depart);
             const MesuresAppels& a = fenetre.m_appels;
             if (s < m.chrono && !a.vide)
             {

@@ -47,10 +47,10 @@ Ouverture Ouvrir(CDialogue& dialogue)
     const auto fin = Horloge::now();
     Ouverture o;
     o.totale = Secondes(debut, fin);
-    if (annuler.Vu())
+    if (!annuler.Vus().empty())
     {
-        o.montree = Secondes(debut, annuler.Quand());
-        o.lignes = annuler.Lignes();
+        o.montree = Secondes(debut, annuler.Vus().front().montre);
+        o.lignes = annuler.Vus().front().lignes;
     }
     return o;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A user's click on a dialog as soon as it is shown, for the benchmarks: the dialog manager
+// A user's click on each dialog as soon as it is shown, for the benchmarks: the dialog manager
 // shows a modal dialog once its queue is empty after the initialisation, and a click cannot
 // come earlier.
 
@@ -7,32 +7,39 @@
 
 #include <windows.h>
 
-// While it lives: once the next dialog of ours is shown, notes when and how many channel rows it
-// had, then posts `commande` to it as a click on that button does. The hook that watches for
-// the show is set once the dialog is initialised and removed as soon as it fires: under Wine a
-// hook on the thread's messages costs each message a trip to the server, a list's rows included.
-// One at a time.
+#include <functional>
+#include <map>
+#include <vector>
+
+// While it lives: once a dialog made on the thread meanwhile is shown, notes when and how many rows its
+// channel list or schedule list had, runs `aLaVue` (if any), then posts `commande` to it as a click on that
+// button does; notes when the dialog goes. A hook on the windows' activation, not on the messages: under Wine
+// a hook on the thread's messages costs each message a trip to the server, a list's rows included. One at a
+// time.
 class CClicMontre
 {
 public:
-    explicit CClicMontre(WORD commande);
+    struct Vue
+    {
+        Horloge::time_point montre, fin;
+        int lignes = 0;
+    };
+
+    explicit CClicMontre(WORD commande, std::function<void(HWND)> aLaVue = {});
     ~CClicMontre();
     CClicMontre(const CClicMontre&) = delete;
     CClicMontre& operator=(const CClicMontre&) = delete;
 
-    bool Vu() const { return m_vu; }
-    Horloge::time_point Quand() const { return m_quand; }
-    // The channel list's rows then (0 for a dialog without that list).
-    int Lignes() const { return m_lignes; }
+    // The dialogs shown, in turn.
+    const std::vector<Vue>& Vus() const { return m_vus; }
 
 private:
     static LRESULT CALLBACK Crochet(int code, WPARAM wParam, LPARAM lParam);
-    void Montre(HWND dialogue);
 
     WORD m_commande;
-    HWND m_dialogue = nullptr;
+    std::function<void(HWND)> m_aLaVue;
     HHOOK m_crochet = nullptr;
-    bool m_vu = false;
-    Horloge::time_point m_quand;
-    int m_lignes = -1;
+    std::vector<Vue> m_vus;
+    std::map<HWND, bool> m_crees;          // the windows made while it lives, and whether shown
+    std::map<HWND, std::size_t> m_ouverts; // the dialogs shown and not yet gone
 };

@@ -1,5 +1,6 @@
 #include "MemoireDemarrage.h"
 
+#include "ClicMontre.h"
 #include "TachesBanc.h"
 
 #include "framework/Application.h"
@@ -35,12 +36,10 @@ public:
     BOOL InitInstance() override
     {
         CVidaltoDlg fenetre;
-        CDialogue::ProgrammerScript([this, &fenetre](CDialogue&) {
-            if (fenetre.m_liste.NombreLignes() >= NOMBRE_TACHES)
-                m_pic = PicKio();
-            SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
-        });
+        const CClicMontre fermer(IDCANCEL, [this](HWND) { m_pic = PicKio(); });
         fenetre.DoModal();
+        if (fermer.Vus().empty() || fermer.Vus().front().lignes < NOMBRE_TACHES)
+            m_pic = 1;
         return FALSE;
     }
 };

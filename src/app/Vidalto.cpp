@@ -7,7 +7,9 @@ CVidaltoApp theApp;
 BOOL CVidaltoApp::InitInstance()
 {
     CVidaltoDlg dlg;
-    dlg.DoModal();
+    // A normal end keeps the exit status 0.
+    if (dlg.DoModal() == CVidaltoDlg::STATUT_ARRET)
+        m_statutSortie = CVidaltoDlg::STATUT_ARRET;
     // No message loop of our own: the program ends with the main window.
     return FALSE;
 }

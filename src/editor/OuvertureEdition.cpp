@@ -44,7 +44,7 @@ bool CEdition::OuvrirChaines()
             EndDialog(IDCANCEL);
             return false;
         }
-        // Under Wine each row appended to a list that redraws costs ten times its own fetch.
+        // A list that redraws at each row appended costs far more than the rows' fetch.
         const HWND liste = Controle(IDC_CHAINES);
         const CSansRedessin sansRedessin(liste);
         RemplirChaines(base, liste);

@@ -27,8 +27,8 @@ void CApplication::InitialiserControles()
 int CApplication::Lancer()
 {
     InitialiserControles();
-    if (s_instance != nullptr)
-        s_instance->InitInstance();
-    // The program does not set an exit status of its own on a normal end.
-    return 0;
+    if (s_instance == nullptr)
+        return 0;
+    s_instance->InitInstance();
+    return s_instance->m_statutSortie;
 }

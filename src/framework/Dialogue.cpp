@@ -2,33 +2,6 @@
 
 #include "framework/Echange.h"
 
-#include <deque>
-#include <set>
-
-namespace
-{
-// Posted after WM_INITDIALOG so that a test script runs once the dialog is shown.
-constexpr UINT WM_SCRIPT_TEST = WM_APP + 0x3A1;
-
-std::deque<CDialogue::Script>& Scripts()
-{
-    static std::deque<CDialogue::Script> scripts;
-    return scripts;
-}
-
-CDialogue::Script& ScriptImprevu()
-{
-    static CDialogue::Script script;
-    return script;
-}
-
-std::set<HWND>& Dialogues()
-{
-    static std::set<HWND> dialogues;
-    return dialogues;
-}
-} // namespace
-
 CDialogue::CDialogue(UINT idModele, HWND parent) : m_idModele(idModele), m_parent(parent) {}
 
 CDialogue::~CDialogue() = default;
@@ -62,26 +35,6 @@ void CDialogue::Echanger(CEchange& echange)
     m_echangeEnCours = true;
     DoDataExchange(echange);
     m_echangeEnCours = avant;
-}
-
-void CDialogue::ProgrammerScript(Script script)
-{
-    Scripts().push_back(std::move(script));
-}
-
-void CDialogue::OublierScripts()
-{
-    Scripts().clear();
-}
-
-void CDialogue::DefinirScriptImprevu(Script script)
-{
-    ScriptImprevu() = std::move(script);
-}
-
-bool CDialogue::EstNotreDialogue(HWND fenetre)
-{
-    return Dialogues().count(fenetre) != 0;
 }
 
 BOOL CDialogue::OnInitDialog()
@@ -127,14 +80,6 @@ void CDialogue::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-void CDialogue::LancerScript()
-{
-    Script script = std::move(m_script);
-    m_script = nullptr;
-    if (script)
-        script(*this);
-}
-
 INT_PTR CALLBACK CDialogue::Procedure(HWND fenetre, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CDialogue* dialogue = nullptr;
@@ -143,7 +88,6 @@ INT_PTR CALLBACK CDialogue::Procedure(HWND fenetre, UINT message, WPARAM wParam,
         dialogue = reinterpret_cast<CDialogue*>(lParam);
         SetWindowLongPtrA(fenetre, DWLP_USER, lParam);
         dialogue->m_hWnd = fenetre;
-        Dialogues().insert(fenetre);
     }
     else
     {
@@ -159,7 +103,6 @@ INT_PTR CALLBACK CDialogue::Procedure(HWND fenetre, UINT message, WPARAM wParam,
         const INT_PTR resultat = dialogue->Traiter(message, wParam, lParam);
         if (message == WM_NCDESTROY)
         {
-            Dialogues().erase(fenetre);
             dialogue->m_hWnd = nullptr;
             SetWindowLongPtrA(fenetre, DWLP_USER, 0);
         }
@@ -176,26 +119,7 @@ INT_PTR CDialogue::Traiter(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message)
     {
     case WM_INITDIALOG:
-    {
-        // Taken before the initialisation, so that a dialog opened by it gets the next one,
-        // and posted after it, so that it runs in the dialog's own loop once it is shown.
-        if (!Scripts().empty())
-        {
-            m_script = std::move(Scripts().front());
-            Scripts().pop_front();
-        }
-        else
-        {
-            m_script = ScriptImprevu();
-        }
-        const BOOL focus = OnInitDialog();
-        if (m_script && m_hWnd != nullptr)
-            PostMessageA(m_hWnd, WM_SCRIPT_TEST, 0, 0);
-        return focus;
-    }
-    case WM_SCRIPT_TEST:
-        LancerScript();
-        return TRUE;
+        return OnInitDialog();
     case WM_COMMAND:
     {
         const HWND controle = reinterpret_cast<HWND>(lParam);

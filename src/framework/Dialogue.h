@@ -2,7 +2,6 @@
 // A modal dialog from a resource template, with its messages dispatched to virtual handlers.
 
 #include <windows.h>
-#include <functional>
 
 class CEchange;
 
@@ -31,16 +30,6 @@ public:
     // user's work in the other controls is left alone.
     void EchangerControle(int id, bool lire);
 
-    // Test seam: a script run once inside the modal loop of the next dialog shown.
-    using Script = std::function<void(CDialogue&)>;
-    static void ProgrammerScript(Script script);
-    static void OublierScripts();
-    // The script of a dialog shown while none is waiting (a test's guard against a dialog it
-    // did not expect); none by default.
-    static void DefinirScriptImprevu(Script script);
-    // Whether a window is one of our dialogs (and not, say, a message box).
-    static bool EstNotreDialogue(HWND fenetre);
-
 protected:
     virtual void DoDataExchange(CEchange& /*echange*/) {}
     // Base: a first show of the members into the controls. True gives the focus to the
@@ -67,12 +56,10 @@ private:
     static INT_PTR CALLBACK Procedure(HWND fenetre, UINT message, WPARAM wParam, LPARAM lParam);
     void Echanger(CEchange& echange);
     INT_PTR Traiter(UINT message, WPARAM wParam, LPARAM lParam);
-    void LancerScript();
 
     UINT m_idModele;
     HWND m_parent;
     bool m_echangeEnCours = false;
-    Script m_script;
 
 protected:
     HWND m_hWnd = nullptr;

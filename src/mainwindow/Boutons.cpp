@@ -35,7 +35,7 @@ void CVidaltoDlg::OnAjouter()
     // close of the main window, can run while the editor is open.
     auto edition = std::make_unique<CEdition>(m_hWnd);
     edition->DefinirDossierTV(m_cheminTV.c_str());
-    if (ExecuterEdition(*edition) != IDOK)
+    if (edition->DoModal() != IDOK)
         return;
     const std::string nom = NomTache(edition->m_fichier);
     const ContexteCommande contexte = {*m_planificateur, *this, m_cheminTV, m_motDePasseCompte};
@@ -61,7 +61,7 @@ void CVidaltoDlg::OnEditer()
     if (!RelireEnregistrement(contexte, m_nomsTaches[static_cast<std::size_t>(ligne)],
                               m_liste.Texte(ligne, 0), m_liste.Texte(ligne, 4), *edition, tache,
                               declencheur) ||
-        ExecuterEdition(*edition) != IDOK)
+        edition->DoModal() != IDOK)
         return;
     std::string parametres;
     if (ModifierEnregistrement(contexte, *tache, *declencheur, *edition, parametres))
@@ -94,11 +94,6 @@ int CVidaltoDlg::LigneChoisie() const
 {
     const int ligne = m_liste.Selection();
     return ligne >= 0 && static_cast<std::size_t>(ligne) < m_nomsTaches.size() ? ligne : -1;
-}
-
-INT_PTR CVidaltoDlg::ExecuterEdition(CEdition& edition)
-{
-    return edition.DoModal();
 }
 
 INT_PTR CVidaltoDlg::DemanderCompte(CPasse& passe)

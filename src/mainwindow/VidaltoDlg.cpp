@@ -5,7 +5,6 @@
 #include "tasks/LectureParametres.h"
 #include "tasks/PlanificateurCom.h"
 
-#include <cstdlib>
 #include <cstring>
 
 namespace
@@ -73,8 +72,7 @@ bool CVidaltoDlg::LireCheminTV()
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, KEY_READ, cle.Adresse()) !=
         ERROR_SUCCESS)
     {
-        AfficherErreur(M1);
-        ArreterProgramme(1);
+        Arreter(M1);
         return false;
     }
     char chemin[TAILLE_TAMPON] = {};
@@ -86,8 +84,7 @@ bool CVidaltoDlg::LireCheminTV()
     // not fit either. A number or binary data is no folder, whatever its bytes.
     if (lu != ERROR_SUCCESS || chemin[sizeof chemin - 1] != '\0' || (type != REG_SZ && type != REG_EXPAND_SZ))
     {
-        AfficherErreur(M2);
-        ArreterProgramme(1);
+        Arreter(M2);
         return false;
     }
     m_cheminTV = chemin;
@@ -152,22 +149,22 @@ bool CVidaltoDlg::ListerTaches()
     return true;
 }
 
+void CVidaltoDlg::Arreter(const char* texte)
+{
+    AfficherErreur(texte);
+    EndDialog(STATUT_ARRET);
+}
+
 void CVidaltoDlg::Arreter(HRESULT code, const char* phrase)
 {
     char texte[TAILLE_TAMPON] = {};
     TexteErreur(code, texte, sizeof texte);
-    AfficherErreur((std::string(texte) + phrase).c_str());
-    ArreterProgramme(1);
+    Arreter((std::string(texte) + phrase).c_str());
 }
 
 HRESULT CVidaltoDlg::CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur)
 {
     return CreerPlanificateurCom(planificateur);
-}
-
-void CVidaltoDlg::ArreterProgramme(int statut)
-{
-    std::exit(statut);
 }
 
 void CVidaltoDlg::TexteErreur(HRESULT code, char* tampon, DWORD taille)

@@ -28,6 +28,10 @@ public:
     {
         IDD = IDD_VIDALTO
     };
+    // The window ends with this status only when its start-up stopped, after telling why (its OK
+    // command adds a programme and never ends it); the program then exits with it.
+    static constexpr INT_PTR STATUT_ARRET = 1;
+
     explicit CVidaltoDlg(HWND parent = nullptr);
     // The last confirmed password does not outlive the window.
     ~CVidaltoDlg() override;
@@ -41,14 +45,6 @@ public:
     // The top row of a recording whose parameter text is known, its name beside it.
     void AjouterLigne(CTache& tache, const std::string& nom, const std::string& parametres);
     void RemplirLigne(CTache& tache, int ligne, const std::string& parametres);
-
-    std::string m_cheminTV;
-    CListeRapport m_liste;
-    std::string m_horloge;
-    HICON m_hIcone;
-    wchar_t m_motDePasseCompte[TAILLE_TAMPON] = {};
-    std::vector<std::string> m_nomsTaches;
-    std::unique_ptr<CPlanificateur> m_planificateur;
 
 protected:
     void DoDataExchange(CEchange& echange) override;
@@ -65,11 +61,9 @@ protected:
     void OnEditer();
     void OnSupprimer();
 
-    // Seams of the start-up: the scheduler object, and the end of the process.
+    // The scheduler object of the start-up: the binding over the Task Scheduler service, or a
+    // replacement of the service that keeps its operations.
     virtual HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& planificateur);
-    virtual void ArreterProgramme(int statut);
-    // Seam of the commands: the editor run modally over the window; 1 for "&Enregistrer".
-    virtual INT_PTR ExecuterEdition(CEdition& edition);
 
     void MettreAJourHorloge();
 
@@ -77,6 +71,9 @@ protected:
     void AfficherErreur(const char* texte) override;
     void AfficherErreur(HRESULT code) override;
     INT_PTR DemanderCompte(CPasse& passe) override;
+
+    std::string m_cheminTV;
+    std::vector<std::string> m_nomsTaches;
 
 private:
     // The selected row, when it has its work-item name; -1 otherwise.
@@ -87,5 +84,13 @@ private:
     bool LireCheminTV();
     bool ConnecterPlanificateur();
     bool ListerTaches();
+    // Tells the user why the program stops, then ends the window with STATUT_ARRET.
+    void Arreter(const char* texte);
     void Arreter(HRESULT code, const char* phrase);
+
+    CListeRapport m_liste;
+    std::string m_horloge;
+    HICON m_hIcone;
+    wchar_t m_motDePasseCompte[TAILLE_TAMPON] = {};
+    std::unique_ptr<CPlanificateur> m_planificateur;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // What a recording command needs of the window it runs in: telling the user of a failure, and
-// asking for the run-as account. The main window answers for itself; tests answer in its place.
+// asking for the run-as account. The main window answers; the commands know nothing more of it.
 
 #include <windows.h>
 

@@ -1,7 +1,6 @@
 #pragma once
 // Every operation the program makes on the Task Scheduler, behind one interface: the COM
-// binding over the real Task Scheduler 1.0 (PlanificateurCom.h), which the tests wrap to make
-// one operation fail.
+// binding over the real Task Scheduler 1.0 (PlanificateurCom.h), or whatever stands in its place.
 
 #include <windows.h>
 #include <mstask.h>

@@ -7,7 +7,6 @@
 #include <wrl/client.h>
 
 #include <algorithm>
-#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -25,15 +24,20 @@ ComPtr<ITaskScheduler> Planificateur()
     CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&planificateur));
     return planificateur;
 }
+
+void Picker(HWND dialogue, int id, const std::optional<SYSTEMTIME>& valeur)
+{
+    if (valeur)
+        DateTime_SetSystemtime(GetDlgItem(dialogue, id), GDT_VALID, &*valeur);
+}
 } // namespace
 
 TASK_TRIGGER DeclencheurAVenir()
 {
-    const std::time_t maintenant = std::time(nullptr);
     TASK_TRIGGER t = {};
     t.cbTriggerSize = sizeof t;
     t.TriggerType = TASK_TIME_TRIGGER_ONCE;
-    t.wBeginYear = static_cast<WORD>(std::localtime(&maintenant)->tm_year + 1900 + 1);
+    t.wBeginYear = static_cast<WORD>(Jour().wYear + 1);
     t.wBeginMonth = 3;
     t.wBeginDay = 14;
     t.wStartHour = 20;
@@ -62,40 +66,11 @@ bool CreerTacheReelle(const TacheEssai& essai)
 }
 
 bool CreerEnregistrement(const std::wstring& nom, const std::wstring& commentaire,
-                         const std::optional<TASK_TRIGGER>& declencheur)
+                         const std::optional<TASK_TRIGGER>& declencheur, const std::wstring& limite)
 {
     return CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE",
-                             L" -c2 -ntod -startr:" + nom + L".mpg -qvcd -limit:5400", commentaire,
+                             L" -c2 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite, commentaire,
                              declencheur});
-}
-
-// The scheduler's service may be reading the file: asked again for a while, as the program does.
-void SupprimerTacheReelle(const std::wstring& nom)
-{
-    const ComPtr<ITaskScheduler> planificateur = Planificateur();
-    for (int essai = 0; planificateur && essai < 40; ++essai)
-    {
-        if (planificateur->Delete(nom.c_str()) != HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION))
-            return;
-        Sleep(25);
-    }
-}
-
-void SupprimerTachesReelles(const std::wstring& prefixe)
-{
-    WIN32_FIND_DATAW trouve;
-    std::vector<std::wstring> noms;
-    CRechercheFichiers recherche(FindFirstFileW((DOSSIER_TACHES + prefixe + L"*.job").c_str(), &trouve));
-    for (bool suite = recherche.EstValide(); suite; suite = FindNextFileW(recherche.Get(), &trouve))
-        noms.emplace_back(trouve.cFileName, wcslen(trouve.cFileName) - 4);
-    for (const auto& nom : noms)
-        SupprimerTacheReelle(nom);
-}
-
-std::string OctetsTacheReelle(const std::wstring& nom)
-{
-    std::ifstream fichier(VersEtroit(DOSSIER_TACHES + nom + L".job"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
 }
 
 TacheLue LireTacheReelle(const std::wstring& nom)
@@ -121,69 +96,144 @@ TacheLue LireTacheReelle(const std::wstring& nom)
     return lue;
 }
 
-CCleRegistre CreerCleRadio()
+std::string OctetsTacheReelle(const std::wstring& nom)
 {
-    CCleRegistre cle;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, CLE_RADIO, 0, nullptr, 0, KEY_WRITE, nullptr, cle.Adresse(), nullptr);
-    return cle;
+    std::ifstream fichier(VersEtroit(DOSSIER_TACHES + nom + L".job"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>());
 }
 
-void SupprimerCleRadio()
+// The scheduler's service may be reading the file: asked again for a while, as the program does.
+void SupprimerTacheReelle(const std::wstring& nom)
+{
+    const ComPtr<ITaskScheduler> planificateur = Planificateur();
+    for (int essai = 0; planificateur && essai < 40; ++essai)
+    {
+        if (planificateur->Delete(nom.c_str()) != HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION))
+            return;
+        Sleep(25);
+    }
+}
+
+void SupprimerTachesReelles()
+{
+    WIN32_FIND_DATAW trouve;
+    std::vector<std::wstring> noms;
+    const HANDLE recherche = FindFirstFileW((DOSSIER_TACHES + L"*.job").c_str(), &trouve);
+    for (bool suite = recherche != INVALID_HANDLE_VALUE; suite; suite = FindNextFileW(recherche, &trouve))
+        noms.emplace_back(trouve.cFileName, wcslen(trouve.cFileName) - 4);
+    if (recherche != INVALID_HANDLE_VALUE)
+        FindClose(recherche);
+    for (const auto& nom : noms)
+        SupprimerTacheReelle(nom);
+}
+
+void EcrireCheminTV(const std::string& valeur, int octetsEnPlus, DWORD type)
 {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, CLE_RADIO);
+    HKEY cle = nullptr;
+    if (octetsEnPlus == -2 ||
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, CLE_RADIO, 0, nullptr, 0, KEY_WRITE, nullptr, &cle, nullptr))
+        return;
+    // The registry adds the terminator a string value's caller forgot when the byte after it is
+    // one: a value stored without terminator is written from bytes that do not end there.
+    const std::string donnees = valeur + (octetsEnPlus == 0 ? "?" : "");
+    if (octetsEnPlus >= 0)
+        RegSetValueExA(cle, "TvAppPath", 0, type, reinterpret_cast<const BYTE*>(donnees.c_str()),
+                       static_cast<DWORD>(valeur.size() + octetsEnPlus));
+    RegCloseKey(cle);
 }
 
-void EcrireCheminTV(const char* donnees, DWORD taille, DWORD type)
+SYSTEMTIME Jour(int jours, int heure, int minute)
 {
-    RegSetValueExA(CreerCleRadio().Get(), "TvAppPath", 0, type, reinterpret_cast<const BYTE*>(donnees),
-                   taille);
+    SYSTEMTIME st = {};
+    GetLocalTime(&st);
+    FILETIME ft = {};
+    SystemTimeToFileTime(&st, &ft);
+    ULARGE_INTEGER n = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+    n.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(jours) * 864000000000LL);
+    ft = {n.LowPart, n.HighPart};
+    FileTimeToSystemTime(&ft, &st);
+    st.wHour = static_cast<WORD>(heure);
+    st.wMinute = static_cast<WORD>(minute);
+    st.wSecond = st.wMilliseconds = 0;
+    return st;
 }
 
-void DefinirCheminTV(const std::string& chemin)
+Script Enregistrer(const Saisie& s)
 {
-    EcrireCheminTV(chemin.c_str(), static_cast<DWORD>(chemin.size() + 1));
-}
-
-std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse)
-{
-    // The texts are literals, which outlive the answer.
-    return [compte, motDePasse](CPasse& passe) -> INT_PTR {
-        if (compte != nullptr)
-            passe.m_compte = compte;
-        lstrcpynA(passe.m_motDePasse, motDePasse, TAILLE_TAMPON);
-        lstrcpynA(passe.m_confirmation, motDePasse, TAILLE_TAMPON);
-        return IDOK;
+    return [s](HWND d) {
+        if (!s.fichier.empty())
+            SetDlgItemTextA(d, IDC_FICHIER, s.fichier.c_str());
+        if (!s.minutes.empty())
+            SetDlgItemTextA(d, IDC_MINUTES, s.minutes.c_str());
+        if (s.chaine >= 0)
+            SendDlgItemMessageA(d, IDC_CHAINES, LB_SETCURSEL, static_cast<WPARAM>(s.chaine), 0);
+        if (s.periode != 0)
+            SendDlgItemMessageA(d, s.periode, BM_CLICK, 0, 0);
+        for (int k = 0; k < 7; ++k)
+            CheckDlgButton(d, IDC_DIMANCHE + k, (s.jours >> k) & 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(d, IDC_ARRETER, s.arreter ? BST_CHECKED : BST_UNCHECKED);
+        Picker(d, IDC_DATE_DEPART, s.date);
+        Picker(d, IDC_HEURE_DEPART, s.heure);
+        Picker(d, IDC_DATE_FIN, s.fin);
+        SendDlgItemMessageA(d, IDOK, BM_CLICK, 0, 0);
     };
 }
 
-Lignes LireLignes(const CListeRapport& l)
+Script Confirmer(const char* motDePasse, const char* compte)
 {
-    Lignes lignes;
-    for (int i = 0; i < l.NombreLignes(); ++i)
-        lignes.push_back({l.Texte(i, 0), l.Texte(i, 1), l.Texte(i, 2), l.Texte(i, 3), l.Texte(i, 4)});
+    // The texts are literals, which outlive the script.
+    return [motDePasse, compte](HWND d) {
+        if (compte != nullptr)
+            SetDlgItemTextA(d, IDC_COMPTE, compte);
+        SetDlgItemTextA(d, IDC_MOT_DE_PASSE, motDePasse);
+        SetDlgItemTextA(d, IDC_CONFIRMATION, motDePasse);
+        SendDlgItemMessageA(d, IDOK, BM_CLICK, 0, 0);
+    };
+}
+
+Script Cliquer(int bouton)
+{
+    return [bouton](HWND d) { SendMessageA(d, WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0); };
+}
+
+Lignes LireLignes(const CFenetreEssai& fenetre)
+{
+    const HWND liste = fenetre.Controle(IDC_LISTE);
+    Lignes lignes(static_cast<std::size_t>(ListView_GetItemCount(liste)));
+    char texte[1024];
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        for (int colonne = 0; colonne < 5; ++colonne)
+        {
+            ListView_GetItemText(liste, static_cast<int>(i), colonne, texte, sizeof texte);
+            lignes[i].emplace_back(texte);
+        }
     return lignes;
 }
 
-void Selectionner(HWND liste, int ligne)
+INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
 {
-    ListView_SetItemState(liste, ligne, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-}
-
-void LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
-{
-    CDialogue::ProgrammerScript([&fenetre, script](CDialogue&) {
+    Programmer([&fenetre, script](HWND principale) {
         if (script)
             script(fenetre);
-        SendMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
+        SendMessageA(principale, WM_CLOSE, 0, 0);
     });
-    fenetre.DoModal();
+    const INT_PTR fin = fenetre.DoModal();
     // A window that stopped during its start-up never ran its script.
-    CDialogue::OublierScripts();
+    Oublier();
+    return fin;
 }
 
-void Cliquer(CFenetreEssai& fenetre, int bouton)
+void Commande(CFenetreEssai& fenetre, int bouton, int ligne, std::vector<Script> scripts)
 {
+    for (Script& script : scripts)
+        Programmer(std::move(script));
+    ListView_SetItemState(fenetre.Controle(IDC_LISTE), -1, 0, LVIS_SELECTED);
+    if (ligne >= 0)
+        ListView_SetItemState(fenetre.Controle(IDC_LISTE), ligne, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
     SendMessageA(fenetre.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
+    Oublier();
 }
 
 std::size_t
@@ -216,15 +266,14 @@ Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
     if (preparer)
         preparer(fenetre);
     Rencontre r;
-    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-        r.lignes = LireLignes(f.m_liste);
-        r.noms = f.m_nomsTaches;
+    r.fin = LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+        r.lignes = LireLignes(f);
+        r.noms = f.Noms();
         if (gestes)
             gestes(f);
-        r.apres = LireLignes(f.m_liste);
+        r.apres = LireLignes(f);
     });
-    r.statut = fenetre.m_statutArret;
-    for (const BoiteVue& vue : boites.Vues())
+    for (const BoiteVue& vue : boites.m_vues)
     {
         EXPECT_TRUE(vue.titre == "Erreur" && vue.iconeErreur) << vue.titre;
         r.boites.push_back(vue.texte);
@@ -240,16 +289,16 @@ std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& prepare
     char texteEchec[TAILLE_TAMPON] = {};
     CVidaltoDlg::TexteErreur(echec, texteEchec, sizeof texteEchec);
     return ChaquePanne(muets, [&](const Panne& panne, const std::shared_ptr<CPannes>& injection) {
-        SupprimerTachesReelles(L"");
+        SupprimerTachesReelles();
         // The window's start-up is no part of the command.
         std::size_t debut = 0;
         const Rencontre r = Demarrer(injection, preparer, [&](CFenetreEssai& f) {
             debut = injection->Journal().size();
             injection->InjecterEchec(panne.operation, echec, panne.rang);
             commande(f);
-            verifier(panne, *injection, f, LireLignes(f.m_liste));
+            verifier(panne, *injection, f);
         });
-        EXPECT_EQ(r.statut, -1);
+        EXPECT_EQ(r.fin, IDCANCEL);
         EXPECT_EQ(r.boites, std::vector<std::string>(panne.muet ? 0 : 1, texteEchec));
         return debut;
     });

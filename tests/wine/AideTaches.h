@@ -1,15 +1,16 @@
 #pragma once
-// What the Wine tests need around the program: work items written and read straight through
-// the scheduler's COM interfaces (independently of the binding under test), the registry value
-// of the TV folder, and the main window run with its seams.
+// What the Wine tests need around the program: work items written and read straight through the
+// scheduler's COM interfaces (independently of the binding under test), the registry value of the
+// TV folder, the program's dialogs driven as a user drives them, and the main window with its one
+// seam, the scheduler object.
 
-#include "BoitesMessage.h"
-
-#include "mainwindow/VidaltoDlg.h"
-#include "tasks/Passe.h"
+#include "Ecran.h"
 #include "PlanificateurPanne.h"
 
-#include <functional>
+#include "mainwindow/VidaltoDlg.h"
+
+#include <commctrl.h>
+
 #include <optional>
 
 // A work item as a test wants it in the real store.
@@ -21,15 +22,19 @@ struct TacheEssai
     std::optional<TASK_TRIGGER> declencheur;
 };
 
-// The sentence that ends M3, the start-up's box before the program stops, written out here
-// rather than taken from the program.
-inline const std::string PHRASE_M3 = "Le programme va être arrêter.\nPassez en administrateur.";
+// The sentence that ends the start-up's box on a scheduler that fails, before the program stops,
+// written out here rather than taken from the program.
+inline const std::string PHRASE_ADMINISTRATEUR = "Le programme va être arrêter.\nPassez en administrateur.";
 
 // A once trigger at 20:45 on 14 March of the coming year.
 TASK_TRIGGER DeclencheurAVenir();
 
-// The bytes of C:\windows\tasks\NAME.job; empty when there is none.
-std::string OctetsTacheReelle(const std::wstring& nom);
+// Writes the work item in the real store, replacing one of that name; false on failure.
+bool CreerTacheReelle(const TacheEssai& tache);
+// A recording: file NOM.mpg, channel 2, `limite` seconds, that comment and trigger.
+bool CreerEnregistrement(const std::wstring& nom, const std::wstring& commentaire = L"Infos",
+                         const std::optional<TASK_TRIGGER>& declencheur = DeclencheurAVenir(),
+                         const std::wstring& limite = L"5400");
 
 // A work item of the real store, read through the scheduler's own interfaces.
 struct TacheLue
@@ -41,95 +46,79 @@ struct TacheLue
     TASK_TRIGGER declencheur = {}; // the first one
 };
 TacheLue LireTacheReelle(const std::wstring& nom);
-
-// Writes the work item in the real store, replacing one of that name; false on failure.
-bool CreerTacheReelle(const TacheEssai& tache);
-// A recording: file NOM.mpg, channel 2, 90 minutes, the comment "Infos" and the trigger above
-// unless given.
-bool CreerEnregistrement(const std::wstring& nom, const std::wstring& commentaire = L"Infos",
-                         const std::optional<TASK_TRIGGER>& declencheur = DeclencheurAVenir());
+// The bytes of C:\windows\tasks\NAME.job; empty when there is none.
+std::string OctetsTacheReelle(const std::wstring& nom);
 void SupprimerTacheReelle(const std::wstring& nom);
-// Every work item of the real store whose name begins with prefixe.
-void SupprimerTachesReelles(const std::wstring& prefixe);
+// Every work item of the real store.
+void SupprimerTachesReelles();
 
-// HKLM\SOFTWARE\Hauppauge\Radio, created (without value) if missing and open for writing (an
-// invalid key on failure), or removed; its value TvAppPath, `taille` bytes of `donnees` (with
-// or without terminator) of registry type `type`, or `chemin`.
-CCleRegistre CreerCleRadio();
-void SupprimerCleRadio();
-void EcrireCheminTV(const char* donnees, DWORD taille, DWORD type = REG_SZ);
-void DefinirCheminTV(const std::string& chemin);
+// HKLM\SOFTWARE\Hauppauge\Radio and its value TvAppPath: the bytes of `valeur` and `octetsEnPlus`
+// more (its terminator, when 1), of registry type `type`; -1: the key without the value, -2: no
+// key.
+void EcrireCheminTV(const std::string& valeur, int octetsEnPlus = 1, DWORD type = REG_SZ);
 
-// The account step answered without its dialog: confirms `compte` (the proposal when null)
-// with `motDePasse`, both literals.
-std::function<INT_PTR(CPasse&)> Confirmer(const char* compte, const char* motDePasse);
+// A programme typed in the editor. Fields left at their defaults keep what the editor shows.
+struct Saisie
+{
+    Saisie(std::string nom = {}) : fichier(std::move(nom)) {}
+    std::string fichier;
+    // The start date, the start time and the end date, as the pickers take them.
+    std::optional<SYSTEMTIME> date, heure, fin;
+    std::string minutes;
+    int chaine = -1;    // the channel list's row
+    int periode = 0;    // the radio button clicked: IDC_UNE_FOIS, IDC_TOUS_LES_JOURS...
+    unsigned jours = 0; // the weekday boxes ticked, bit 0 Sunday
+    bool arreter = false;
+};
+// The local calendar time of an instant; its time of day at hour:minute, `jours` days later.
+SYSTEMTIME Jour(int jours = 0, int heure = 0, int minute = 0);
 
-// The main window with its seams: a scheduler of the test's choosing, a stop that ends the
-// dialog instead of the process, and the editor and the password dialog answered in their place
-// (by default the real ones).
+// The editor filled with `saisie`, then "&Enregistrer".
+Script Enregistrer(const Saisie& saisie);
+// The password dialog: `compte` typed in place of the proposal (unless null), the password and
+// its confirmation, then "&OK".
+Script Confirmer(const char* motDePasse = "", const char* compte = nullptr);
+// A button of the dialog clicked.
+Script Cliquer(int bouton);
+
+// The main window, its scheduler object through `pannes` when injected; what only the window
+// itself knows: the work-item name of each row, the TV folder it read.
 class CFenetreEssai : public CVidaltoDlg
 {
 public:
     std::function<HRESULT(std::unique_ptr<CPlanificateur>&)> m_fabrique =
         [this](std::unique_ptr<CPlanificateur>& p) { return CVidaltoDlg::CreerPlanificateur(p); };
-    std::function<INT_PTR(CEdition&)> m_editeur = [this](auto& e) { return CVidaltoDlg::ExecuterEdition(e); };
-    std::function<INT_PTR(CPasse&)> m_passe = [this](CPasse& p) { return CVidaltoDlg::DemanderCompte(p); };
-    int m_statutArret = -1;
 
-    // The window works on the real store through `pannes`.
     void Injecter(const std::shared_ptr<CPannes>& pannes)
     {
         m_fabrique = [pannes](std::unique_ptr<CPlanificateur>& p) {
             return CreerPlanificateurPanne(pannes, p);
         };
     }
+    const std::vector<std::string>& Noms() const { return m_nomsTaches; }
+    const std::string& CheminTV() const { return m_cheminTV; }
 
 protected:
     HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& p) override { return m_fabrique(p); }
-    void ArreterProgramme(int statut) override
-    {
-        m_statutArret = statut;
-        EndDialog(100 + statut);
-    }
-    INT_PTR ExecuterEdition(CEdition& e) override { return m_editeur(e); }
-    INT_PTR DemanderCompte(CPasse& p) override { return m_passe(p); }
-};
-
-// Stands for the main window in the commands' tests: records what the user is shown, and
-// answers the account step with m_passe (by default the proposal, with an empty password).
-class CInterlocuteurEssai : public CInterlocuteur
-{
-public:
-    std::vector<HRESULT> m_codes;
-    std::vector<std::string> m_textes;
-    std::function<INT_PTR(CPasse&)> m_passe = Confirmer(nullptr, "");
-    int m_demandes = 0;
-
-    void AfficherErreur(HRESULT code) override { m_codes.push_back(code); }
-    void AfficherErreur(const char* texte) override { m_textes.push_back(texte); }
-    INT_PTR DemanderCompte(CPasse& passe) override
-    {
-        ++m_demandes;
-        return m_passe(passe);
-    }
 };
 
 // The rows of the schedule list, five texts each.
 using Lignes = std::vector<std::vector<std::string>>;
-Lignes LireLignes(const CListeRapport& liste);
-// Selects a row of the schedule list, as a click on it would.
-void Selectionner(HWND liste, int ligne);
+Lignes LireLignes(const CFenetreEssai& fenetre);
 
-// Runs the main window; script (if any) runs once it is shown, before it is closed.
-void LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
-void Cliquer(CFenetreEssai& fenetre, int bouton);
+// Runs the main window; `script` (if any) runs once it is shown, then it is closed. The window's
+// end: 2 once closed, CVidaltoDlg::STATUT_ARRET when its start-up stopped.
+INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
+// A button of the main window clicked on that row (none selected: -1), the dialogs it opens
+// answered by `scripts` in turn.
+void Commande(CFenetreEssai& fenetre, int bouton, int ligne = -1, std::vector<Script> scripts = {});
 
 // What the user meets in a main window started over the real store (through `pannes` when
-// given), made ready by `preparer`: its stop status (-1 while it runs), the texts of its "Erreur"
-// boxes, its rows and their names once started, and its rows after `gestes`.
+// given), made ready by `preparer`: the window's end, the texts of its "Erreur" boxes, its rows
+// and their names once started, and its rows after `gestes`.
 struct Rencontre
 {
-    int statut = 0;
+    INT_PTR fin = 0;
     std::vector<std::string> boites, noms;
     Lignes lignes, apres;
 };
@@ -158,12 +147,12 @@ std::size_t
 ChaquePanne(const std::vector<std::string>& muets,
             const std::function<std::size_t(const Panne&, const std::shared_ptr<CPannes>&)>& essai);
 
-using VerificationPanne = std::function<void(const Panne&, const CPannes&, CFenetreEssai&, const Lignes&)>;
+using VerificationPanne = std::function<void(const Panne&, const CPannes&, CFenetreEssai&)>;
 
 // Runs `commande` in a main window over the real store emptied, both made ready by `preparer`:
 // once as it goes, then once per scheduler call it made, with that call failed. Each failure not
 // in `muets` shows the system's text in one "Erreur" box, and no other box shows; `verifier` gets
-// the faults' record, the window and its rows after each command. The number of calls.
+// the faults' record and the window after each command. The number of calls.
 std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& preparer,
                               const std::function<void(CFenetreEssai&)>& commande,
                               const std::vector<std::string>& muets, const VerificationPanne& verifier);

@@ -1,4 +1,4 @@
-// The Wine tests of the scheduler binding, the main window and its commands, in one process.
+// The main of the Wine suites, which run in one process each.
 
 #include "AideTaches.h"
 
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace
 {
@@ -22,14 +23,15 @@ LONG WINAPI Plantage(EXCEPTION_POINTERS* exception)
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
-// Each test starts, and leaves the prefix, with the TV folder in C:\TV and no work item, whatever
-// the test before it did or where it stopped.
+// Each test starts, and leaves the prefix, with the TV folder in C:\TV, which holds the channel
+// database of a dozen channels, and no work item, whatever the test before it did or where it
+// stopped.
 class CEtatInitial : public testing::EmptyTestEventListener
 {
     static void Remettre()
     {
-        DefinirCheminTV("C:\\TV");
-        SupprimerTachesReelles(L"");
+        EcrireCheminTV("C:\\TV");
+        SupprimerTachesReelles();
     }
     void OnTestStart(const testing::TestInfo&) override { Remettre(); }
     void OnTestEnd(const testing::TestInfo&) override { Remettre(); }
@@ -40,11 +42,20 @@ int main(int argc, char** argv)
 {
     SetUnhandledExceptionFilter(&Plantage);
     testing::InitGoogleTest(&argc, argv);
+    // The C runtime takes a TZ of the environment for its own and does not read the name of a
+    // zone there: the suites pin the zone of the system instead, which the program then follows
+    // as on Windows, where TZ is not set.
+    SetEnvironmentVariableA("TZ", nullptr);
+    _putenv("TZ=");
+    _tzset();
+    CreateDirectoryA("C:\\TV", nullptr);
+    CopyFileA("Z:" VIDALTO_BASES_ESSAI "/chaines/hcwChanDB_4.mdb", "C:\\TV\\hcwChanDB_4.mdb", FALSE);
     CApplication::InitialiserControles();
     // The tests' own apartment; the main window's CoInitialize then only adds a reference.
     CApartementCom apartement;
     apartement.Initialiser();
     testing::UnitTest::GetInstance()->listeners().Append(new CEtatInitial);
-    RefuserDialoguesImprevus();
+    const CCrochetFil crochet;
+    SignalerImprevus([](const std::string& texte) { ADD_FAILURE() << texte; });
     return RUN_ALL_TESTS();
 }

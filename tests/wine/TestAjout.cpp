@@ -1,10 +1,9 @@
-// Adding a programme against Wine's real Task Scheduler: the recording work item and its shutdown
-// companion, and every scheduler call of an add failed once.
+// Adding a programme in the main window against Wine's real Task Scheduler, through the editor and
+// the password dialog: the recording work item and its shutdown companion, and every scheduler
+// call of an add failed once.
 
 #include "AideTaches.h"
 
-#include "editor/Edition.h"
-#include "tasks/ChaineParametres.h"
 #include "tasks/Commandes.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +14,20 @@
 namespace
 {
 // A programme of the coming year: 14 March at 20:00 for an hour, on channel row 2.
-CDefinitionProgramme Programme(const std::string& fichier, bool arreter = false)
+Saisie Programme(const std::string& fichier, bool arreter = false)
 {
-    CDefinitionProgramme programme;
-    const WORD annee = DeclencheurAVenir().wBeginYear;
-    CTemps::DepuisLocal(annee, 3, 14, 20, 0, 0, programme.m_dateDepart);
-    programme.m_heureDepart = programme.m_dateDepart;
-    CTemps::DepuisLocal(annee, 6, 30, 0, 0, 0, programme.m_dateFin);
-    programme.m_fichier = fichier;
-    programme.m_chaine = 2;
-    programme.m_dureeSecondes = 3600;
-    programme.m_arreter = arreter;
-    return programme;
+    Saisie s;
+    s.fichier = fichier;
+    s.date = s.heure = Jour();
+    s.date->wYear = static_cast<WORD>(s.date->wYear + 1);
+    s.date->wMonth = 3;
+    s.date->wDay = 14;
+    s.heure->wHour = 20;
+    s.heure->wMinute = 0;
+    s.minutes = "60";
+    s.chaine = 2;
+    s.arreter = arreter;
+    return s;
 }
 
 // "complete" in the store, "absente", or "partielle": a half-made work item.
@@ -45,41 +46,48 @@ std::string EtatTache(const std::wstring& nom, const CPannes& pannes, bool arret
     return commun && complete ? "complete" : "partielle";
 }
 
-class Ajout : public testing::Test
+// "&Ajouter" in `fenetre`, the editor filled with `saisie`, the password confirmed.
+void Ajouter(CFenetreEssai& fenetre, const Saisie& saisie)
 {
-protected:
-    void SetUp() override { ASSERT_EQ(CreerPlanificateurPanne(m_pannes, m_reel), S_OK); }
-
-    // The add on the real store; a fresh account of what the user saw.
-    std::unique_ptr<CTache> Ajouter(const CDefinitionProgramme& programme)
-    {
-        m_fenetre = CInterlocuteurEssai();
-        const ContexteCommande contexte = {*m_reel, m_fenetre, m_dossier, m_motDePasse};
-        return AjouterProgramme(contexte, programme, NomTache(programme.m_fichier));
-    }
-
-    std::shared_ptr<CPannes> m_pannes = std::make_shared<CPannes>();
-    std::unique_ptr<CPlanificateur> m_reel;
-    CInterlocuteurEssai m_fenetre;
-    std::string m_dossier = "C:\\TV";
-    wchar_t m_motDePasse[TAILLE_TAMPON] = {};
-};
+    Commande(fenetre, IDOK, -1, {Enregistrer(saisie), Confirmer("secret", "SALON\\marc")});
+}
 } // namespace
 
-TEST_F(Ajout, UnEnregistrementCompletSonCompagnonEtUnNomPris)
+// A weekly programme whose file name holds blanks, then programmes with their shutdown companion:
+// each work item complete in the store, the rows at the top.
+TEST(Ajout, UnEnregistrementCompletSonCompagnonEtUnNomPris)
 {
     // Mondays and Fridays until 30 June, at 20:45:59 (the seconds are dropped); no companion
     // unless asked.
-    CDefinitionProgramme programme = Programme("Ajout Journal");
-    programme.m_uneFois = 0;
-    programme.m_toutesLesSemaines = 1;
-    programme.m_lundi = programme.m_vendredi = 1;
-    programme.m_heureDepart = CTemps(programme.m_heureDepart.Secondes() + 45 * 60 + 59);
-    ASSERT_NE(Ajouter(programme), nullptr);
-    EXPECT_EQ(m_fenetre.m_demandes, 1);
-    const TacheLue lue = LireTacheReelle(L"Ajout_Journal");
-    EXPECT_EQ(lue.parametres, L" -c3 -ntod -startr:Ajout_Journal.mpg -qvcd -limit:3600");
-    EXPECT_EQ(lue.declencheurs, 1);
+    Saisie hebdomadaire = Programme("Le journal de 20 h");
+    hebdomadaire.heure->wMinute = 45;
+    hebdomadaire.heure->wSecond = 59;
+    hebdomadaire.periode = IDC_TOUTES_LES_SEMAINES;
+    hebdomadaire.jours = 0x22;
+    hebdomadaire.fin = hebdomadaire.date;
+    hebdomadaire.fin->wMonth = 6;
+    hebdomadaire.fin->wDay = 30;
+    CBoitesMessage boites;
+    CFenetreEssai fenetre;
+    std::vector<std::string> noms;
+    Lignes lignes;
+    std::string octetsArret, octets;
+    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+        Ajouter(f, hebdomadaire);
+        Ajouter(f, Programme("Ajout second", true));
+        // While the companion waits, a second one is refused (the store's text), its recording kept.
+        octetsArret = OctetsTacheReelle(NOM_TACHE_ARRET);
+        Ajouter(f, Programme("Ajout troisieme", true));
+        // A name taken: the store's refusal, no password asked, the work item untouched (Wine's
+        // NewWorkItem does not refuse it, and a save would write over it).
+        octets = OctetsTacheReelle(L"Ajout_second");
+        Commande(f, IDOK, -1, {Enregistrer(Programme("Ajout second"))});
+        noms = f.Noms();
+        lignes = LireLignes(f);
+    });
+    const TacheLue lue = LireTacheReelle(L"Le_journal_de_20_h");
+    EXPECT_EQ(lue.parametres, L" -c3 -ntod -startr:Le_journal_de_20_h.mpg -qvcd -limit:3600");
+    EXPECT_EQ(lue.application, L"C:\\TV\\WinTV2K.EXE");
     TASK_TRIGGER attendu = DeclencheurAVenir(); // 14 March at 20:45
     attendu.wEndYear = attendu.wBeginYear;
     attendu.wEndMonth = 6;
@@ -87,13 +95,14 @@ TEST_F(Ajout, UnEnregistrementCompletSonCompagnonEtUnNomPris)
     attendu.rgFlags = TASK_TRIGGER_FLAG_HAS_END_DATE;
     attendu.TriggerType = TASK_TIME_TRIGGER_WEEKLY;
     attendu.Type.Weekly = {1, TASK_MONDAY | TASK_FRIDAY};
+    EXPECT_EQ(lue.declencheurs, 1);
     EXPECT_EQ(std::memcmp(&lue.declencheur, &attendu, sizeof attendu), 0);
-    EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
+    EXPECT_EQ(noms, (std::vector<std::string>{"Ajout_troisieme", "Ajout_second", "Le_journal_de_20_h"}));
+    ASSERT_EQ(lignes.size(), 3u);
+    EXPECT_EQ(lignes[2][0] + " " + lignes[2][3] + " " + lignes[2][4], "Le_journal_de_20_h.mpg qvcd 01:00:00");
 
     // The companion: Shutdown.exe of the current directory, once, five minutes after the first
     // recording ends, deleting itself after its run.
-    ASSERT_NE(Ajouter(Programme("Ajout second", true)), nullptr);
-    EXPECT_TRUE(m_fenetre.m_codes.empty() && m_fenetre.m_textes.empty());
     char dossier[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, dossier);
     const TacheLue arret = LireTacheReelle(NOM_TACHE_ARRET);
@@ -104,55 +113,50 @@ TEST_F(Ajout, UnEnregistrementCompletSonCompagnonEtUnNomPris)
     EXPECT_EQ(arret.declencheur.rgFlags, static_cast<DWORD>(TASK_TRIGGER_FLAG_KILL_AT_DURATION_END));
     EXPECT_EQ(arret.declencheur.wBeginMonth * 100 + arret.declencheur.wBeginDay, 314);
     EXPECT_EQ(arret.declencheur.wStartHour * 100 + arret.declencheur.wStartMinute, 2105);
-
-    // While it waits, a second companion is refused (the store's text), its recording kept.
-    const std::string octetsArret = OctetsTacheReelle(NOM_TACHE_ARRET);
-    EXPECT_NE(Ajouter(Programme("Ajout troisieme", true)), nullptr);
-    EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)});
-    EXPECT_TRUE(LireTacheReelle(L"Ajout_troisieme").trouvee);
     EXPECT_EQ(OctetsTacheReelle(NOM_TACHE_ARRET), octetsArret);
-
-    // A name taken: the store's refusal, no password asked, the work item untouched (Wine's
-    // NewWorkItem does not refuse it, and a save would write over it).
-    const std::string octets = OctetsTacheReelle(L"Ajout_second");
-    EXPECT_EQ(Ajouter(Programme("Ajout second")), nullptr);
-    EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{HRESULT_FROM_WIN32(ERROR_FILE_EXISTS)});
-    EXPECT_EQ(m_fenetre.m_demandes, 0);
     EXPECT_EQ(OctetsTacheReelle(L"Ajout_second"), octets);
+    char existe[TAILLE_TAMPON] = {};
+    CVidaltoDlg::TexteErreur(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS), existe, sizeof existe);
+    ASSERT_EQ(boites.m_vues.size(), 2u);
+    EXPECT_EQ(boites.m_vues[0].texte + boites.m_vues[1].texte, std::string(existe) + existe);
 }
 
-TEST_F(Ajout, UnNomTropLongOuUneSuppressionRefuseeUnInstant)
+// A failed add is deleted again; the scheduler's service, reading the file, refuses the delete
+// for a moment: asked again. Only the first failure is shown, also when the delete fails for good,
+// which leaves the half-made work item. A current directory too long to hold Shutdown.exe: the
+// recording, without its companion.
+TEST(Ajout, UneSuppressionRefuseeUnInstantEtUnDossierTropLong)
 {
-    // 219 characters do not fit the parameter string: refused before any call; 218 fit.
-    EXPECT_EQ(Ajouter(Programme(std::string(219, 'n'))), nullptr);
-    EXPECT_TRUE(m_pannes->Journal().empty());
-    EXPECT_EQ(m_fenetre.m_textes, std::vector<std::string>{MESSAGE_NOM_TROP_LONG});
-    EXPECT_NE(Ajouter(Programme(std::string(218, 'n'))), nullptr);
-
-    // A current directory too long to hold Shutdown.exe: the recording, without its companion.
+    const auto pannes = std::make_shared<CPannes>();
+    CBoitesMessage boites;
+    CFenetreEssai fenetre;
+    fenetre.Injecter(pannes);
     char ici[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, ici);
     const std::string profond = "C:\\" + std::string(244, 'd');
-    CreateDirectoryA(profond.c_str(), nullptr);
-    ASSERT_TRUE(SetCurrentDirectoryA(profond.c_str()));
-    EXPECT_NE(Ajouter(Programme("Profond", true)), nullptr);
-    SetCurrentDirectoryA(ici);
-    RemoveDirectoryA(profond.c_str());
-    EXPECT_EQ(m_fenetre.m_textes, std::vector<std::string>{MESSAGE_DOSSIER_ARRET_TROP_LONG});
+    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+        for (const HRESULT refus : {HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), E_ACCESSDENIED})
+        {
+            pannes->InjecterEchec("SetParameters", E_ACCESSDENIED);
+            for (const int rang : {1, 2})
+                pannes->InjecterEchec("Delete", refus, rang);
+            Commande(f, IDOK, -1, {Enregistrer(Programme("Occupe"))});
+            EXPECT_EQ(LireTacheReelle(L"Occupe").trouvee, refus == E_ACCESSDENIED);
+        }
+        CreateDirectoryA(profond.c_str(), nullptr);
+        SetCurrentDirectoryA(profond.c_str());
+        Ajouter(f, Programme("Profond", true));
+        SetCurrentDirectoryA(ici);
+        RemoveDirectoryA(profond.c_str());
+    });
+    std::vector<std::string> textes;
+    for (const BoiteVue& vue : boites.m_vues)
+        textes.push_back(vue.texte);
+    char refus[TAILLE_TAMPON] = {};
+    CVidaltoDlg::TexteErreur(E_ACCESSDENIED, refus, sizeof refus);
+    EXPECT_EQ(textes, (std::vector<std::string>{refus, refus, MESSAGE_DOSSIER_ARRET_TROP_LONG}));
+    EXPECT_TRUE(LireTacheReelle(L"Profond").trouvee);
     EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
-
-    // A failed add is deleted again; the scheduler's service, reading the file, refuses the
-    // delete for a moment: asked again. Only the first failure is shown, also when the delete
-    // fails for good, which leaves the half-made work item.
-    for (const HRESULT refus : {HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), E_ACCESSDENIED})
-    {
-        m_pannes->InjecterEchec("SetParameters", E_ACCESSDENIED);
-        for (const int rang : {1, 2})
-            m_pannes->InjecterEchec("Delete", refus, rang);
-        EXPECT_EQ(Ajouter(Programme("Occupe")), nullptr);
-        EXPECT_EQ(LireTacheReelle(L"Occupe").trouvee, refus == E_ACCESSDENIED);
-        EXPECT_EQ(m_fenetre.m_codes, std::vector<HRESULT>{E_ACCESSDENIED});
-    }
 }
 
 // "&Ajouter" with its companion, each of its scheduler calls failed once: the recording and its
@@ -161,24 +165,18 @@ TEST_F(Ajout, UnNomTropLongOuUneSuppressionRefuseeUnInstant)
 // name (with one name on either side of the new one, a list that sorts its rows would part them).
 TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
 {
-    const CDefinitionProgramme programme = Programme("Panne", true);
-    const auto preparer = [&programme](CFenetreEssai& fenetre) {
+    const auto preparer = [](CFenetreEssai&) {
         CreerEnregistrement(L"Autre");
         CreerEnregistrement(L"Zapping");
-        fenetre.m_editeur = [&programme](CEdition& edition) -> INT_PTR {
-            static_cast<CDefinitionProgramme&>(edition) = programme;
-            return IDOK;
-        };
-        fenetre.m_passe = Confirmer("SALON\\marc", "secret");
     };
     // A missing account read back is replaced by the one just confirmed, a missing next run or
     // comment leaves its column empty.
     const std::size_t appels = ChaqueAppelEchoue(
-        preparer, [](CFenetreEssai& f) { Cliquer(f, IDOK); },
+        preparer, [](CFenetreEssai& f) { Ajouter(f, Programme("Une panne", true)); },
         {"GetAccountInformation", "GetNextRunTime", "GetComment"},
-        [](const Panne& panne, const CPannes& pannes, CFenetreEssai& fenetre, const Lignes& lignes) {
+        [](const Panne& panne, const CPannes& pannes, CFenetreEssai& fenetre) {
             const std::string etats =
-                EtatTache(L"Panne", pannes, false) + " " + EtatTache(NOM_TACHE_ARRET, pannes, true);
+                EtatTache(L"Une_panne", pannes, false) + " " + EtatTache(NOM_TACHE_ARRET, pannes, true);
             if (panne.operation.empty())
             {
                 EXPECT_EQ(etats, "complete complete");
@@ -187,15 +185,16 @@ TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
                         etats == "absente absente")
                 << etats;
             const bool ajoute = etats.rfind("complete", 0) == 0;
+            const Lignes lignes = LireLignes(fenetre);
             std::vector<std::string> lues, attendues = {"Autre.mpg Autre", "Zapping.mpg Zapping"};
-            for (std::size_t i = 0; i < lignes.size() && i < fenetre.m_nomsTaches.size(); ++i)
-                lues.push_back(lignes[i][0] + " " + fenetre.m_nomsTaches[i]);
+            for (std::size_t i = 0; i < lignes.size() && i < fenetre.Noms().size(); ++i)
+                lues.push_back(lignes[i][0] + " " + fenetre.Noms()[i]);
             if (ajoute)
-                attendues.insert(attendues.begin(), "Panne.mpg Panne");
+                attendues.insert(attendues.begin(), "Une_panne.mpg Une_panne");
             // The rows listed at start-up come in the store's order.
             std::sort(lues.begin() + (ajoute && !lues.empty() ? 1 : 0), lues.end());
             EXPECT_EQ(lues, attendues);
-            EXPECT_EQ(fenetre.m_nomsTaches.size(), lignes.size());
+            EXPECT_EQ(fenetre.Noms().size(), lignes.size());
         });
     EXPECT_GE(appels, 22u);
 }

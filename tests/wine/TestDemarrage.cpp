@@ -4,7 +4,6 @@
 #include "AideTaches.h"
 #include "PannesImports.h"
 
-#include "editor/Edition.h"
 #include "tasks/Commandes.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +13,28 @@
 
 namespace
 {
-// The start-up messages as the user must read them, written out here rather than taken from
-// the program, so that a change of wording in the program shows up in the tests.
-const std::string M1 =
+// The start-up's boxes as the user must read them, written out here rather than taken from the
+// program, so that a change of wording in the program shows up in the tests.
+const std::string CLE_ABSENTE =
     "La clé HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio n'a pas été trouvé.\n Le programme "
     "ne saura pas où chercher l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine "
     "TvAppPath ayant pour valeur le chemin de l'éxécutable WinTV";
-const std::string M2 =
+const std::string VALEUR_ABSENTE =
     "La valeur chaine TvAppPath n'a pas été trouvé dans la clé "
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio.\n Le programme ne saura pas où chercher "
     "l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine TvAppPath ayant pour valeur le "
     "chemin de l'éxécutable WinTV";
-const std::string PHRASE_M4 =
+const std::string PHRASE_TACHES_PLANIFIEES =
     "Avez-vous installé les tâches planifiées sur votre machine?\nLe programme va être arrêté";
 const HRESULT ACCES_REFUSE = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
 const HRESULT INTROUVABLE = HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND);
+
+// The boxes of a start-up, and its end: the window closed, or stopped when a box names why.
+void VerifierFin(const Rencontre& r, const std::string& texte)
+{
+    EXPECT_EQ(r.fin, texte.empty() ? IDCANCEL : CVidaltoDlg::STATUT_ARRET);
+    EXPECT_EQ(r.boites, std::vector<std::string>(texte.empty() ? 0 : 1, texte));
+}
 
 // A work item of the real store, started on 14 March at 20:45 of that year (the coming one by
 // default) by a trigger of that type.
@@ -51,26 +57,20 @@ TEST(Demarrage, LeDossierDuProgrammeTVVientDuRegistre)
     const std::string long259 = "C:\\" + std::string(256, 'x');
     // The value, the bytes stored past its characters (-1: no value, -2: no key), its type, its box.
     const std::tuple<std::string, int, DWORD, std::string> cas[] = {
-        {"", -2, REG_SZ, M1},
-        {"", -1, REG_SZ, M2},
+        {"", -2, REG_SZ, CLE_ABSENTE},
+        {"", -1, REG_SZ, VALEUR_ABSENTE},
         {long259, 1, REG_SZ, ""},
-        {long259 + "y", 1, REG_SZ, M2},
-        {long259 + "y", 0, REG_SZ, M2},
-        {"C:\\TV", 1, REG_BINARY, M2},
+        {long259 + "y", 1, REG_SZ, VALEUR_ABSENTE},
+        {long259 + "y", 0, REG_SZ, VALEUR_ABSENTE},
+        {"C:\\TV", 1, REG_BINARY, VALEUR_ABSENTE},
         {"C:\\TV", 1, REG_EXPAND_SZ, ""},
     };
     for (const auto& [valeur, octetsEnPlus, type, message] : cas)
     {
         SCOPED_TRACE(valeur.substr(0, 10) + " " + std::to_string(octetsEnPlus));
-        SupprimerCleRadio();
-        if (octetsEnPlus == -1)
-            CreerCleRadio();
-        else if (octetsEnPlus >= 0)
-            EcrireCheminTV(valeur.c_str(), static_cast<DWORD>(valeur.size() + octetsEnPlus), type);
+        EcrireCheminTV(valeur, octetsEnPlus, type);
         std::string chemin;
-        const Rencontre r = Demarrer(nullptr, {}, [&chemin](CFenetreEssai& f) { chemin = f.m_cheminTV; });
-        EXPECT_EQ(r.statut, message.empty() ? -1 : 1);
-        EXPECT_EQ(r.boites, std::vector<std::string>(message.empty() ? 0 : 1, message));
+        VerifierFin(Demarrer(nullptr, {}, [&chemin](CFenetreEssai& f) { chemin = f.CheminTV(); }), message);
         EXPECT_EQ(chemin, message.empty() ? valeur : "");
     }
 }
@@ -81,10 +81,10 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
 {
     // The call failed, its code and rank, the box.
     const std::tuple<const char*, HRESULT, int, std::string> cas[] = {
-        {"CoCreateInstance", INTROUVABLE, 1, "File not found.\r\n" + PHRASE_M4},
-        {"Enum", ACCES_REFUSE, 1, "Access denied.\r\n" + PHRASE_M3},
-        {"Enum", static_cast<HRESULT>(0x80041309), 1, PHRASE_M3},
-        {"Activate", INTROUVABLE, 2, "File not found.\r\n" + PHRASE_M3},
+        {"CoCreateInstance", INTROUVABLE, 1, "File not found.\r\n" + PHRASE_TACHES_PLANIFIEES},
+        {"Enum", ACCES_REFUSE, 1, "Access denied.\r\n" + PHRASE_ADMINISTRATEUR},
+        {"Enum", static_cast<HRESULT>(0x80041309), 1, PHRASE_ADMINISTRATEUR},
+        {"Activate", INTROUVABLE, 2, "File not found.\r\n" + PHRASE_ADMINISTRATEUR},
         // The enumerator failing ends the list where it is, without a word.
         {"Next", ACCES_REFUSE, 1, ""},
     };
@@ -94,9 +94,7 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
         const auto pannes = std::make_shared<CPannes>();
         pannes->InjecterEchec(operation, code, rang);
         const CDetourImports detour(*pannes);
-        const Rencontre r = Demarrer(pannes);
-        EXPECT_EQ(r.statut, texte.empty() ? -1 : 1);
-        EXPECT_EQ(r.boites, std::vector<std::string>(texte.empty() ? 0 : 1, texte));
+        VerifierFin(Demarrer(pannes), texte);
     }
 }
 
@@ -117,7 +115,7 @@ TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
     pannes->InjecterEchec("GetApplicationName", INTROUVABLE, L"ApplicationIllisible");
     pannes->InjecterEchec("GetComment", ACCES_REFUSE, L"CommentaireIllisible");
     Rencontre r = Demarrer(pannes);
-    EXPECT_EQ(r.statut, -1);
+    EXPECT_EQ(r.fin, IDCANCEL);
     std::sort(r.boites.begin(), r.boites.end());
     EXPECT_EQ(r.boites, (std::vector<std::string>{"Access denied.\r\n", "File not found.\r\n"}));
     const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
@@ -172,7 +170,7 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
         ASSERT_TRUE(Creer(nom, parametres(nom, L"60", taille)));
     }
     ASSERT_TRUE(Creer(L"ListeEtrangeLimite", parametres(L"ListeEtrangeLimite", L"123456789012")));
-    for (WORD type = TASK_TIME_TRIGGER_DAILY; type <= TASK_EVENT_TRIGGER_AT_LOGON; ++type)
+    for (const WORD type : {TASK_TIME_TRIGGER_DAILY, TASK_EVENT_TRIGGER_AT_LOGON})
     {
         const std::wstring nom = L"ListeEtrangeType" + std::to_wstring(type);
         ASSERT_TRUE(Creer(nom, parametres(nom), L"", type));
@@ -184,40 +182,35 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
         << std::string("\x01\0garbage", 9);
     const Rencontre corrompue = Demarrer(nullptr);
     DeleteFileA("C:\\windows\\tasks\\ListeCorrompue.job");
-    EXPECT_EQ(corrompue.statut, 1);
-    EXPECT_EQ(corrompue.boites, std::vector<std::string>{PHRASE_M3});
+    VerifierFin(corrompue, PHRASE_ADMINISTRATEUR);
 
     // The foreign rows are opened for editing when their trigger is once, daily or weekly, and
     // ListeD is not once another program rewrote it, after the listing, with parameters longer
     // than the program writes; every row is deleted.
     std::vector<std::string> editees;
-    Rencontre r = Demarrer(
-        nullptr,
-        [&editees](CFenetreEssai& fenetre) {
-            fenetre.m_editeur = [&editees](CEdition& edition) -> INT_PTR {
-                if (edition.m_fichier.rfind("ListeEtrange", 0) == 0)
-                    editees.push_back(edition.m_fichier + " " + edition.m_minutes);
-                return IDCANCEL;
-            };
-        },
-        [&parametres](CFenetreEssai& f) {
-            Creer(L"ListeD", parametres(L"ListeD", L"3600", 300), L"", TASK_TIME_TRIGGER_ONCE, 2001);
-            for (int i = f.m_liste.NombreLignes() - 1; i >= 0; --i)
-            {
-                Selectionner(f.Controle(IDC_LISTE), i);
-                Cliquer(f, IDC_EDITER);
-                Cliquer(f, IDC_SUPPRIMER);
-            }
-        });
-    EXPECT_EQ(r.statut, -1);
+    const Script noter = [&editees](HWND d) {
+        const std::string fichier = TexteFenetre(GetDlgItem(d, IDC_FICHIER));
+        if (fichier.rfind("ListeEtrange", 0) == 0)
+            editees.push_back(fichier + " " + TexteFenetre(GetDlgItem(d, IDC_MINUTES)));
+        SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+    };
+    Rencontre r = Demarrer(nullptr, {}, [&](CFenetreEssai& f) {
+        Creer(L"ListeD", parametres(L"ListeD", L"3600", 300), L"", TASK_TIME_TRIGGER_ONCE, 2001);
+        for (int i = static_cast<int>(LireLignes(f).size()) - 1; i >= 0; --i)
+        {
+            Commande(f, IDC_EDITER, i, {noter});
+            Commande(f, IDC_SUPPRIMER, i);
+        }
+    });
+    EXPECT_EQ(r.fin, IDCANCEL);
     for (auto& ligne : r.lignes)
         ligne.resize(ligne[0].rfind("ListeEtrange", 0) == 0 ? 1 : ligne.size());
     std::sort(r.lignes.begin(), r.lignes.end());
     std::sort(attendues.begin(), attendues.end());
     EXPECT_EQ(r.lignes, attendues);
     std::sort(editees.begin(), editees.end());
-    EXPECT_EQ(editees, (std::vector<std::string>{"ListeEtrange259 0", "ListeEtrangeLimite 0",
-                                                 "ListeEtrangeType1 1", "ListeEtrangeType2 1"}));
-    EXPECT_EQ(r.boites, std::vector<std::string>(6, MESSAGE_PROGRAMME_ILLISIBLE));
+    EXPECT_EQ(editees,
+              (std::vector<std::string>{"ListeEtrange259 0", "ListeEtrangeLimite 0", "ListeEtrangeType1 1"}));
+    EXPECT_EQ(r.boites, std::vector<std::string>(2, MESSAGE_PROGRAMME_ILLISIBLE));
     EXPECT_TRUE(r.apres.empty());
 }

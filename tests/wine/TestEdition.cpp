@@ -118,15 +118,15 @@ protected:
     // the test fails and the editor is cancelled, so that the suite goes on).
     static INT_PTR Lancer(CEdition& edition, const std::function<void(HWND)>& script)
     {
-        ProgrammerScriptMontre([&](CDialogue&) {
-            script(edition.Fenetre());
+        Programmer([&script](HWND d) {
+            script(d);
             // EndDialog hides the dialog at once: still visible means the script left it open.
-            EXPECT_FALSE(IsWindowVisible(edition.Fenetre())) << "the script left the editor open";
-            if (IsWindowVisible(edition.Fenetre()))
-                edition.EndDialog(IDCANCEL);
+            EXPECT_FALSE(IsWindowVisible(d)) << "the script left the editor open";
+            if (IsWindowVisible(d))
+                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
         });
         const INT_PTR resultat = edition.DoModal();
-        CDialogue::OublierScripts();
+        Oublier();
         return resultat;
     }
 };
@@ -275,8 +275,8 @@ TEST_F(Edition, LOuvertureSelonLaBaseDesChaines)
         SetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", nullptr);
         EXPECT_EQ(montre, lignes != nullptr);
         EXPECT_EQ(Journal(), journal);
-        EXPECT_EQ(boites.Vues().size(), message.empty() ? 0u : 1u);
-        for (const BoiteVue& vue : boites.Vues())
+        EXPECT_EQ(boites.m_vues.size(), message.empty() ? 0u : 1u);
+        for (const BoiteVue& vue : boites.m_vues)
             EXPECT_TRUE(vue.titre == "Erreur" && vue.iconeErreur &&
                         vue.texte.find(message) != std::string::npos)
                 << vue.titre << ": " << vue.texte;
@@ -306,7 +306,7 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
                     SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
                 });
             }
-            for (const BoiteVue& vue : boites.Vues())
+            for (const BoiteVue& vue : boites.m_vues)
                 constat += ", " + vue.titre + ": " + vue.texte;
             if (Journal().size() == 2)
                 constat += ", source retirée";
@@ -330,7 +330,7 @@ TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
 // saved, it rewrites the same work item and trigger.
 TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
 {
-    DefinirCheminTV(Bases("chaines"));
+    EcrireCheminTV(Bases("chaines"));
     const std::tuple<std::wstring, TASK_TRIGGER_TYPE, WORD, std::wstring, int, int> cas[] = {
         // work item, its trigger, its days (bit 0 Sunday), its channel; the radio, the row selected
         {L"EditVS", TASK_TIME_TRIGGER_WEEKLY, TASK_FRIDAY | TASK_SATURDAY, L"3", IDC_TOUTES_LES_SEMAINES, 2},
@@ -362,13 +362,9 @@ TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
         // answering the editor and the password dialog.
         const auto commande = [&f](int bouton, const std::string& nom, const std::function<void(HWND)>& avant,
                                    const std::function<void(HWND)>& apres) {
-            ProgrammerScriptMontre([avant](CDialogue& d) { avant(d.Fenetre()); });
-            ProgrammerScriptMontre([apres](CDialogue& d) { apres(d.Fenetre()); });
-            const auto& noms = f.m_nomsTaches;
-            Selectionner(f.Controle(IDC_LISTE),
-                         static_cast<int>(std::find(noms.begin(), noms.end(), nom) - noms.begin()));
-            SendMessageA(f.Fenetre(), WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
-            CDialogue::OublierScripts();
+            const auto& noms = f.Noms();
+            Commande(f, bouton, static_cast<int>(std::find(noms.begin(), noms.end(), nom) - noms.begin()),
+                     {avant, apres});
         };
         // No other command can run meanwhile.
         const auto modal = [&f](HWND d) {

@@ -4,13 +4,12 @@
 
 #include "AideTaches.h"
 
-#include "editor/Edition.h"
 #include "framework/Echange.h"
 #include "tasks/PlanificateurCom.h"
 
 #include <gtest/gtest.h>
 
-#include <ctime>
+#include <cstdio>
 #include <thread>
 
 namespace
@@ -64,11 +63,7 @@ TEST(Fenetre, LesControlesLaBoiteAProposLHorlogeEtEntree)
 {
     CFenetreChamp fenetre;
     int editions = 0;
-    fenetre.m_editeur = [&editions](CEdition&) -> INT_PTR {
-        ++editions;
-        return IDCANCEL;
-    };
-    LancerFenetre(fenetre, [](CFenetreEssai& f) {
+    LancerFenetre(fenetre, [&editions](CFenetreEssai& f) {
         const HWND principale = f.Fenetre();
         const HWND liste = f.Controle(IDC_LISTE);
         EXPECT_EQ(GetFocus(), f.Controle(IDOK));
@@ -89,10 +84,10 @@ TEST(Fenetre, LesControlesLaBoiteAProposLHorlogeEtEntree)
         EXPECT_EQ(colonnes, "Nom du programme|Prochain démarrage|Infos du Programme|Enregistrement|Durée|");
 
         // Icons: both sizes, and the one dragged when minimised.
-        EXPECT_NE(f.m_hIcone, nullptr);
+        const HICON icone = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
         for (const auto& [message, taille] :
              {std::pair<UINT, WPARAM>{WM_GETICON, ICON_BIG}, {WM_GETICON, ICON_SMALL}, {WM_QUERYDRAGICON, 0}})
-            EXPECT_EQ(SendMessageA(principale, message, taille, 0), reinterpret_cast<LRESULT>(f.m_hIcone));
+            EXPECT_EQ(SendMessageA(principale, message, taille, 0), reinterpret_cast<LRESULT>(icone));
 
         const HMENU menu = GetSystemMenu(principale, FALSE);
         const int nombre = GetMenuItemCount(menu);
@@ -103,14 +98,14 @@ TEST(Fenetre, LesControlesLaBoiteAProposLHorlogeEtEntree)
         EXPECT_TRUE(GetMenuState(menu, static_cast<UINT>(nombre - 2), MF_BYPOSITION) & MF_SEPARATOR);
 
         const std::string horloge = TexteFenetre(f.Controle(IDC_HORLOGE));
-        const std::time_t maintenant = std::time(nullptr);
+        const SYSTEMTIME aujourdhui = Jour();
         char date[16] = {};
-        std::strftime(date, sizeof date, " %d/%m/%Y\n", std::localtime(&maintenant));
+        std::snprintf(date, sizeof date, " %02u/%02u/%u\n", aujourdhui.wDay, aujourdhui.wMonth,
+                      aujourdhui.wYear);
         EXPECT_NE(horloge.find(date), std::string::npos) << horloge;
         SetWindowTextA(f.Controle(IDC_EDITER), "en cours");
         bool boiteVue = false;
-        CDialogue::ProgrammerScript([&](CDialogue& aPropos) {
-            const HWND boite = aPropos.Fenetre();
+        Programmer([&](HWND boite) {
             boiteVue = true;
             EXPECT_EQ(TexteFenetre(boite), "A propos de Vidalto");
             EXPECT_EQ(GetParent(boite), principale);
@@ -126,9 +121,13 @@ TEST(Fenetre, LesControlesLaBoiteAProposLHorlogeEtEntree)
 
         for (const int id : {IDOK, IDC_LISTE})
         {
+            Programmer([&editions](HWND editeur) {
+                ++editions;
+                SendMessageA(editeur, WM_COMMAND, IDCANCEL, 0);
+            });
             SetFocus(f.Controle(id));
             PostMessageA(f.Controle(id), WM_KEYDOWN, VK_RETURN, 1);
-            Attendre(100, principale);
+            Attendre(300, principale);
         }
         EXPECT_TRUE(IsWindowVisible(principale));
     });
@@ -152,7 +151,7 @@ TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
             if (refuse)
                 CoInitializeEx(nullptr, COINIT_MULTITHREADED);
             {
-                const CCrochet crochet = SurveillerBoites();
+                const CCrochetFil crochet;
                 CBoitesMessage boites;
                 CFenetreEssai fenetre;
                 fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
@@ -161,22 +160,21 @@ TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
                     p = std::make_unique<CPlanificateurTemoin>(std::move(vrai), comVivant);
                     return hr;
                 };
-                CDialogue::ProgrammerScript([echap = fin == "Escape"](CDialogue& f) {
+                Programmer([echap = fin == "Escape"](HWND f) {
                     if (echap)
                         PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
                     else
-                        PostMessageA(f.Fenetre(), WM_CLOSE, 0, 0);
+                        PostMessageA(f, WM_CLOSE, 0, 0);
                 });
-                fenetre.DoModal();
-                CDialogue::OublierScripts();
-                vu = std::to_string(fenetre.m_statutArret);
-                for (const BoiteVue& vue : boites.Vues())
+                vu = std::to_string(fenetre.DoModal());
+                Oublier();
+                for (const BoiteVue& vue : boites.m_vues)
                     vu += " " + vue.titre + ": " + vue.texte;
             }
             if (refuse)
                 CoUninitialize();
         }).join();
         EXPECT_EQ(comVivant, !refuse) << fin;
-        EXPECT_EQ(vu, refuse ? "1 Erreur: " + std::string(refus) + PHRASE_M3 : "-1") << fin;
+        EXPECT_EQ(vu, refuse ? "1 Erreur: " + std::string(refus) + PHRASE_ADMINISTRATEUR : "2") << fin;
     }
 }

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-
 namespace
 {
 // Long enough for a slow Wine start, short enough that a hung program fails the test.
@@ -66,28 +64,13 @@ private:
     CPoigneeNoyau m_processus;
 };
 
-// A command of the main window that opens the editor: filled by `saisir`, saved, the password
-// confirmed empty; returns once the main window takes commands again.
-void Enregistrer(HWND principale, int commande, const std::function<void(HWND)>& saisir)
-{
-    Cliquer(principale, commande);
-    const HWND editeur = Fenetre("Edition du Programme");
-    ASSERT_NE(editeur, nullptr);
-    saisir(editeur);
-    Cliquer(editeur, IDOK);
-    const HWND passe = Fenetre("Mot de passe");
-    ASSERT_NE(passe, nullptr);
-    Cliquer(passe, IDOK);
-    EXPECT_TRUE(Attendre([&] { return IsWindowEnabled(principale) && !Fenetre("Mot de passe", 0); }));
-    Sleep(200);
-}
 } // namespace
 
 // Without its registry key the program stops with its "Erreur" box (its text is checked in
 // process) and the status 1.
 TEST(Processus, SansCleLeProgrammeSArreteAvecSonMessageEtLeStatutUn)
 {
-    SupprimerCleRadio();
+    EcrireCheminTV("", -2);
     CProcessus programme;
     const HWND boite = Fenetre("Erreur");
     EXPECT_NE(boite, nullptr);
@@ -131,42 +114,4 @@ TEST(Processus, UnInstallateurOdbcAbsentOuIncompletNOuvrePasLEditeur)
         RegDeleteKeyA(HKEY_CURRENT_USER, cle);
         DeleteFileA(copie.c_str());
     }
-}
-
-// A recording's whole life in one run, through the dialogs as a user drives them, the channel
-// database in C:\TV: added on the third channel as "Journal", edited to 90 minutes, deleted.
-TEST(Processus, UnEnregistrementEstAjouteModifieEtSupprime)
-{
-    const char* base = "C:\\TV\\hcwChanDB_4.mdb";
-    CreateDirectoryA("C:\\TV", nullptr);
-    CopyFileA(CheminDos(VIDALTO_BASES_ESSAI "/chaines/hcwChanDB_4.mdb").c_str(), base, FALSE);
-    CProcessus programme;
-    const HWND principale = Fenetre("Vidalto");
-    ASSERT_NE(principale, nullptr);
-    const HWND liste = GetDlgItem(principale, IDC_LISTE);
-    const auto lignes = [liste] { return SendMessageA(liste, LVM_GETITEMCOUNT, 0, 0); };
-
-    Enregistrer(principale, IDOK, [](HWND editeur) {
-        for (int i = 0; i < 2; ++i)
-            SendDlgItemMessageA(editeur, IDC_CHAINES, WM_KEYDOWN, VK_DOWN, 1);
-        SetDlgItemTextA(editeur, IDC_FICHIER, "Journal");
-    });
-    const TacheLue journal = LireTacheReelle(L"Journal");
-    EXPECT_EQ(journal.application, L"C:\\TV\\WinTV2K.EXE");
-    EXPECT_EQ(journal.parametres, L" -c3 -ntod -startr:Journal.mpg -qvcd -limit:3600");
-    EXPECT_EQ(lignes(), 1);
-
-    // The row selected from the keyboard, then "&Editer".
-    PostMessageA(liste, WM_KEYDOWN, VK_HOME, 1);
-    Enregistrer(principale, IDC_EDITER, [](HWND editeur) { SetDlgItemTextA(editeur, IDC_MINUTES, "90"); });
-    EXPECT_EQ(LireTacheReelle(L"Journal").parametres, L" -c3 -ntod -startr:Journal.mpg -qvcd -limit:5400");
-    EXPECT_EQ(lignes(), 1);
-
-    Cliquer(principale, IDC_SUPPRIMER);
-    EXPECT_TRUE(Attendre([&] { return lignes() == 0; }));
-    EXPECT_FALSE(LireTacheReelle(L"Journal").trouvee);
-    EXPECT_EQ(Fenetre("Erreur", 0), nullptr);
-    PostMessageA(principale, WM_CLOSE, 0, 0);
-    EXPECT_EQ(programme.Statut(), 0);
-    DeleteFileA(base);
 }

@@ -1,0 +1,59 @@
+#pragma once
+// What the user sees on a thread, seen from outside the program: a hook on the thread's windows
+// records and answers each message box, and runs on each dialog of the program the script a
+// test queued for it, as a user would act on it. A box or a dialog that no test expects is
+// reported and closed, so that the suite goes on instead of waiting for a click.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct BoiteVue
+{
+    std::string titre, texte;
+    bool iconeErreur = false, iconeExclamation = false;
+};
+
+// The boxes shown while the object lives (the innermost one when nested); each is
+// answered by its default button, after `m_pendant` when set. Neither copied nor moved.
+class CBoitesMessage
+{
+public:
+    CBoitesMessage();
+    ~CBoitesMessage();
+    CBoitesMessage(const CBoitesMessage&) = delete;
+    CBoitesMessage& operator=(const CBoitesMessage&) = delete;
+
+    std::vector<BoiteVue> m_vues;
+    // Run while a box is shown, before it is answered.
+    std::function<void(HWND boite)> m_pendant;
+
+private:
+    CBoitesMessage* m_englobante;
+};
+
+using Script = std::function<void(HWND dialogue)>;
+
+// Queues `script` for the next dialog shown: it runs from that dialog's own loop
+// once the dialog is shown and active. A dialog that ends while it opens takes none.
+void Programmer(Script script);
+// Forgets the scripts no dialog took.
+void Oublier();
+
+// Hooks the calling thread while the object lives.
+class CCrochetFil
+{
+public:
+    CCrochetFil();
+    ~CCrochetFil();
+    CCrochetFil(const CCrochetFil&) = delete;
+    CCrochetFil& operator=(const CCrochetFil&) = delete;
+
+private:
+    HHOOK m_crochet;
+};
+
+// What an unexpected box or dialog is told to: a test's failure, named by its caption and text.
+void SignalerImprevus(std::function<void(const std::string&)> signaler);
