@@ -16,7 +16,7 @@ set(SYSTEME
   DialogBoxParamA DialogBoxParamW FindClose FindFirstFileA FindFirstFileW FormatMessageA
   FormatMessageW FreeLibrary GetComputerNameA GetComputerNameW GetCurrentDirectoryA
   GetCurrentDirectoryW GetModuleFileNameA GetModuleFileNameW GetModuleHandleA GetModuleHandleW
-  GetProcAddress GetUserNameA GetUserNameW LoadLibraryA LoadLibraryW LoadLibraryExA LoadLibraryExW
+  GetProcAddress GetSystemDirectoryA GetSystemDirectoryW GetUserNameA GetUserNameW LoadLibraryA LoadLibraryW LoadLibraryExA LoadLibraryExW
   MultiByteToWideChar WideCharToMultiByte)
 
 set(ident "[A-Za-z_][A-Za-z0-9_]*")

@@ -16,12 +16,23 @@ const char* const NOM_SOURCE_CHAINES = "Chaines";
 
 using FnConfigurerSource = BOOL(WINAPI*)(HWND, WORD, LPCSTR, LPCSTR);
 
+// Windows' own installer, from the system folder: a copy of that name in the program's folder or
+// the current one is never taken in its place.
+CModule ChargerInstallateur()
+{
+    char dossier[MAX_PATH] = {};
+    const UINT longueur = GetSystemDirectoryA(dossier, MAX_PATH);
+    if (longueur == 0 || longueur >= MAX_PATH)
+        return CModule();
+    return CModule(LoadLibraryA((std::string(dossier) + "\\odbccp32.dll").c_str()));
+}
+
 // SQLConfigDataSource without a window. The installer is loaded at each call, as the program
 // needs it only when the editor opens and closes; without it, the user is told and the
 // request counts as refused.
 bool ConfigurerSource(WORD requete, const char* attributs)
 {
-    const CModule installateur(LoadLibraryA("odbccp32.dll"));
+    const CModule installateur = ChargerInstallateur();
     if (!installateur.EstValide())
     {
         MessageBoxA(nullptr, "The ODBC installer DLL (ODBCCP32.DLL) is not installed on this system.",

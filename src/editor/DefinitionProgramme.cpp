@@ -9,6 +9,23 @@ bool EstBlanc(char c)
 }
 } // namespace
 
+const char* const MESSAGE_NOM_INTERDIT =
+    "Ce nom ne peut pas servir de nom de fichier : il ne peut contenir aucun des caractères "
+    "\\ / : * ? \" < > | ni caractère de contrôle, et ne peut pas être « . » ou « .. ».\nChoisissez un "
+    "autre nom.";
+
+bool NomFichierPermis(const std::string& nom)
+{
+    if (nom == "." || nom == "..")
+        return false;
+    for (const char c : nom)
+    {
+        if (static_cast<unsigned char>(c) < 0x20 || std::string("\\/:*?\"<>|").find(c) != std::string::npos)
+            return false;
+    }
+    return true;
+}
+
 CDureeTemps MinutesEnDuree(const std::string& minutes)
 {
     std::size_t i = 0;

@@ -14,6 +14,11 @@ constexpr std::int64_t MINUTES_MAX = INT32_MAX / 60;
 // +/- MINUTES_MAX so that its seconds always fit a 32-bit count.
 CDureeTemps MinutesEnDuree(const std::string& minutes);
 
+// Whether a file name can name a work item and a file: none of \ / : * ? " < > |, no control
+// character, neither "." nor "..". MESSAGE_NOM_INTERDIT tells the user otherwise.
+bool NomFichierPermis(const std::string& nom);
+extern const char* const MESSAGE_NOM_INTERDIT;
+
 class CDefinitionProgramme
 {
 public:

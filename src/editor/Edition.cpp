@@ -3,6 +3,7 @@
 #include "channels/SourceChaines.h"
 #include "framework/Echange.h"
 #include "resources/resource.h"
+#include "tasks/ChaineParametres.h"
 
 namespace
 {
@@ -91,6 +92,25 @@ void CEdition::OnClose()
 {
     SupprimerSource();
     CDialogue::OnClose();
+}
+
+void CEdition::OnOK()
+{
+    EchangerDonnees(true);
+    const char* refus = nullptr;
+    if (IsWindowEnabled(Controle(IDC_FICHIER)))
+        refus = !NomFichierPermis(m_fichier) ? MESSAGE_NOM_INTERDIT
+                : !CommandeTient(m_dossierTV, m_chaine, m_dureeSecondes, NomTache(m_fichier))
+                    ? MESSAGE_NOM_TROP_LONG
+                    : nullptr;
+    if (refus == nullptr)
+    {
+        EndDialog(IDOK);
+        return;
+    }
+    MessageBoxA(m_hWnd, refus, NOM_APPLICATION, MB_OK | MB_ICONEXCLAMATION);
+    SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Controle(IDC_FICHIER)), TRUE);
+    SendDlgItemMessageA(m_hWnd, IDC_FICHIER, EM_SETSEL, 0, -1);
 }
 
 std::int32_t CEdition::Periode() const

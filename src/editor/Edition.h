@@ -28,6 +28,10 @@ protected:
     bool OnNotify(int id, NMHDR* entete, LRESULT& resultat) override;
     // The close box (and Alt+F4) removes the data source "Chaines", then ends with 2.
     void OnClose() override;
+    // "&Enregistrer" reads the values; the file name of a new programme, which names its work
+    // item and its file, must be one that can: otherwise the user is told and the editor stays
+    // open, the file name selected.
+    void OnOK() override;
 
     // A click on one of the period's radio buttons.
     void OnPeriode(int id);

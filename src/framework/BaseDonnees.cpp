@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+const char* const MESSAGE_LIGNES_EN_TROP =
+    "Le pilote ODBC dit avoir lu plus de lignes de la base des chaînes qu'il n'en avait la place.";
+
 namespace
 {
 bool Reussi(SQLRETURN resultat)
@@ -135,13 +138,14 @@ void CJeuEnregistrements::Ouvrir(const std::string& sql)
         resultat = SQLNumResultCols(instruction, &nombre);
         if (!Reussi(resultat))
             throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
-        const std::size_t lignes = static_cast<std::size_t>(FixerTailleBloc(instruction));
+        const SQLULEN lignes = FixerTailleBloc(instruction);
+        m_lignesAllouees = lignes;
         m_colonnes.assign(static_cast<std::size_t>(nombre > 0 ? nombre : 0), Colonne());
         for (std::size_t i = 0; i < m_colonnes.size(); ++i)
         {
             Colonne& colonne = m_colonnes[i];
-            colonne.textes.assign(lignes * TAILLE_COLONNE, '\0');
-            colonne.indicateurs.assign(lignes, SQL_NULL_DATA);
+            colonne.textes.assign(static_cast<std::size_t>(lignes) * TAILLE_COLONNE, '\0');
+            colonne.indicateurs.assign(static_cast<std::size_t>(lignes), SQL_NULL_DATA);
             resultat = SQLBindCol(instruction, static_cast<SQLUSMALLINT>(i + 1), SQL_C_CHAR,
                                   colonne.textes.data(), TAILLE_COLONNE, colonne.indicateurs.data());
             if (!Reussi(resultat))
@@ -171,9 +175,14 @@ SQLULEN CJeuEnregistrements::FixerTailleBloc(SQLHSTMT instruction)
             gardees >= 1 && gardees <= static_cast<SQLULEN>(m_tailleBloc))
             lignes = gardees;
     }
+    // Buffers of one row take one row a fetch only: a driver that would not go back to it would
+    // fetch past them.
+    SQLRETURN resultat = SQL_SUCCESS;
     if (lignes == 1)
-        SQLSetStmtAttr(instruction, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
-    const SQLRETURN resultat = SQLSetStmtAttr(instruction, SQL_ATTR_ROWS_FETCHED_PTR, &m_lignesBloc, 0);
+        resultat = SQLSetStmtAttr(instruction, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
+    if (!Reussi(resultat))
+        throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
+    resultat = SQLSetStmtAttr(instruction, SQL_ATTR_ROWS_FETCHED_PTR, &m_lignesBloc, 0);
     if (!Reussi(resultat))
         throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
     return lignes;
@@ -198,6 +207,9 @@ void CJeuEnregistrements::Lire()
     // SQL_SUCCESS_WITH_INFO: for instance a text longer than 255 characters, cut (01004).
     if (!Reussi(resultat))
         throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, m_instruction.Get(), resultat);
+    // The rows are read where the buffers hold them, never past.
+    if (m_lignesBloc > m_lignesAllouees)
+        throw CExceptionBaseDonnees(MESSAGE_LIGNES_EN_TROP);
     EchangerChamps();
 }
 
@@ -229,6 +241,7 @@ void CJeuEnregistrements::Fermer()
     m_instruction.Liberer();
     m_colonnes.clear();
     m_lignesBloc = 0;
+    m_lignesAllouees = 0;
     m_ligne = 0;
     m_fin = true;
 }

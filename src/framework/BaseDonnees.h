@@ -53,6 +53,9 @@ private:
     std::string m_texte;
 };
 
+// The error of a driver that says it fetched more rows than it was given room for.
+extern const char* const MESSAGE_LIGNES_EN_TROP;
+
 // A connection to a named data source.
 class CBaseDeDonnees
 {
@@ -138,7 +141,8 @@ private:
     // Sized once before binding: the driver keeps the buffers' addresses.
     std::vector<Colonne> m_colonnes;
     long m_tailleBloc = 1;
-    SQLULEN m_lignesBloc = 0; // rows of the block fetched last, written by the driver
-    SQLULEN m_ligne = 0;      // the current row within it
+    SQLULEN m_lignesBloc = 0;     // rows of the block fetched last, written by the driver
+    SQLULEN m_lignesAllouees = 0; // rows the buffers hold
+    SQLULEN m_ligne = 0;          // the current row within it
     bool m_fin = true;
 };

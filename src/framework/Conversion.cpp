@@ -1,5 +1,6 @@
 #include "framework/Conversion.h"
 
+#include <cwchar>
 #include <vector>
 
 bool VersLarge(const std::string& texte, wchar_t* destination, int taille)
@@ -48,5 +49,9 @@ bool VersAnsi(const wchar_t* texte, std::string& resultat, int octetsMax)
         return false;
     }
     resultat = std::move(tampon);
-    return true;
+    // Converted back, the text must be the one given.
+    const int larges = MultiByteToWideChar(CP_ACP, 0, resultat.c_str(), -1, nullptr, 0);
+    std::vector<wchar_t> retour(static_cast<std::size_t>(larges > 0 ? larges : 1), L'\0');
+    return larges > 0 && MultiByteToWideChar(CP_ACP, 0, resultat.c_str(), -1, retour.data(), larges) > 0 &&
+           std::wcscmp(retour.data(), texte) == 0;
 }

@@ -8,31 +8,46 @@
 #include "tasks/Commandes.h"
 #include "tasks/Passe.h"
 
+namespace
+{
+// The password of a command lives as long as the command.
+class CEffacement
+{
+public:
+    explicit CEffacement(wchar_t (&texte)[TAILLE_TAMPON]) : m_texte(texte) {}
+    ~CEffacement() { SecureZeroMemory(m_texte, sizeof m_texte); }
+    CEffacement(const CEffacement&) = delete;
+    CEffacement& operator=(const CEffacement&) = delete;
+
+private:
+    wchar_t (&m_texte)[TAILLE_TAMPON];
+};
+} // namespace
+
 bool CVidaltoDlg::OnButtonClicked(int id)
 {
-    switch (id)
-    {
-    case IDOK:
-        // Button 1 is "&Ajouter": Enter adds a programme and never ends the dialog.
-        OnAjouter();
-        return true;
-    case IDC_EDITER:
-        OnEditer();
-        return true;
-    case IDC_SUPPRIMER:
-        OnSupprimer();
-        return true;
-    default:
+    void (CVidaltoDlg::*commande)() = id == IDOK            ? &CVidaltoDlg::OnAjouter
+                                      : id == IDC_EDITER    ? &CVidaltoDlg::OnEditer
+                                      : id == IDC_SUPPRIMER ? &CVidaltoDlg::OnSupprimer
+                                                            : nullptr;
+    if (commande == nullptr)
         return CDialogue::OnButtonClicked(id);
+    // Button 1 is "&Ajouter": Enter adds a programme and never ends the dialog. One command at a
+    // time: one that another program sends while a command runs is dropped.
+    if (!m_occupe)
+    {
+        const COccupation occupation(*this);
+        const CEffacement effacement(m_motDePasseCompte);
+        (this->*commande)();
     }
+    return true;
 }
 
 // "&Ajouter" (and Enter): defines a new programme and makes it a recording work item, listed at
 // the top once it is complete in the store.
 void CVidaltoDlg::OnAjouter()
 {
-    // Owned by the main window, which stays disabled meanwhile: no second command, and no
-    // close of the main window, can run while the editor is open.
+    // Owned by the main window, which stays disabled meanwhile.
     auto edition = std::make_unique<CEdition>(m_hWnd);
     edition->DefinirDossierTV(m_cheminTV.c_str());
     if (edition->DoModal() != IDOK)
@@ -47,7 +62,7 @@ void CVidaltoDlg::OnAjouter()
 }
 
 // "&Editer": the selected programme read back into the editor, then its work item rewritten in
-// place (same name, same trigger) and its row refreshed.
+// place (same name, same trigger), its companion moved with it, and its row refreshed.
 void CVidaltoDlg::OnEditer()
 {
     const int ligne = LigneChoisie();
@@ -56,35 +71,26 @@ void CVidaltoDlg::OnEditer()
     auto edition = std::make_unique<CEdition>(m_hWnd);
     edition->DefinirDossierTV(m_cheminTV.c_str());
     const ContexteCommande contexte = {*m_planificateur, *this, m_cheminTV, m_motDePasseCompte};
-    std::unique_ptr<CTache> tache;
-    std::unique_ptr<CDeclencheur> declencheur;
+    EnregistrementOuvert enregistrement;
     if (!RelireEnregistrement(contexte, m_nomsTaches[static_cast<std::size_t>(ligne)],
-                              m_liste.Texte(ligne, 0), m_liste.Texte(ligne, 4), *edition, tache,
-                              declencheur) ||
+                              m_liste.Texte(ligne, COLONNE_FICHIER), *edition, enregistrement) ||
         edition->DoModal() != IDOK)
         return;
     std::string parametres;
-    if (ModifierEnregistrement(contexte, *tache, *declencheur, *edition, parametres))
-        RemplirLigne(*tache, ligne, parametres);
+    if (ModifierEnregistrement(contexte, enregistrement, *edition, parametres))
+        RemplirLigne(*enregistrement.tache, ligne, parametres);
 }
 
-// "&Supprimer": the selected programme's work item deleted, without confirmation, then its row.
-// A shutdown companion is left to run.
+// "&Supprimer": the selected programme's work item deleted, without confirmation, then its row
+// and its companion.
 void CVidaltoDlg::OnSupprimer()
 {
     const int ligne = LigneChoisie();
     if (ligne < 0)
         return;
-    const auto rang = static_cast<std::size_t>(ligne);
-    wchar_t nom[TAILLE_TAMPON];
-    HRESULT hr = VersLarge(m_nomsTaches[rang], nom, TAILLE_TAMPON) ? S_OK : COMMANDE_TROP_LONGUE;
-    if (SUCCEEDED(hr))
-        hr = SupprimerTache(*m_planificateur, nom);
-    if (FAILED(hr))
-    {
-        AfficherErreur(hr);
+    const ContexteCommande contexte = {*m_planificateur, *this, m_cheminTV, m_motDePasseCompte};
+    if (!SupprimerEnregistrement(contexte, m_nomsTaches[static_cast<std::size_t>(ligne)]))
         return;
-    }
     // The names stay parallel to the rows, even should the list refuse.
     if (m_liste.SupprimerLigne(ligne))
         m_nomsTaches.erase(m_nomsTaches.begin() + ligne);

@@ -20,7 +20,8 @@ void CVidaltoDlg::InsererLigne(CTache& tache, const std::string& nom)
         return;
     }
     std::string parametres;
-    // Longer than the program ever writes: a foreign work item, not listed.
+    // Longer than the program ever writes, or not exactly in the program's code page: a foreign
+    // work item, not listed.
     if (!VersAnsi(parametresLarges.c_str(), parametres))
         return;
     AjouterLigne(tache, nom, parametres);
@@ -37,7 +38,7 @@ void CVidaltoDlg::AjouterLigne(CTache& tache, const std::string& nom, const std:
     if (rang < 0)
         return;
     m_nomsTaches.insert(m_nomsTaches.begin() + rang, nom);
-    m_liste.DefinirTexte(rang, 3, ligne.enregistrement);
+    m_liste.DefinirTexte(rang, COLONNE_ENREGISTREMENT, ligne.enregistrement);
 
     std::wstring application;
     const HRESULT hrApplication = tache.LireApplication(application);
@@ -60,14 +61,14 @@ void CVidaltoDlg::RemplirLigne(CTache& tache, int ligne, const std::string& para
 
     // Only S_OK means a run to come; the other success codes mean none.
     if (hrProchaine == S_OK)
-        m_liste.DefinirTexte(ligne, 1,
+        m_liste.DefinirTexte(ligne, COLONNE_PROCHAIN,
                              TexteProchainDemarrage(prochaine.wDay, prochaine.wMonth, prochaine.wYear,
                                                     prochaine.wHour, prochaine.wMinute));
 
     // A comment longer than the buffer is shown cut.
     std::string commentaire;
     VersAnsi(commentaireLarge.c_str(), commentaire);
-    m_liste.DefinirTexte(ligne, 2, commentaire);
+    m_liste.DefinirTexte(ligne, COLONNE_INFOS, commentaire);
 
-    m_liste.DefinirTexte(ligne, 4, TexteDuree(parametres));
+    m_liste.DefinirTexte(ligne, COLONNE_DUREE, TexteDuree(parametres));
 }

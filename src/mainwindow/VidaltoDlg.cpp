@@ -52,17 +52,33 @@ BOOL CVidaltoDlg::OnInitDialog()
     MettreAJourHorloge();
     CreerColonnes();
 
+    const COccupation occupation(*this);
     if (LireCheminTV() && ConnecterPlanificateur())
         ListerTaches();
     return TRUE;
 }
 
+CVidaltoDlg::COccupation::COccupation(CVidaltoDlg& fenetre) : m_fenetre(fenetre)
+{
+    m_fenetre.m_occupe = true;
+}
+
+CVidaltoDlg::COccupation::~COccupation()
+{
+    m_fenetre.m_occupe = false;
+    if (m_fenetre.m_fermetureDemandee)
+    {
+        m_fenetre.m_fermetureDemandee = false;
+        m_fenetre.Fermer();
+    }
+}
+
 void CVidaltoDlg::CreerColonnes()
 {
-    static const char* const titres[] = {"Nom du programme", "Prochain démarrage", "Infos du Programme",
-                                         "Enregistrement", "Durée"};
-    const int largeur = m_liste.LargeurClient() / 5;
-    for (int i = 0; i < 5; ++i)
+    static const char* const titres[NOMBRE_COLONNES] = {"Nom du programme", "Prochain démarrage",
+                                                        "Infos du Programme", "Enregistrement", "Durée"};
+    const int largeur = m_liste.LargeurClient() / NOMBRE_COLONNES;
+    for (int i = 0; i < NOMBRE_COLONNES; ++i)
         m_liste.InsererColonne(i, titres[i], LVCFMT_CENTER, largeur, i);
 }
 
@@ -125,7 +141,8 @@ bool CVidaltoDlg::ListerTaches()
         for (const std::wstring& nomListe : noms)
         {
             std::string nomComplet;
-            // A name too long for the program's buffers is no work item of ours: skipped.
+            // A name too long for the program's buffers, or that the code page cannot hold exactly
+            // (converted back, it would name another work item), is no work item of ours: skipped.
             if (!VersAnsi(nomListe.c_str(), nomComplet, TAILLE_TAMPON - 1 + 4))
                 continue;
             const std::string nom = NomSansSuffixeJob(nomComplet);
@@ -153,6 +170,8 @@ void CVidaltoDlg::Arreter(const char* texte)
 {
     AfficherErreur(texte);
     EndDialog(STATUT_ARRET);
+    // Ended already: a close that came during the box has nothing left to do.
+    m_fermetureDemandee = false;
 }
 
 void CVidaltoDlg::Arreter(HRESULT code, const char* phrase)
@@ -192,6 +211,14 @@ void CVidaltoDlg::AfficherErreur(HRESULT code)
 }
 
 void CVidaltoDlg::OnClose()
+{
+    if (m_occupe)
+        m_fermetureDemandee = true;
+    else
+        Fermer();
+}
+
+void CVidaltoDlg::Fermer()
 {
     m_planificateur.reset();
     m_com.Terminer();

@@ -17,6 +17,17 @@ class CEdition;
 
 constexpr UINT_PTR ID_TIMER_HORLOGE = 101;
 
+// The columns of the schedule list, in their order.
+enum ColonneListe
+{
+    COLONNE_FICHIER,        // "Nom du programme": the recording's file
+    COLONNE_PROCHAIN,       // "Prochain démarrage"
+    COLONNE_INFOS,          // "Infos du Programme": the work item's comment
+    COLONNE_ENREGISTREMENT, // "Enregistrement"
+    COLONNE_DUREE,          // "Durée"
+    NOMBRE_COLONNES
+};
+
 class CVidaltoDlg : public CDialogue, public CInterlocuteur
 {
     // Declared first, so that it goes last: the scheduler object is released before COM is
@@ -76,6 +87,23 @@ protected:
     std::vector<std::string> m_nomsTaches;
 
 private:
+    // While the start-up or a command runs, a close that comes meanwhile (from another program:
+    // the window is disabled under the command's dialogs and boxes) waits for its end, and the
+    // scheduler is not released under it.
+    class COccupation
+    {
+    public:
+        explicit COccupation(CVidaltoDlg& fenetre);
+        ~COccupation();
+        COccupation(const COccupation&) = delete;
+        COccupation& operator=(const COccupation&) = delete;
+
+    private:
+        CVidaltoDlg& m_fenetre;
+    };
+    // The close: the scheduler released, COM uninitialised, the window ended.
+    void Fermer();
+
     // The selected row, when it has its work-item name; -1 otherwise.
     int LigneChoisie() const;
     void AjouterEntreeAPropos();
@@ -93,4 +121,6 @@ private:
     HICON m_hIcone;
     wchar_t m_motDePasseCompte[TAILLE_TAMPON] = {};
     std::unique_ptr<CPlanificateur> m_planificateur;
+    bool m_occupe = false;
+    bool m_fermetureDemandee = false;
 };

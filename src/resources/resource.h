@@ -1,6 +1,9 @@
 // Resource identifiers of the program: templates, strings, icon and controls.
 #pragma once
 
+// The caption of the program's own warnings.
+#define NOM_APPLICATION "Vidalto"
+
 #define IDR_MAINFRAME 128
 #define IDD_APROPOS 100
 #define IDS_APROPOS 101

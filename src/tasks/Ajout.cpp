@@ -2,9 +2,12 @@
 
 #include "tasks/ChaineParametres.h"
 
-const char* const MESSAGE_NOM_TROP_LONG =
-    "Le nom de l'enregistrement est trop long : le nom de la tâche, le chemin du programme TV "
-    "et ses paramètres doivent tenir en 259 caractères.\nChoisissez un nom plus court.";
+std::string TexteTacheRestee(const std::string& nom)
+{
+    return "La tâche planifiée « " + nom +
+           " » n'a pas pu être supprimée : elle reste dans les tâches planifiées.\nSupprimez-la là "
+           "avant d'utiliser ce nom à nouveau.";
+}
 
 namespace
 {
@@ -58,12 +61,13 @@ std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
     std::wstring compteConfirme;
     if (FAILED(CompleterEnregistrement(contexte, *tache, programme, nom, declencheur, compteConfirme)))
     {
-        // Nothing half-made stays in the store, where it would block its name for good.
-        SupprimerTache(contexte.planificateur, nomLarge);
+        // Nothing half-made stays in the store, where it would block its name for good; unless
+        // the store refuses, and then the user must know which one.
+        if (FAILED(SupprimerTache(contexte.planificateur, nomLarge)))
+            contexte.fenetre.AfficherErreur(TexteTacheRestee(nom).c_str());
         return nullptr;
     }
     if (programme.m_arreter != 0)
-        CreerTacheArret(contexte.planificateur, *declencheur, *tache, programme.m_dureeSecondes,
-                        compteConfirme, contexte.motDePasseCompte, contexte.fenetre);
+        CreerTacheArret(contexte, *declencheur, *tache, programme.m_dureeSecondes, compteConfirme);
     return tache;
 }

@@ -1,5 +1,9 @@
 #include "tasks/ChaineParametres.h"
 
+const char* const MESSAGE_NOM_TROP_LONG =
+    "Le nom de l'enregistrement est trop long : le nom de la tâche, le chemin du programme TV "
+    "et ses paramètres doivent tenir en 259 caractères.\nChoisissez un nom plus court.";
+
 std::string CheminApplication(const std::string& dossierTV)
 {
     return dossierTV + "\\WinTV2K.EXE";

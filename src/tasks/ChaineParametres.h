@@ -23,6 +23,7 @@ inline bool TientDansTampon(const std::string& texte)
 }
 
 // True when the work-item name, the application path and the parameter string of a recording
-// all fit the scheduler's 260-unit buffers.
+// all fit the scheduler's 260-unit buffers; MESSAGE_NOM_TROP_LONG tells the user otherwise.
 bool CommandeTient(const std::string& dossierTV, std::int32_t chaine, std::int32_t dureeSecondes,
                    const std::string& nom);
+extern const char* const MESSAGE_NOM_TROP_LONG;

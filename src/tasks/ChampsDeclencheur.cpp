@@ -64,24 +64,3 @@ ChampsDeclencheur ChampsDepuisProgramme(const CDefinitionProgramme& programme)
     champs.rgfDaysOfTheWeek = MasqueJours(programme);
     return champs;
 }
-
-bool ChampsArret(const ChampsDeclencheur& enregistrement, std::int32_t dureeSecondes,
-                 ChampsDeclencheur& arret)
-{
-    CTemps premier;
-    CTemps fin;
-    ChampsLocaux local;
-    if (!CTemps::DepuisLocal(enregistrement.wBeginYear, enregistrement.wBeginMonth, enregistrement.wBeginDay,
-                             enregistrement.wStartHour, enregistrement.wStartMinute, 0, premier) ||
-        !premier.Plus(CDureeTemps(0, 0, 5, dureeSecondes), fin) || !fin.Local(local))
-        return false;
-    arret = ChampsDeclencheur();
-    arret.wBeginYear = Mot(local.annee);
-    arret.wBeginMonth = Mot(local.mois);
-    arret.wBeginDay = Mot(local.jour);
-    arret.wStartHour = Mot(local.heure);
-    arret.wStartMinute = Mot(local.minute);
-    arret.rgFlags = DRAPEAU_ARRET_A_LA_FIN;
-    arret.TriggerType = TYPE_UNE_FOIS;
-    return true;
-}

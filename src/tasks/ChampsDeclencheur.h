@@ -44,9 +44,3 @@ ChampsDeclencheur ChampsDepuisProgramme(const CDefinitionProgramme& programme);
 
 // The weekday mask of a weekly trigger: one bit per non-zero flag, Sunday lowest.
 std::uint16_t MasqueJours(const CDefinitionProgramme& programme);
-
-// The shutdown companion's trigger: once, at the recording's first run (its begin date at its
-// start hour and minute, local time) plus 5 minutes plus the duration, added on the absolute
-// time count. False when that instant falls outside the program's date-time range.
-bool ChampsArret(const ChampsDeclencheur& enregistrement, std::int32_t dureeSecondes,
-                 ChampsDeclencheur& arret);

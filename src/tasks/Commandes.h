@@ -4,6 +4,7 @@
 // and the whole of an add. Each reports its failures through the window it runs in.
 
 #include "editor/DefinitionProgramme.h"
+#include "tasks/ChampsDeclencheur.h"
 #include "framework/Conversion.h"
 #include "tasks/Interlocuteur.h"
 #include "tasks/Planificateur.h"
@@ -19,9 +20,12 @@ constexpr HRESULT COMPTE_ANNULE = static_cast<HRESULT>(0x80041312);
 
 // The name of the shutdown companion: one at a time.
 extern const wchar_t* const NOM_TACHE_ARRET;
-extern const char* const MESSAGE_NOM_TROP_LONG;
 extern const char* const MESSAGE_DOSSIER_ARRET_TROP_LONG;
 extern const char* const MESSAGE_PROGRAMME_ILLISIBLE;
+extern const char* const MESSAGE_JAMAIS_DEMARRE;
+
+// The box that names a work item a failure left in the store, when deleting it failed too.
+std::string TexteTacheRestee(const std::string& nom);
 
 // What a command borrows from the main window for its time.
 struct ContexteCommande
@@ -29,7 +33,7 @@ struct ContexteCommande
     CPlanificateur& planificateur;
     CInterlocuteur& fenetre;
     const std::string& dossierTV;
-    // The password of the last confirmed account step, kept for the shutdown companion.
+    // The password of the account step, kept for the shutdown companion.
     wchar_t (&motDePasseCompte)[TAILLE_TAMPON];
 };
 
@@ -45,9 +49,9 @@ HRESULT DefinirCommande(CTache& tache, const CDefinitionProgramme& programme, co
 HRESULT DefinirDeclencheur(CDeclencheur& declencheur, const CDefinitionProgramme& programme);
 
 // Asks for the account and the password (proposing this computer's name \ the user's name),
-// sets them on the work item and saves it. The confirmed password goes to motDePasseCompte and
-// the account to compteConfirme before the scheduler is asked. COMPTE_ANNULE when the user
-// cancelled; a refused account or save is shown to the user and its code returned.
+// sets them on the work item and saves it. The confirmed password goes to motDePasseCompte (wiped
+// first) and the account to compteConfirme before the scheduler is asked. COMPTE_ANNULE when the
+// user cancelled; a refused account or save is shown to the user and its code returned.
 HRESULT DefinirCompte(CTache& tache, CPersistance& persistance, CInterlocuteur& fenetre,
                       wchar_t (&motDePasseCompte)[TAILLE_TAMPON], std::wstring& compteConfirme);
 
@@ -55,11 +59,11 @@ HRESULT DefinirCompte(CTache& tache, CPersistance& persistance, CInterlocuteur& 
 // after the end of the recording's first run, and deletes itself after its run. The account is
 // read back from the recording (the one just confirmed when the scheduler does not keep it).
 // Complete in the store or not there at all: every failure is shown, and a companion already
-// entered in the store is deleted again.
-HRESULT CreerTacheArret(CPlanificateur& planificateur, CDeclencheur& declencheurEnregistrement,
+// entered in the store is deleted again. A recording that will never start gets none, and the
+// user is told.
+HRESULT CreerTacheArret(const ContexteCommande& contexte, CDeclencheur& declencheurEnregistrement,
                         CTache& tacheEnregistrement, std::int32_t dureeSecondes,
-                        const std::wstring& compteConfirme, const wchar_t* motDePasse,
-                        CInterlocuteur& fenetre);
+                        const std::wstring& compteConfirme);
 
 // Deletes the work item of that name. The scheduler's service reads a work item's file each
 // time it changes, and a delete that meets it there is refused (ERROR_SHARING_VIOLATION): it is
@@ -69,20 +73,42 @@ HRESULT SupprimerTache(CPlanificateur& planificateur, const wchar_t* nom);
 // A new recording work item named nom: created, entered in the store, given its command, its
 // trigger and its account, and saved; then its companion when the programme asks for one. The
 // work item when the recording is complete in the store; none otherwise, and then nothing of
-// it is left in the store.
+// it is left in the store, or the user is told what is.
 std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
                                          const CDefinitionProgramme& programme, const std::string& nom);
 
-// Opens the work item of a listed recording and reads it back into programme, with the texts of
-// its row (file name, duration); hands back the work item and its first trigger. False, the
-// failure shown and nothing written, when the work item cannot be opened or read back.
+// A recording opened for an edit: its work item, its first trigger, and what that trigger and
+// its length (the seconds after "-limit:") were when it was read.
+struct EnregistrementOuvert
+{
+    std::unique_ptr<CTache> tache;
+    std::unique_ptr<CDeclencheur> declencheur;
+    ChampsDeclencheur lu;
+    std::int32_t duree = 0;
+};
+
+// Opens the work item of a listed recording and reads it back into programme, with the file name
+// of its row. False, the failure shown and nothing written, when the work item cannot be opened
+// or read back.
 bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& nom,
-                          const std::string& colonneFichier, const std::string& colonneDuree,
-                          CDefinitionProgramme& programme, std::unique_ptr<CTache>& tache,
-                          std::unique_ptr<CDeclencheur>& declencheur);
+                          const std::string& colonneFichier, CDefinitionProgramme& programme,
+                          EnregistrementOuvert& enregistrement);
 
 // Rewrites a recording in place from the edited programme: its command, its one trigger, its
-// account, then the save. False when a step failed (shown) or the account was cancelled: the
-// stored work item is then as it was. The parameter text written, for the row.
-bool ModifierEnregistrement(const ContexteCommande& contexte, CTache& tache, CDeclencheur& declencheur,
+// account, then the save; its companion then follows it. False when a step failed (shown) or the
+// account was cancelled: the stored work item is then as it was. The parameter text written, for
+// the row.
+bool ModifierEnregistrement(const ContexteCommande& contexte, EnregistrementOuvert& enregistrement,
                             const CDefinitionProgramme& programme, std::string& parametres);
+
+// Deletes a listed recording, then its companion. False, the failure shown, when the recording
+// is still in the store.
+bool SupprimerEnregistrement(const ContexteCommande& contexte, const std::string& nom);
+
+// The companion of a recording whose trigger and length were those given: moved five minutes
+// after the end of the recording's new first run (the trigger of `declencheur` now), with the
+// account just confirmed; deleted, and the user told, when the recording will never start again
+// (no declencheur: the recording is gone). A companion of any other recording is not touched.
+void SuivreArret(const ContexteCommande& contexte, const ChampsDeclencheur& ancien,
+                 std::int32_t ancienneDuree, CDeclencheur* declencheur, std::int32_t duree,
+                 const std::wstring& compteConfirme);

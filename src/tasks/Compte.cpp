@@ -30,8 +30,10 @@ HRESULT DefinirCompte(CTache& tache, CPersistance& persistance, CInterlocuteur& 
         return COMPTE_ANNULE;
 
     // The dialog refuses texts longer than the buffers: a conversion that fails here is the
-    // system's failure, and nothing is handed to the scheduler.
+    // system's failure, and nothing is handed to the scheduler. A shorter password leaves nothing
+    // of a longer one behind it.
     wchar_t compte[TAILLE_TAMPON];
+    SecureZeroMemory(motDePasseCompte, sizeof motDePasseCompte);
     if (!VersLarge(passe.m_motDePasse, motDePasseCompte, TAILLE_TAMPON) ||
         !VersLarge(passe.m_compte, compte, TAILLE_TAMPON))
     {

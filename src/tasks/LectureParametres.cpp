@@ -63,12 +63,17 @@ LigneLue LireLigne(const std::string& parametres)
     return ligne;
 }
 
-std::string TexteDuree(const std::string& parametres)
+std::int32_t LireDuree(const std::string& parametres)
 {
     const std::size_t q = parametres.find(MARQUE_DUREE);
-    if (q == std::string::npos)
+    return q == std::string::npos ? 0 : ConvertirEntier(parametres.substr(q + MARQUE_DUREE.size()));
+}
+
+std::string TexteDuree(const std::string& parametres)
+{
+    if (parametres.find(MARQUE_DUREE) == std::string::npos)
         return std::string();
-    const std::int32_t n = ConvertirEntier(parametres.substr(q + MARQUE_DUREE.size()));
+    const std::int32_t n = LireDuree(parametres);
     const std::int32_t heures = n / 3600 - 24 * (n / 86400);
     const std::int32_t minutes = n / 60 - 60 * (n / 3600);
     const std::int32_t secondes = n - 60 * (n / 60);

@@ -23,6 +23,10 @@ struct LigneLue
 };
 LigneLue LireLigne(const std::string& parametres);
 
+// The recording's length: the seconds after "-limit:", the whole rest of the text read as a
+// number (ConvertirEntier); 0 when the text has no "-limit:".
+std::int32_t LireDuree(const std::string& parametres);
+
 // Column 4: the seconds after "-limit:" as "%H:%M:%S", hours within the day.
 // Empty when the text has no "-limit:".
 std::string TexteDuree(const std::string& parametres);

@@ -2,6 +2,7 @@
 
 #include "tasks/ChaineParametres.h"
 #include "tasks/DeclencheurTache.h"
+#include "tasks/LectureParametres.h"
 #include "tasks/ProgrammeRelu.h"
 
 const char* const MESSAGE_PROGRAMME_ILLISIBLE =
@@ -10,22 +11,21 @@ const char* const MESSAGE_PROGRAMME_ILLISIBLE =
     "elle est endommagée).";
 
 bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& nom,
-                          const std::string& colonneFichier, const std::string& colonneDuree,
-                          CDefinitionProgramme& programme, std::unique_ptr<CTache>& tache,
-                          std::unique_ptr<CDeclencheur>& declencheur)
+                          const std::string& colonneFichier, CDefinitionProgramme& programme,
+                          EnregistrementOuvert& e)
 {
     wchar_t nomLarge[TAILLE_TAMPON];
     std::wstring parametresLarges;
     TASK_TRIGGER lu = {};
     HRESULT hr = VersLarge(nom, nomLarge, TAILLE_TAMPON) ? S_OK : COMMANDE_TROP_LONGUE;
     if (SUCCEEDED(hr))
-        hr = contexte.planificateur.Activer(nomLarge, tache);
+        hr = contexte.planificateur.Activer(nomLarge, e.tache);
     if (SUCCEEDED(hr))
-        hr = tache->LireParametres(parametresLarges);
+        hr = e.tache->LireParametres(parametresLarges);
     if (SUCCEEDED(hr))
-        hr = tache->LireDeclencheur(0, declencheur);
+        hr = e.tache->LireDeclencheur(0, e.declencheur);
     if (SUCCEEDED(hr))
-        hr = declencheur->Lire(lu);
+        hr = e.declencheur->Lire(lu);
     if (FAILED(hr))
     {
         contexte.fenetre.AfficherErreur(hr);
@@ -34,31 +34,34 @@ bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& n
     // A parameter text longer than the program writes, or a trigger that is no real date, is no
     // recording of ours any more: it is not edited, rather than rewritten from guesses.
     std::string parametres;
+    e.lu = DepuisTaskTrigger(lu);
     if (!VersAnsi(parametresLarges.c_str(), parametres) ||
-        !RelireProgramme(parametres, DepuisTaskTrigger(lu), colonneFichier, colonneDuree, programme))
+        !RelireProgramme(parametres, e.lu, colonneFichier, programme))
     {
         contexte.fenetre.AfficherErreur(MESSAGE_PROGRAMME_ILLISIBLE);
         return false;
     }
+    e.duree = LireDuree(parametres);
     return true;
 }
 
-bool ModifierEnregistrement(const ContexteCommande& contexte, CTache& tache, CDeclencheur& declencheur,
+bool ModifierEnregistrement(const ContexteCommande& contexte, EnregistrementOuvert& e,
                             const CDefinitionProgramme& programme, std::string& parametres)
 {
     // The file name names the work item: it is written back as it was read.
     std::unique_ptr<CPersistance> persistance;
-    HRESULT hr = DefinirCommande(tache, programme, contexte.dossierTV, programme.m_fichier, persistance);
+    HRESULT hr = DefinirCommande(*e.tache, programme, contexte.dossierTV, programme.m_fichier, persistance);
     if (SUCCEEDED(hr))
-        hr = DefinirDeclencheur(declencheur, programme);
+        hr = DefinirDeclencheur(*e.declencheur, programme);
     if (FAILED(hr))
     {
         contexte.fenetre.AfficherErreur(hr);
         return false;
     }
     std::wstring compte;
-    if (FAILED(DefinirCompte(tache, *persistance, contexte.fenetre, contexte.motDePasseCompte, compte)))
+    if (FAILED(DefinirCompte(*e.tache, *persistance, contexte.fenetre, contexte.motDePasseCompte, compte)))
         return false;
     parametres = ConstruireParametres(programme.m_chaine, programme.m_dureeSecondes, programme.m_fichier);
+    SuivreArret(contexte, e.lu, e.duree, e.declencheur.get(), programme.m_dureeSecondes, compte);
     return true;
 }

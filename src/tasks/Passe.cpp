@@ -9,11 +9,6 @@ const char* const MESSAGE_CONFIRMATION =
 const char* const MESSAGE_COMPTE_TROP_LONG =
     "Le compte et le mot de passe ne peuvent pas dépasser 259 caractères.\nEssayer encore";
 
-namespace
-{
-const char* const NOM_APPLICATION = "Vidalto";
-} // namespace
-
 CPasse::CPasse() : CDialogue(IDD) {}
 
 CPasse::~CPasse()
@@ -43,12 +38,30 @@ void CPasse::OnOK()
     EchangerDonnees(true);
     if (std::strcmp(m_motDePasse, m_confirmation) == 0)
     {
+        EffacerChamps();
         EndDialog(IDOK);
         return;
     }
     MessageBoxA(m_hWnd, MESSAGE_CONFIRMATION, NOM_APPLICATION, MB_OK | MB_ICONEXCLAMATION);
     SecureZeroMemory(m_confirmation, sizeof m_confirmation);
     SecureZeroMemory(m_motDePasse, sizeof m_motDePasse);
-    EchangerControle(IDC_MOT_DE_PASSE, false);
-    EchangerControle(IDC_CONFIRMATION, false);
+    EffacerChamps();
+}
+
+void CPasse::OnCancel()
+{
+    EffacerChamps();
+    CDialogue::OnCancel();
+}
+
+void CPasse::EffacerChamps()
+{
+    // Written over before emptied: an edit keeps the memory of its text.
+    for (const int id : {IDC_MOT_DE_PASSE, IDC_CONFIRMATION})
+    {
+        const HWND champ = Controle(id);
+        SetWindowTextA(champ,
+                       std::string(static_cast<std::size_t>(GetWindowTextLengthA(champ)), '*').c_str());
+        SetWindowTextA(champ, "");
+    }
 }

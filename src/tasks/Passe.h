@@ -27,6 +27,11 @@ protected:
     // Closes with OK only when both passwords are the same; otherwise both are emptied and
     // the dialog stays open.
     void OnOK() override;
+    void OnCancel() override;
+
+private:
+    // The password fields written over, then emptied.
+    void EffacerChamps();
 };
 
 // The mismatch box's text, and what a text too long for the scheduler's buffers gets.

@@ -2,6 +2,8 @@
 
 #include "tasks/LectureParametres.h"
 
+#include <algorithm>
+
 namespace
 {
 // The day at hour:minute:00 local time, when the fields are those of a real date and time of
@@ -28,37 +30,20 @@ std::int32_t Drapeau(std::uint16_t masque, std::uint16_t bit)
 }
 } // namespace
 
-std::int32_t MinutesDeDuree(const std::string& duree)
-{
-    // Two digits per field, as the list writes them: a sign or a blank, which a scan as unsigned
-    // would take ("-3:59:59" as -121 minutes), is another form.
-    static const char FORME[] = "00:00:00";
-    if (duree.size() != sizeof FORME - 1)
-        return 0;
-    for (std::size_t i = 0; i < duree.size(); ++i)
-    {
-        const bool chiffre = duree[i] >= '0' && duree[i] <= '9';
-        if (FORME[i] == ':' ? duree[i] != ':' : !chiffre)
-            return 0;
-    }
-    const auto nombre = [&duree](std::size_t i) { return (duree[i] - '0') * 10 + (duree[i + 1] - '0'); };
-    return nombre(0) * 60 + nombre(3);
-}
-
 std::string FichierDeColonne(const std::string& colonne)
 {
     return colonne.size() < 4 ? std::string() : colonne.substr(0, colonne.size() - 4);
 }
 
 bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& d,
-                     const std::string& colonneFichier, const std::string& colonneDuree,
-                     CDefinitionProgramme& programme)
+                     const std::string& colonneFichier, CDefinitionProgramme& programme)
 {
     // A monthly or event trigger has no place in the editor: saving would make it weekly.
     const bool periodeConnue = d.TriggerType == TYPE_UNE_FOIS || d.TriggerType == TYPE_QUOTIDIEN ||
                                d.TriggerType == TYPE_HEBDOMADAIRE;
     CTemps dateDepart, heureDepart, dateFin;
-    if (!periodeConnue || !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0, dateDepart) ||
+    if (!periodeConnue || !LireLigne(parametres).reconnue ||
+        !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0, dateDepart) ||
         !Instant(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute, heureDepart))
         return false;
     if (d.TriggerType != TYPE_UNE_FOIS)
@@ -72,7 +57,9 @@ bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& d,
     programme.m_chaine = LireChaine(parametres);
     programme.m_dateDepart = dateDepart;
     programme.m_heureDepart = heureDepart;
-    programme.m_minutes = std::to_string(MinutesDeDuree(colonneDuree));
+    // From the seconds themselves, the list showing the hours within a day only; a negative
+    // length (a damaged number) is none.
+    programme.m_minutes = std::to_string(std::max(LireDuree(parametres), std::int32_t{0}) / 60);
     programme.m_fichier = FichierDeColonne(colonneFichier);
     programme.m_nomProgramme = programme.m_fichier;
     programme.m_uneFois = d.TriggerType == TYPE_UNE_FOIS ? 1 : 0;

@@ -13,19 +13,16 @@
 // saving it must not cut the series short, so it is the last year the program's date-time holds.
 constexpr int ANNEE_FIN_SANS_LIMITE = 2037;
 
-// Hours x 60 + minutes of a "%H:%M:%S" text (two digits per field), the seconds dropped; 0 for a
-// text of another form.
-std::int32_t MinutesDeDuree(const std::string& duree);
-
 // The file name of a column-0 text: the text less its last four characters (".mpg"); empty
 // when it is shorter.
 std::string FichierDeColonne(const std::string& colonne);
 
-// Sets on programme what an edit reads back; the values an edit does not read keep what
-// programme holds (the editor's construction values). False when the trigger is neither once,
-// daily nor weekly, or its dates or time are not a real local date and time, or name the
-// instant 0 ("not set"): a foreign or damaged work item, which is not edited, and programme is
-// left as it was.
+// Sets on programme what an edit reads back: the channel and the minutes (the seconds after
+// "-limit:", whole minutes; 0 for a negative number) from the parameter text, the file name from the list's
+// column; the values an edit does not read keep what programme holds (the editor's construction values).
+// False when the parameter text is no recording's (no "startr:"), or the trigger is neither once,
+// daily nor weekly, or its dates or time are not a real local date and time, or name the instant
+// 0 ("not set"): a foreign or damaged work item, which is not edited, and programme is left as
+// it was.
 bool RelireProgramme(const std::string& parametres, const ChampsDeclencheur& declencheur,
-                     const std::string& colonneFichier, const std::string& colonneDuree,
-                     CDefinitionProgramme& programme);
+                     const std::string& colonneFichier, CDefinitionProgramme& programme);

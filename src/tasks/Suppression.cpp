@@ -1,5 +1,8 @@
 #include "tasks/Commandes.h"
 
+#include "tasks/DeclencheurTache.h"
+#include "tasks/LectureParametres.h"
+
 namespace
 {
 constexpr HRESULT FICHIER_OCCUPE = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
@@ -16,4 +19,38 @@ HRESULT SupprimerTache(CPlanificateur& planificateur, const wchar_t* nom)
         hr = planificateur.Supprimer(nom);
     }
     return hr;
+}
+
+bool SupprimerEnregistrement(const ContexteCommande& contexte, const std::string& nom)
+{
+    // Its trigger and length tell its companion, once it is gone.
+    wchar_t nomLarge[TAILLE_TAMPON];
+    std::wstring parametresLarges;
+    TASK_TRIGGER lu = {};
+    {
+        std::unique_ptr<CTache> tache;
+        std::unique_ptr<CDeclencheur> declencheur;
+        HRESULT hr = VersLarge(nom, nomLarge, TAILLE_TAMPON) ? S_OK : COMMANDE_TROP_LONGUE;
+        if (SUCCEEDED(hr))
+            hr = contexte.planificateur.Activer(nomLarge, tache);
+        if (SUCCEEDED(hr))
+            hr = tache->LireParametres(parametresLarges);
+        if (SUCCEEDED(hr))
+            hr = tache->LireDeclencheur(0, declencheur);
+        if (SUCCEEDED(hr))
+            hr = declencheur->Lire(lu);
+        declencheur.reset();
+        tache.reset();
+        if (SUCCEEDED(hr))
+            hr = SupprimerTache(contexte.planificateur, nomLarge);
+        if (FAILED(hr))
+        {
+            contexte.fenetre.AfficherErreur(hr);
+            return false;
+        }
+    }
+    std::string parametres;
+    VersAnsi(parametresLarges.c_str(), parametres);
+    SuivreArret(contexte, DepuisTaskTrigger(lu), LireDuree(parametres), nullptr, 0, std::wstring());
+    return true;
 }

@@ -1,14 +1,20 @@
 #include "tasks/Commandes.h"
 
 #include "tasks/DeclencheurTache.h"
+#include "tasks/Executions.h"
 
 const wchar_t* const NOM_TACHE_ARRET = L"Shutdown";
 const char* const MESSAGE_DOSSIER_ARRET_TROP_LONG =
     "Le dossier courant du programme est trop long pour y trouver Shutdown.exe : l'ordinateur "
     "ne sera pas arrêté à la fin de l'enregistrement.";
+const char* const MESSAGE_JAMAIS_DEMARRE =
+    "Cet enregistrement ne démarrera jamais (sa date est passée, ou aucun jour n'est coché) : "
+    "l'ordinateur ne sera pas arrêté à sa fin.";
 
 namespace
 {
+const char* const NOM_ARRET = "Shutdown";
+
 // The current directory followed by "\Shutdown.exe"; false when it does not fit 259 units.
 bool CheminArret(wchar_t (&chemin)[TAILLE_TAMPON])
 {
@@ -20,10 +26,41 @@ bool CheminArret(wchar_t (&chemin)[TAILLE_TAMPON])
     return application.size() < TAILLE_TAMPON && VersLarge(application, chemin, TAILLE_TAMPON);
 }
 
+// The companion's trigger from the recording's, as it is stored: five minutes after the end of
+// its first run from now. The scheduler's own next run time is not taken: Wine's leaves out the
+// runs of the end date, which Windows keeps (the last date on which a trigger runs).
+HRESULT ChampsArretSuivant(CDeclencheur& declencheurEnregistrement, std::int32_t duree,
+                           ChampsDeclencheur& arret)
+{
+    TASK_TRIGGER enregistrement = {};
+    const HRESULT hr = declencheurEnregistrement.Lire(enregistrement);
+    if (FAILED(hr))
+        return hr;
+    ChampsLocaux maintenant;
+    ChampsLocaux execution;
+    return CTemps::Maintenant().Local(maintenant) &&
+                   PremiereExecution(DepuisTaskTrigger(enregistrement), maintenant, execution) &&
+                   ChampsArret(execution, duree, arret)
+               ? S_OK
+               : S_FALSE;
+}
+
+// Gives the companion its trigger and its account, then saves it; the first failure's code.
+HRESULT PlacerArret(CTache& arret, CDeclencheur& declencheur, CPersistance& persistance,
+                    const ChampsDeclencheur& champs, const std::wstring& compte, const wchar_t* motDePasse)
+{
+    HRESULT hr = declencheur.Definir(VersTaskTrigger(champs));
+    if (SUCCEEDED(hr))
+        hr = arret.DefinirCompte(compte.c_str(), motDePasse);
+    if (SUCCEEDED(hr))
+        hr = persistance.Enregistrer();
+    return hr;
+}
+
 // Everything the companion gets once it is in the store; the first failure's code.
-HRESULT CompleterArret(CTache& arret, const wchar_t* application, CDeclencheur& declencheurEnregistrement,
-                       CTache& tacheEnregistrement, std::int32_t dureeSecondes,
-                       const std::wstring& compteConfirme, const wchar_t* motDePasse)
+HRESULT CompleterArret(CTache& arret, const wchar_t* application, const ChampsDeclencheur& champs,
+                       CTache& tacheEnregistrement, const std::wstring& compteConfirme,
+                       const wchar_t* motDePasse)
 {
     std::unique_ptr<CPersistance> persistance;
     HRESULT hr = arret.ObtenirPersistance(persistance);
@@ -31,59 +68,114 @@ HRESULT CompleterArret(CTache& arret, const wchar_t* application, CDeclencheur& 
         return hr;
     if (FAILED(hr = persistance->Enregistrer()) || FAILED(hr = arret.DefinirApplication(application)))
         return hr;
-
     WORD index = 0;
     std::unique_ptr<CDeclencheur> declencheur;
-    TASK_TRIGGER enregistrement = {};
     if (FAILED(hr = arret.CreerDeclencheur(index, declencheur)) ||
-        FAILED(hr = declencheurEnregistrement.Lire(enregistrement)))
-        return hr;
-    ChampsDeclencheur champs;
-    if (!ChampsArret(DepuisTaskTrigger(enregistrement), dureeSecondes, champs))
-        return HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
-    if (FAILED(hr = declencheur->Definir(VersTaskTrigger(champs))) ||
         FAILED(hr = arret.DefinirIndicateurs(TASK_FLAG_DELETE_WHEN_DONE)))
         return hr;
-
     // Some schedulers do not keep the account they were given (Wine's does not): the account
     // just confirmed for the recording is the same one. A failed read's output is never used.
     std::wstring compte;
     if (FAILED(tacheEnregistrement.LireCompte(compte)) || compte.empty())
         compte = compteConfirme;
-    if (FAILED(hr = arret.DefinirCompte(compte.c_str(), motDePasse)))
-        return hr;
-    return persistance->Enregistrer();
+    return PlacerArret(arret, *declencheur, *persistance, champs, compte, motDePasse);
+}
+
+// The companion deleted with its recording (the store's refusal is shown as any failure), or
+// because it cannot be made right (the user is then told it stays).
+void SupprimerArret(const ContexteCommande& contexte, bool avecEnregistrement)
+{
+    const HRESULT hr = SupprimerTache(contexte.planificateur, NOM_TACHE_ARRET);
+    if (SUCCEEDED(hr))
+        return;
+    if (avecEnregistrement)
+        contexte.fenetre.AfficherErreur(hr);
+    else
+        contexte.fenetre.AfficherErreur(TexteTacheRestee(NOM_ARRET).c_str());
 }
 } // namespace
 
-HRESULT CreerTacheArret(CPlanificateur& planificateur, CDeclencheur& declencheurEnregistrement,
+HRESULT CreerTacheArret(const ContexteCommande& contexte, CDeclencheur& declencheurEnregistrement,
                         CTache& tacheEnregistrement, std::int32_t dureeSecondes,
-                        const std::wstring& compteConfirme, const wchar_t* motDePasse,
-                        CInterlocuteur& fenetre)
+                        const std::wstring& compteConfirme)
 {
     wchar_t application[TAILLE_TAMPON];
     if (!CheminArret(application))
     {
-        fenetre.AfficherErreur(MESSAGE_DOSSIER_ARRET_TROP_LONG);
+        contexte.fenetre.AfficherErreur(MESSAGE_DOSSIER_ARRET_TROP_LONG);
         return COMMANDE_TROP_LONGUE;
     }
+    ChampsDeclencheur champs;
+    HRESULT hr = ChampsArretSuivant(declencheurEnregistrement, dureeSecondes, champs);
+    if (hr == S_FALSE)
+        contexte.fenetre.AfficherErreur(MESSAGE_JAMAIS_DEMARRE);
+    if (hr != S_OK)
+    {
+        if (FAILED(hr))
+            contexte.fenetre.AfficherErreur(hr);
+        return hr;
+    }
     std::unique_ptr<CTache> arret;
-    HRESULT hr = planificateur.NouvelleTache(NOM_TACHE_ARRET, arret);
+    hr = contexte.planificateur.NouvelleTache(NOM_TACHE_ARRET, arret);
     if (SUCCEEDED(hr))
-        hr = planificateur.AjouterTache(NOM_TACHE_ARRET, *arret);
+        hr = contexte.planificateur.AjouterTache(NOM_TACHE_ARRET, *arret);
     if (FAILED(hr))
     {
         // The name may be an earlier programme's companion: it is left as it is.
-        fenetre.AfficherErreur(hr);
+        contexte.fenetre.AfficherErreur(hr);
         return hr;
     }
-    hr = CompleterArret(*arret, application, declencheurEnregistrement, tacheEnregistrement, dureeSecondes,
-                        compteConfirme, motDePasse);
+    hr = CompleterArret(*arret, application, champs, tacheEnregistrement, compteConfirme,
+                        contexte.motDePasseCompte);
     if (FAILED(hr))
     {
         // A companion that cannot run would block every later one: it goes again.
-        fenetre.AfficherErreur(hr);
-        SupprimerTache(planificateur, NOM_TACHE_ARRET);
+        contexte.fenetre.AfficherErreur(hr);
+        SupprimerArret(contexte, false);
     }
     return hr;
+}
+
+void SuivreArret(const ContexteCommande& contexte, const ChampsDeclencheur& ancien,
+                 std::int32_t ancienneDuree, CDeclencheur* declencheur, std::int32_t duree,
+                 const std::wstring& compteConfirme)
+{
+    std::unique_ptr<CTache> arret;
+    std::unique_ptr<CDeclencheur> declencheurArret;
+    TASK_TRIGGER lu = {};
+    HRESULT hr = contexte.planificateur.Activer(NOM_TACHE_ARRET, arret);
+    // No companion at all.
+    if (hr == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND))
+        return;
+    if (SUCCEEDED(hr))
+        hr = arret->LireDeclencheur(0, declencheurArret);
+    if (SUCCEEDED(hr))
+        hr = declencheurArret->Lire(lu);
+    if (FAILED(hr))
+    {
+        contexte.fenetre.AfficherErreur(hr);
+        return;
+    }
+    if (!ArretDe(DepuisTaskTrigger(lu), ancien, ancienneDuree))
+        return;
+
+    ChampsDeclencheur champs;
+    hr = declencheur != nullptr ? ChampsArretSuivant(*declencheur, duree, champs) : S_FALSE;
+    if (hr == S_FALSE && declencheur != nullptr)
+        contexte.fenetre.AfficherErreur(MESSAGE_JAMAIS_DEMARRE);
+    std::unique_ptr<CPersistance> persistance;
+    if (hr == S_OK)
+        hr = arret->ObtenirPersistance(persistance);
+    if (hr == S_OK)
+        hr = PlacerArret(*arret, *declencheurArret, *persistance, champs, compteConfirme,
+                         contexte.motDePasseCompte);
+    if (SUCCEEDED(hr) && hr != S_FALSE)
+        return;
+    if (FAILED(hr))
+        contexte.fenetre.AfficherErreur(hr);
+    // A companion left at its old time would shut the computer down for nothing, or in the
+    // middle of the recording.
+    arret.reset();
+    declencheurArret.reset();
+    SupprimerArret(contexte, declencheur == nullptr);
 }

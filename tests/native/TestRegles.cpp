@@ -7,6 +7,7 @@
 #include "mainwindow/TexteHorloge.h"
 #include "tasks/ChaineParametres.h"
 #include "tasks/ChampsDeclencheur.h"
+#include "tasks/Executions.h"
 #include "tasks/LectureParametres.h"
 #include "tasks/ProgrammeRelu.h"
 
@@ -56,20 +57,19 @@ std::string Texte(const ChampsDeclencheur& d)
     return texte;
 }
 
-// A trigger read back into a programme, then written again as an edit would save it, after the
-// programme's period flags "once daily weekly"; "refusé" when refused with the programme left
-// as it was.
-std::string Relu(const char* declencheur)
+// A trigger read back into a programme with those parameters, then written again as an edit
+// would save it, after the programme's period flags "once daily weekly" and its minutes; "refusé"
+// when refused with the programme left as it was.
+std::string Relu(const char* declencheur,
+                 const std::string& parametres = " -c12 -ntod -startr:Journal.mpg -qvcd -limit:5400")
 {
     CDefinitionProgramme p;
     p.m_fichier = "avant";
-    if (!RelireProgramme(" -c12 -ntod -startr:Journal.mpg -qvcd -limit:5400", Declencheur(declencheur),
-                         "Journal.mpg", "01:30:00", p))
+    if (!RelireProgramme(parametres, Declencheur(declencheur), "Journal.mpg", p))
         return p.m_fichier == "avant" && !p.m_heureDepart.EstDefini() ? "refusé" : "refusé, modifié";
-    EXPECT_EQ(std::tie(p.m_chaine, p.m_fichier, p.m_nomProgramme, p.m_minutes),
-              std::make_tuple(11, "Journal", "Journal", "90"));
+    EXPECT_EQ(std::tie(p.m_chaine, p.m_fichier, p.m_nomProgramme), std::make_tuple(11, "Journal", "Journal"));
     return std::to_string(p.m_uneFois) + std::to_string(p.m_tousLesJours) +
-           std::to_string(p.m_toutesLesSemaines) + " " + Texte(ChampsDepuisProgramme(p));
+           std::to_string(p.m_toutesLesSemaines) + " " + p.m_minutes + " " + Texte(ChampsDepuisProgramme(p));
 }
 
 // A handle kind whose null is 0 and whose releases are recorded in order.
@@ -88,27 +88,30 @@ struct RegleEssai
 // the first to overflow.
 TEST(Parametres, EcritsRelusEtLimites)
 {
-    using Lu = std::tuple<std::string, bool, std::string, std::string, std::int32_t, std::string>;
+    using Lu =
+        std::tuple<std::string, bool, std::string, std::string, std::int32_t, std::string, std::int32_t>;
     EXPECT_EQ(ConstruireParametres(0, 3600, "WinTV_00"), " -c1 -ntod -startr:WinTV_00.mpg -qvcd -limit:3600");
     const Lu cas[] = {
-        {ConstruireParametres(0, 3600, "WinTV_00"), true, "WinTV_00.mpg", "qvcd", 0, "01:00:00"},
-        {ConstruireParametres(-1, 0, ""), true, ".mpg", "qvcd", -1, "00:00:00"},
-        {ConstruireParametres(98, 86399, "a.b"), true, "a.b.mpg", "qvcd", 98, "23:59:59"},
-        {ConstruireParametres(4, 90000, "a"), true, "a.mpg", "qvcd", 4, "01:00:00"},   // days not shown
-        {ConstruireParametres(4, -1800, "a"), true, "a.mpg", "qvcd", 4, "-07:-50:00"}, // '-' counts -3
-        {ConstruireParametres(INT32_MAX, INT32_MIN, "a"), true, "a.mpg", "qvcd", INT32_MAX, "-11:-16:-16"},
-        {" -C1 -Startr:x -Limit:60", false, "", "", -1, ""},
-        {"-c -startr:Mon film.mpg -qvcd", true, "Mon", "ilm.mpg", -1, ""},
-        {"-c12 xstartr:a.mpg -b -startr:c.mpg -limit:60 x", true, "a.mpg", "b", 11, "01:38:32"},
-        {"-startr:", true, "", "", -1, ""},
-        {"-limit:", false, "", "", -1, "00:00:00"},
+        {ConstruireParametres(0, 3600, "WinTV_00"), true, "WinTV_00.mpg", "qvcd", 0, "01:00:00", 3600},
+        {ConstruireParametres(-1, 0, ""), true, ".mpg", "qvcd", -1, "00:00:00", 0},
+        {ConstruireParametres(98, 86399, "a.b"), true, "a.b.mpg", "qvcd", 98, "23:59:59", 86399},
+        {ConstruireParametres(4, 90000, "a"), true, "a.mpg", "qvcd", 4, "01:00:00", 90000}, // days not shown
+        {ConstruireParametres(4, -1800, "a"), true, "a.mpg", "qvcd", 4, "-07:-50:00",
+         -28200}, // '-' counts -3
+        {ConstruireParametres(INT32_MAX, INT32_MIN, "a"), true, "a.mpg", "qvcd", INT32_MAX, "-11:-16:-16",
+         -2082712576},
+        {" -C1 -Startr:x -Limit:60", false, "", "", -1, "", 0},
+        {"-c -startr:Mon film.mpg -qvcd", true, "Mon", "ilm.mpg", -1, "", 0},
+        {"-c12 xstartr:a.mpg -b -startr:c.mpg -limit:60 x", true, "a.mpg", "b", 11, "01:38:32", 5912},
+        {"-startr:", true, "", "", -1, "", 0},
+        {"-limit:", false, "", "", -1, "00:00:00", 0},
     };
     for (const Lu& attendu : cas)
     {
         const std::string& texte = std::get<0>(attendu);
         const LigneLue ligne = LireLigne(texte);
         EXPECT_EQ(Lu(texte, ligne.reconnue, ligne.nomFichier, ligne.enregistrement, LireChaine(texte),
-                     TexteDuree(texte)),
+                     TexteDuree(texte), LireDuree(texte)),
                   attendu);
     }
     EXPECT_EQ(CheminApplication("C:\\TV\\"), "C:\\TV\\\\WinTV2K.EXE");
@@ -120,9 +123,7 @@ TEST(Parametres, EcritsRelusEtLimites)
 }
 
 // Only the blank ends a word. Every character counts with its distance from '0', digits or not;
-// past nine digits the sum wraps modulo 2^32. The duration column is read back into the editor's
-// minutes only in the list's own "HH:MM:SS": a sign or a blank before a field is another form
-// (scanned as unsigned, "-3:59:59" gave -121 minutes; found by fuzz/FuzzRelireProgramme).
+// past nine digits the sum wraps modulo 2^32. The file column less its ".mpg" is the file name.
 TEST(Parametres, MotsEntiersEtColonnes)
 {
     const std::pair<std::int32_t, std::string> mots[] = {{0, "abc"}, {4, "def"},      {3, ""},
@@ -142,13 +143,7 @@ TEST(Parametres, MotsEntiersEtColonnes)
         EXPECT_EQ(ConvertirEntier(texte), attendu) << '"' << texte << '"';
     (void)ConvertirEntier(std::string(1000, '\xFF')); // UBSan stops here on a signed overflow
 
-    const std::pair<const char*, std::int32_t> colonnes[] = {
-        {"01:30:00", 90}, {"00:00:59", 0},  {"99:99:99", 6039}, {"-3:59:59", 0},
-        {"01:30:0", 0},   {"01:30:00x", 0}, {"01-30-00", 0},    {" 1:30:00", 0},
-    };
-    for (const auto& [duree, minutes] : colonnes)
-        EXPECT_EQ(MinutesDeDuree(duree), minutes) << duree;
-    EXPECT_EQ(FichierDeColonne(".mpg") + FichierDeColonne("abc"), "");
+    EXPECT_EQ(FichierDeColonne(".mpg") + FichierDeColonne("abc") + FichierDeColonne("a b.mpg"), "a b");
 }
 
 // The texts of the list and the names: next run, work-item name from the file, listed name
@@ -166,6 +161,15 @@ TEST(Parametres, TextesDeLaListeEtNoms)
     // clang-format on
     for (const auto& [nom, attendu] : cas)
         EXPECT_EQ(NomSansSuffixeJob(nom), attendu) << nom;
+
+    // A file name that can name a work item and a file: each character Windows refuses in a file
+    // name, a control character, "." and ".." are not.
+    for (const std::string nom : {"Journal", "Le journal de 20 h", "a.b", "...", "\xE9t\xE9", ""})
+        EXPECT_TRUE(NomFichierPermis(nom)) << nom;
+    for (const std::string& nom :
+         std::vector<std::string>{"a\\b", "a/b", "c:", "*", "a?", "\"", "<", ">", "|", ".", "..", "a\tb",
+                                  std::string("a\0b", 3), "\x1F"})
+        EXPECT_FALSE(NomFichierPermis(nom)) << nom;
 
     EXPECT_EQ(MotifRechercheBase("C:\\TV"), "C:\\TV\\*.mdb*");
     EXPECT_EQ(CheminBase("C:\\TV", "hcwChanDB_4.mdb") + CheminBase("C:\\TV", ""), "C:\\TV\\hcwChanDB_4.mdb");
@@ -315,25 +319,91 @@ TEST(DefinitionProgramme, DefinirDossierTV)
     EXPECT_FALSE(programme->DefinirDossierTV(sansFin.data()));
 }
 
-// The companion runs once, 5 minutes after the end of the recording's first run, counted on the
-// absolute time; the fields of the recording's trigger it does not set are cleared. (The plain
-// case, 20:00 + 1 h, is checked on the real store by the add command's tests.)
-TEST(Declencheur, ChampsArret)
+// A local calendar time "year-month-day hour:minute".
+ChampsLocaux Moment(const char* texte)
+{
+    ChampsLocaux m;
+    EXPECT_EQ(std::sscanf(texte, "%d-%d-%d %d:%d", &m.annee, &m.mois, &m.jour, &m.heure, &m.minute), 5)
+        << texte;
+    return m;
+}
+
+// The first run of a trigger from Wednesday 9 December 2026 at 20:30:15, as the scheduler counts
+// them: the start time on each day it fires, from its begin date to its end date included (Wine's
+// scheduler leaves the end date out).
+TEST(Executions, LaPremiereExecution)
+{
+    // clang-format off
+    const std::pair<const char*, const char*> cas[] = {
+        {"0 0 2026-12-9 20:45 0-0-0 0 0", "2026-12-9 20:45"},
+        {"0 0 2026-12-9 20:30 0-0-0 0 0", ""}, // its minute has begun
+        {"0 0 2026-12-8 23:59 0-0-0 0 0", ""},
+        {"0 0 2027-3-14 20:45 0-0-0 0 0", "2027-3-14 20:45"},
+        {"1 1 2026-12-9 20:00 2026-12-31 1 0", "2026-12-10 20:00"}, // today's gone
+        {"1 1 2026-12-1 20:45 2026-12-9 1 0", "2026-12-9 20:45"},   // on its end date
+        {"1 1 2026-12-1 20:00 2026-12-9 1 0", ""},
+        {"1 1 2026-12-7 20:00 2026-12-31 3 0", "2026-12-10 20:00"}, // every third day
+        {"1 0 2026-12-31 23:59 0-0-0 0 0", "2026-12-31 23:59"},     // no end; an interval 0 is 1
+        {"2 1 2026-12-9 20:00 2026-12-31 1 22", "2026-12-11 20:00"}, // from a Wednesday, Mondays and Fridays
+        {"2 1 2026-12-9 20:00 2026-12-31 1 8", "2026-12-16 20:00"},  // Wednesdays, today's gone
+        {"2 1 2026-12-9 20:00 2026-12-10 1 22", ""},
+        {"2 1 2026-12-9 20:00 2026-12-31 1 0", ""},                  // no day ticked
+        {"2 1 2026-12-6 20:00 2027-12-31 2 2", "2026-12-21 20:00"},  // Mondays of every other week
+        {"2 5 2026-12-9 21:00 2026-12-31 1 7f", ""},                 // disabled
+        {"3 1 2026-12-9 21:00 2026-12-31 1 7f", ""},                 // monthly
+        {"1 1 2027-2-31 20:00 2027-6-30 1 0", ""},                   // no such date
+        {"1 1 2026-12-1 20:00 2027-2-31 1 0", ""},
+    };
+    // clang-format on
+    ChampsLocaux maintenant;
+    ASSERT_TRUE(Instant(2026, 12, 9, 20, 30, 15).Local(maintenant));
+    for (const auto& [declencheur, attendu] : cas)
+    {
+        ChampsLocaux execution;
+        char texte[32] = "";
+        if (PremiereExecution(Declencheur(declencheur), maintenant, execution))
+            std::snprintf(texte, sizeof texte, "%d-%d-%d %d:%02d", execution.annee, execution.mois,
+                          execution.jour, execution.heure, execution.minute);
+        EXPECT_STREQ(texte, attendu) << declencheur;
+    }
+}
+
+// The companion runs once, 5 minutes after the end of a run, counted on the absolute time; the
+// fields it does not set are cleared. A "Shutdown" is a recording's companion when its moment less
+// 5 minutes and the duration (its minute rounded down) is one of the recording's runs.
+TEST(Executions, LeCompagnonEtSonEnregistrement)
 {
     const std::tuple<const char*, std::int32_t, const char*> cas[] = {
-        {"2 1 2026-12-31 23:30 2030-1-1 1 7f", 3600, "0 2 2027-1-1 0:35 0-0-0 0 0"},
-        {"1 1 2027-2-28 23:58 2030-1-1 1 0", 0, "0 2 2027-3-1 0:03 0-0-0 0 0"},
-        {"0 0 2027-3-28 1:30 0-0-0 0 0", 7200, "0 2 2027-3-28 4:35 0-0-0 0 0"},
-        {"0 0 2027-10-31 1:30 0-0-0 0 0", 7200, "0 2 2027-10-31 2:35 0-0-0 0 0"},
-        {"0 0 2026-12-7 20:00 0-0-0 0 0", -1800, "0 2 2026-12-7 19:35 0-0-0 0 0"},
-        {"0 0 2038-1-19 4:00 0-0-0 0 0", 3600, ""}, // past the program's range: none
+        {"2026-12-31 23:30", 3600, "0 2 2027-1-1 0:35 0-0-0 0 0"},
+        {"2027-2-28 23:58", 0, "0 2 2027-3-1 0:03 0-0-0 0 0"},
+        {"2027-3-28 1:30", 7200, "0 2 2027-3-28 4:35 0-0-0 0 0"},
+        {"2027-10-31 1:30", 7200, "0 2 2027-10-31 2:35 0-0-0 0 0"},
+        {"2026-12-7 20:00", -1800, "0 2 2026-12-7 19:35 0-0-0 0 0"},
+        {"2038-1-19 4:00", 3600, ""}, // past the program's range: none
     };
-    for (const auto& [enregistrement, duree, attendu] : cas)
+    for (const auto& [execution, duree, attendu] : cas)
     {
-        ChampsDeclencheur arret = Declencheur(enregistrement);
-        const bool calcule = ChampsArret(Declencheur(enregistrement), duree, arret);
-        EXPECT_EQ(calcule ? Texte(arret) : "", attendu) << enregistrement;
+        ChampsDeclencheur arret = Declencheur("1 1 2026-1-1 1:00 2026-1-1 1 1");
+        const bool calcule = ChampsArret(Moment(execution), duree, arret);
+        EXPECT_EQ(calcule ? Texte(arret) : "", attendu) << execution;
     }
+
+    const char* const lundiVendredi = "2 1 2026-12-9 20:00 2026-12-31 1 22";
+    const std::tuple<const char*, std::int32_t, const char*, bool> compagnons[] = {
+        {lundiVendredi, 3600, "0 2 2026-12-11 21:05 0-0-0 0 0", true},
+        {lundiVendredi, 3600, "0 2 2026-12-14 21:05 0-0-0 0 0", true},
+        {lundiVendredi, 3600, "0 2 2026-12-10 21:05 0-0-0 0 0", false}, // a Thursday
+        {lundiVendredi, 3600, "0 2 2026-12-11 21:06 0-0-0 0 0", false},
+        {lundiVendredi, 3600, "1 2 2026-12-11 21:05 0-0-0 1 0", false}, // not once
+        {lundiVendredi, 3600, "0 2 2027-1-1 21:05 0-0-0 0 0", false},   // a Friday past the end
+        {lundiVendredi, 5401, "0 2 2026-12-11 21:35 0-0-0 0 0", true},
+        {lundiVendredi, -1800, "0 2 2026-12-11 19:35 0-0-0 0 0", true},
+        {lundiVendredi, 3600, "0 2 2026-11-31 21:05 0-0-0 0 0", false}, // no such date
+        {"0 0 2027-3-28 1:30 0-0-0 0 0", 7200, "0 2 2027-3-28 4:35 0-0-0 0 0", true},
+    };
+    for (const auto& [enregistrement, duree, arret, attendu] : compagnons)
+        EXPECT_EQ(ArretDe(Declencheur(arret), Declencheur(enregistrement), duree), attendu)
+            << enregistrement << " " << duree << " " << arret;
 }
 
 // A programme's trigger. Any non-zero flag counts, once before daily before weekly; weekday flags
@@ -348,8 +418,9 @@ TEST(Declencheur, EcritEtRelu)
     const std::pair<std::array<int, 10>, const char*> cas[] = {
         {{7, 1, 1, 1, 1, 1, 1, 1, 1, 1}, "0 0 2026-12-6 20:45 0-0-0 0 0"},
         {{0, -2, 1, 1, 1, 0, 0, 0, 0, 0}, "1 1 2026-12-6 20:45 2026-12-31 1 0"},
-        {{0, 0, 1, 0, 5, 0, -1, 0, 1, 0}, "2 1 2026-12-6 20:45 2026-12-31 1 2a"},
-        {{0, 0, 0, 1, 0, 1, 0, 1, 0, 1}, "2 1 2026-12-6 20:45 2026-12-31 1 55"},
+        {{0, 0, 1, 5, 0, -1, 0, 1, 0, 9}, "2 1 2026-12-6 20:45 2026-12-31 1 55"},
+        {{0, 0, 1, 0, 1, 1, 0, 0, 1, 1}, "2 1 2026-12-6 20:45 2026-12-31 1 66"},
+        {{0, 0, 1, 0, 0, 0, 1, 1, 1, 1}, "2 1 2026-12-6 20:45 2026-12-31 1 78"},
     };
     for (const auto& [champs, attendu] : cas)
     {
@@ -364,12 +435,13 @@ TEST(Declencheur, EcritEtRelu)
 
     // clang-format off
     const std::pair<const char*, const char*> relus[] = {
-        {"0 0 2027-3-28 20:45 0-0-0 0 7f", "100 0 0 2027-3-28 20:45 0-0-0 0 0"},
-        {"1 1 2027-3-28 20:45 2027-6-30 1 7f", "010 1 1 2027-3-28 20:45 2027-6-30 1 0"},
-        {"2 1 2027-3-28 20:45 2027-6-30 1 6a", "001 2 1 2027-3-28 20:45 2027-6-30 1 6a"},
-        {"2 1 2027-3-28 20:45 2027-6-30 1 95", "001 2 1 2027-3-28 20:45 2027-6-30 1 15"},
-        {"1 0 2027-3-28 0:00 0-0-0 0 0", "010 1 1 2027-3-28 0:00 2037-12-31 1 0"},
-        {"0 0 1970-1-1 1:01 0-0-0 0 0", "100 0 0 1970-1-1 1:01 0-0-0 0 0"},
+        {"0 0 2027-3-28 20:45 0-0-0 0 7f", "100 90 0 0 2027-3-28 20:45 0-0-0 0 0"},
+        {"1 1 2027-3-28 20:45 2027-6-30 1 7f", "010 90 1 1 2027-3-28 20:45 2027-6-30 1 0"},
+        {"2 1 2027-3-28 20:45 2027-6-30 1 55", "001 90 2 1 2027-3-28 20:45 2027-6-30 1 55"},
+        {"2 1 2027-3-28 20:45 2027-6-30 1 e6", "001 90 2 1 2027-3-28 20:45 2027-6-30 1 66"},
+        {"2 1 2027-3-28 20:45 2027-6-30 1 78", "001 90 2 1 2027-3-28 20:45 2027-6-30 1 78"},
+        {"1 0 2027-3-28 0:00 0-0-0 0 0", "010 90 1 1 2027-3-28 0:00 2037-12-31 1 0"},
+        {"0 0 1970-1-1 1:01 0-0-0 0 0", "100 90 0 0 1970-1-1 1:01 0-0-0 0 0"},
         // Monthly or on an event (saving would make it weekly), the instant 0, no such date or
         // time, an end in the year 0, past the range.
         {"3 1 2027-3-28 20:45 2027-6-30 1 d5", "refusé"}, {"5 0 2027-3-28 20:45 0-0-0 0 0", "refusé"},
@@ -380,4 +452,22 @@ TEST(Declencheur, EcritEtRelu)
     // clang-format on
     for (const auto& [declencheur, programme] : relus)
         EXPECT_EQ(Relu(declencheur), programme) << declencheur;
+
+    // The minutes come from the seconds themselves, 24 hours and more included, the seconds
+    // dropped; parameters another program rewrote without "startr:" are no recording's.
+    const std::pair<const char*, const char*> longueurs[] = {
+        {" -c12 -ntod -startr:Journal.mpg -qvcd -limit:90000", "1500"},
+        {" -c12 -ntod -startr:Journal.mpg -qvcd -limit:5459", "90"},
+        {" -c12 -ntod -startr:Journal.mpg -qvcd", "0"},
+        {" -c12 -ntod -startr:Journal.mpg -qvcd -limit:-1800", "0"},
+        {" -c12 -ntod -Startr:Journal.mpg -qvcd -limit:60", "refusé"},
+    };
+    for (const auto& [parametres, minutes] : longueurs)
+    {
+        const std::string relu = Relu("0 0 2027-3-28 20:45 0-0-0 0 0", parametres);
+        EXPECT_EQ(relu.substr(0, relu == "refusé" ? std::string::npos : relu.find(' ', 4))
+                      .substr(relu == "refusé" ? 0 : 4),
+                  minutes)
+            << parametres;
+    }
 }

@@ -4,11 +4,14 @@
 #include <sqlext.h>
 
 #include <cstring>
+#include <map>
+#include <string>
 #include <type_traits>
 
 namespace
 {
 CPannes* g_pannes = nullptr;
+std::map<std::string, void*> g_remplacements;
 
 // A stand-in of the same type as the function it replaces (ODBC's and the system's calls are
 // both __stdcall).
@@ -22,10 +25,13 @@ template <int N, typename R, typename... A> struct CSonde<N, R(WINAPI*)(A...)>
         const HRESULT hr = g_pannes != nullptr ? g_pannes->Appel(s_nom, L"") : S_OK;
         if (SUCCEEDED(hr))
             return s_original(a...);
-        // COM's code as injected, ODBC's failure, or the system's FALSE.
-        return std::is_same<R, HRESULT>::value     ? static_cast<R>(hr)
-               : std::is_same<R, SQLRETURN>::value ? static_cast<R>(SQL_ERROR)
-                                                   : R{};
+        // COM's code as injected, ODBC's failure, or the system's FALSE or null.
+        if constexpr (std::is_same<R, HRESULT>::value)
+            return hr;
+        else if constexpr (std::is_same<R, SQLRETURN>::value)
+            return SQL_ERROR;
+        else
+            return R{};
     }
 };
 
@@ -59,6 +65,9 @@ const Detour DETOURS[] = {
     Faire<11, decltype(&GetComputerNameA)>("GetComputerNameA"),
     Faire<12, decltype(&GetUserNameA)>("GetUserNameA"),
     Faire<13, decltype(&CoCreateInstance)>("CoCreateInstance"),
+    Faire<14, decltype(&GetSystemDirectoryA)>("GetSystemDirectoryA"),
+    Faire<15, decltype(&LoadLibraryA)>("LoadLibraryA"),
+    Faire<16, decltype(&GetProcAddress)>("GetProcAddress"),
 };
 
 // Points this executable's imports of those functions at their stand-ins, or back.
@@ -84,19 +93,23 @@ void Permuter(bool installer)
                 DWORD protection = 0;
                 VirtualProtect(&adresses->u1.Function, sizeof adresses->u1.Function, PAGE_READWRITE,
                                &protection);
+                const auto remplacement = g_remplacements.find(detour.nom);
                 if (installer)
                     *detour.original = reinterpret_cast<void*>(adresses->u1.Function);
                 adresses->u1.Function =
-                    reinterpret_cast<ULONG_PTR>(installer ? detour.sonde : *detour.original);
+                    reinterpret_cast<ULONG_PTR>(!installer                              ? *detour.original
+                                                : remplacement != g_remplacements.end() ? remplacement->second
+                                                                                        : detour.sonde);
                 VirtualProtect(&adresses->u1.Function, sizeof adresses->u1.Function, protection, &protection);
             }
     }
 }
 } // namespace
 
-CDetourImports::CDetourImports(CPannes& pannes)
+CDetourImports::CDetourImports(CPannes& pannes, std::map<std::string, void*> remplacements)
 {
     g_pannes = &pannes;
+    g_remplacements = std::move(remplacements);
     Permuter(true);
 }
 
@@ -104,4 +117,13 @@ CDetourImports::~CDetourImports()
 {
     Permuter(false);
     g_pannes = nullptr;
+    g_remplacements.clear();
+}
+
+void* CDetourImports::Original(const char* nom)
+{
+    for (const Detour& detour : DETOURS)
+        if (std::strcmp(detour.nom, nom) == 0)
+            return *detour.original;
+    return nullptr;
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace
@@ -122,9 +123,9 @@ TEST(Ajout, UnEnregistrementCompletSonCompagnonEtUnNomPris)
 }
 
 // A failed add is deleted again; the scheduler's service, reading the file, refuses the delete
-// for a moment: asked again. Only the first failure is shown, also when the delete fails for good,
-// which leaves the half-made work item. A current directory too long to hold Shutdown.exe: the
-// recording, without its companion.
+// for a moment: asked again. When the delete fails for good, the half-made work item it leaves is
+// named to the user. A current directory too long to hold Shutdown.exe: the recording, without
+// its companion.
 TEST(Ajout, UneSuppressionRefuseeUnInstantEtUnDossierTropLong)
 {
     const auto pannes = std::make_shared<CPannes>();
@@ -154,9 +155,57 @@ TEST(Ajout, UneSuppressionRefuseeUnInstantEtUnDossierTropLong)
         textes.push_back(vue.texte);
     char refus[TAILLE_TAMPON] = {};
     CVidaltoDlg::TexteErreur(E_ACCESSDENIED, refus, sizeof refus);
-    EXPECT_EQ(textes, (std::vector<std::string>{refus, refus, MESSAGE_DOSSIER_ARRET_TROP_LONG}));
+    EXPECT_EQ(textes, (std::vector<std::string>{refus, refus, TexteTacheRestee("Occupe"),
+                                                MESSAGE_DOSSIER_ARRET_TROP_LONG}));
     EXPECT_TRUE(LireTacheReelle(L"Profond").trouvee);
     EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
+}
+
+// The companion follows the recording's first run: a weekly programme from a Wednesday, ticked
+// Monday and Friday, after its Friday; a daily one from today at a time gone, after tomorrow's;
+// one that will never start gets none, and the user is told, the recording kept and listed.
+TEST(Ajout, LeCompagnonSuitLaPremiereExecution)
+{
+    int mercredi = 7;
+    while (Jour(mercredi).wDayOfWeek != 3)
+        ++mercredi;
+    Saisie hebdomadaire = Programme("Hebdomadaire", true), quotidien = hebdomadaire, passe = hebdomadaire;
+    hebdomadaire.date = Jour(mercredi);
+    hebdomadaire.periode = IDC_TOUTES_LES_SEMAINES;
+    hebdomadaire.jours = 0x22;
+    hebdomadaire.fin = Jour(mercredi + 30);
+    quotidien.date = quotidien.heure = Jour();
+    quotidien.periode = IDC_TOUS_LES_JOURS;
+    quotidien.fin = Jour(10);
+    passe.date = Jour(-1);
+    const auto moment = [](const SYSTEMTIME& st) {
+        char texte[24];
+        std::snprintf(texte, sizeof texte, "%u-%u-%u %02u:%02u", st.wYear, st.wMonth, st.wDay, st.wHour,
+                      st.wMinute);
+        return std::string(texte);
+    };
+    const std::tuple<Saisie, std::string, std::vector<std::string>> cas[] = {
+        {hebdomadaire, moment(Jour(mercredi + 2, 21, 5)), {}},
+        {quotidien, moment(Jour(1, 1, 5)), {}},
+        {passe, "", {MESSAGE_JAMAIS_DEMARRE}},
+    };
+    for (const auto& [saisie, arret, boites] : cas)
+    {
+        SupprimerTachesReelles();
+        const Rencontre r =
+            Demarrer(nullptr, {}, [&saisie = saisie](CFenetreEssai& f) { Ajouter(f, saisie); });
+        const TacheLue t = LireTacheReelle(NOM_TACHE_ARRET);
+        SYSTEMTIME st = {};
+        st.wYear = t.declencheur.wBeginYear;
+        st.wMonth = t.declencheur.wBeginMonth;
+        st.wDay = t.declencheur.wBeginDay;
+        st.wHour = t.declencheur.wStartHour;
+        st.wMinute = t.declencheur.wStartMinute;
+        EXPECT_EQ(t.trouvee ? moment(st) : "", arret);
+        EXPECT_EQ(r.boites, boites);
+        EXPECT_EQ(r.apres.size(), 1u);
+        EXPECT_TRUE(LireTacheReelle(L"Hebdomadaire").trouvee);
+    }
 }
 
 // "&Ajouter" with its companion, each of its scheduler calls failed once: the recording and its

@@ -139,7 +139,8 @@ TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
 // The real store's work items, ours and those written by another program or damaged: none brings
 // the program down. Our recordings are listed with their columns (a comment, a next run, none for
 // a trigger gone by: a success code other than S_OK), more than one batch of the enumerator whole;
-// editing or deleting any row gets an answer.
+// editing or deleting any row gets an answer, and acts on that row's work item only: a name the
+// code page cannot hold (a full-width J, which it would turn into J) is not listed.
 TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
 {
     const auto parametres = [](const std::wstring& nom, const std::wstring& limite = L"60",
@@ -170,6 +171,9 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
         ASSERT_TRUE(Creer(nom, parametres(nom, L"60", taille)));
     }
     ASSERT_TRUE(Creer(L"ListeEtrangeLimite", parametres(L"ListeEtrangeLimite", L"123456789012")));
+    for (const wchar_t* nom : {L"ListeJ", L"Liste\xFF2A"})
+        ASSERT_TRUE(Creer(nom, parametres(nom)));
+    attendues.push_back({"ListeJ.mpg", prochaine, "", "qvcd", "00:01:00"});
     for (const WORD type : {TASK_TIME_TRIGGER_DAILY, TASK_EVENT_TRIGGER_AT_LOGON})
     {
         const std::wstring nom = L"ListeEtrangeType" + std::to_wstring(type);
@@ -185,8 +189,8 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     VerifierFin(corrompue, PHRASE_ADMINISTRATEUR);
 
     // The foreign rows are opened for editing when their trigger is once, daily or weekly, and
-    // ListeD is not once another program rewrote it, after the listing, with parameters longer
-    // than the program writes; every row is deleted.
+    // ListeD and ListeB are not once another program rewrote them, after the listing, with
+    // parameters longer than the program writes, or without "startr:"; every row is deleted.
     std::vector<std::string> editees;
     const Script noter = [&editees](HWND d) {
         const std::string fichier = TexteFenetre(GetDlgItem(d, IDC_FICHIER));
@@ -196,6 +200,7 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     };
     Rencontre r = Demarrer(nullptr, {}, [&](CFenetreEssai& f) {
         Creer(L"ListeD", parametres(L"ListeD", L"3600", 300), L"", TASK_TIME_TRIGGER_ONCE, 2001);
+        Creer(L"ListeB", L" -c3 -ntod -Startr:ListeB.mpg -qvcd -limit:5400");
         for (int i = static_cast<int>(LireLignes(f).size()) - 1; i >= 0; --i)
         {
             Commande(f, IDC_EDITER, i, {noter});
@@ -211,6 +216,7 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     std::sort(editees.begin(), editees.end());
     EXPECT_EQ(editees,
               (std::vector<std::string>{"ListeEtrange259 0", "ListeEtrangeLimite 0", "ListeEtrangeType1 1"}));
-    EXPECT_EQ(r.boites, std::vector<std::string>(2, MESSAGE_PROGRAMME_ILLISIBLE));
+    EXPECT_EQ(r.boites, std::vector<std::string>(3, MESSAGE_PROGRAMME_ILLISIBLE));
     EXPECT_TRUE(r.apres.empty());
+    EXPECT_TRUE(LireTacheReelle(L"Liste\xFF2A").trouvee);
 }

@@ -12,6 +12,7 @@
 #include "channels/BlocSourceDonnees.h"
 #include "channels/SourceChaines.h"
 #include "editor/Edition.h"
+#include "tasks/ChaineParametres.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <tuple>
 
@@ -283,61 +285,150 @@ TEST_F(Edition, LOuvertureSelonLaBaseDesChaines)
     }
 }
 
-// Each ODBC call of the editor's opening failed once (without a diagnostic record): the editor
-// shows every channel (a block size refused is one row per fetch), or ends before it shows with
-// nothing said and the data source left (the connection), or says what failed and removes the
-// data source (the query).
+// A file name that cannot be a file, or too long for the command line, is refused on
+// "&Enregistrer" in a box that says which characters are not allowed: the editor stays open with
+// everything typed, the file name selected for the user to change it.
+TEST_F(Edition, UnNomQuiNePeutEtreUnFichierEstRefuse)
+{
+    CBoitesMessage boites;
+    CEdition e;
+    e.DefinirDossierTV(Bases("chaines").c_str());
+    const std::string interdits[] = {"a:b", "x|y", "..", "\"a\"", "a\tb", std::string(219, 'n')};
+    std::vector<std::string> attendues;
+    const INT_PTR fin = Lancer(e, [&](HWND d) {
+        SetDlgItemTextA(d, IDC_MINUTES, "45");
+        for (const std::string& nom : interdits)
+        {
+            SetDlgItemTextA(d, IDC_FICHIER, nom.c_str());
+            Cliquer(d, IDOK);
+            const auto selection = SendDlgItemMessageA(d, IDC_FICHIER, EM_GETSEL, 0, 0);
+            EXPECT_TRUE(IsWindowVisible(d)) << nom;
+            EXPECT_EQ(GetFocus(), GetDlgItem(d, IDC_FICHIER)) << nom;
+            EXPECT_EQ(std::make_pair(LOWORD(selection), static_cast<std::size_t>(HIWORD(selection))),
+                      std::make_pair(WORD{0}, nom.size()));
+            EXPECT_EQ(Texte(d, {IDC_FICHIER, IDC_MINUTES}), nom + " 45");
+            attendues.push_back(std::string("Vidalto (!) ") +
+                                (nom.size() > 200 ? MESSAGE_NOM_TROP_LONG : MESSAGE_NOM_INTERDIT));
+        }
+        SetDlgItemTextA(d, IDC_FICHIER, std::string(218, 'n').c_str());
+        Cliquer(d, IDOK);
+    });
+    EXPECT_EQ(fin, IDOK);
+    EXPECT_EQ(e.m_fichier, std::string(218, 'n'));
+    std::vector<std::string> vues;
+    for (const BoiteVue& vue : boites.m_vues)
+        vues.push_back(vue.titre + (vue.iconeExclamation ? " (!) " : " ") + vue.texte);
+    EXPECT_EQ(vues, attendues);
+}
+
+namespace
+{
+// A driver that says it fetched more rows than the recordset gave it room for: it learns where the
+// recordset reads the count, and writes there one row more than each block holds.
+SQLULEN* g_lignesLues = nullptr;
+
+SQLRETURN SQL_API AttributNote(SQLHSTMT instruction, SQLINTEGER attribut, SQLPOINTER valeur,
+                               SQLINTEGER longueur)
+{
+    if (attribut == SQL_ATTR_ROWS_FETCHED_PTR)
+        g_lignesLues = static_cast<SQLULEN*>(valeur);
+    return reinterpret_cast<decltype(&SQLSetStmtAttr)>(CDetourImports::Original("SQLSetStmtAttr"))(
+        instruction, attribut, valeur, longueur);
+}
+
+SQLRETURN SQL_API LectureMenteuse(SQLHSTMT instruction)
+{
+    const SQLRETURN resultat =
+        reinterpret_cast<decltype(&SQLFetch)>(CDetourImports::Original("SQLFetch"))(instruction);
+    if (g_lignesLues != nullptr && *g_lignesLues > 0)
+        *g_lignesLues = 101;
+    return resultat;
+}
+} // namespace
+
+// Each ODBC call of the editor's opening failed once (without a diagnostic record), and the ODBC
+// installer's loading: the editor shows every channel (a block size refused is one row per
+// fetch), or ends before it shows with nothing said and the data source left (the connection, an
+// installer without SQLConfigDataSource), or says the installer is missing, or says what failed
+// and removes the data source (the query). So does a driver that misbehaves: one that refuses to
+// go back to one row a fetch, one that says it fetched more rows than there is room for; the rows
+// are never read or written past the recordset's buffers.
 TEST_F(Edition, ChaqueAppelOdbcEchoueUneFois)
 {
     const std::string montre = "12 chaînes", ferme = "fermé",
-                      erreur = "fermé, Erreur: Erreur de la base de données (code ODBC -1)., source retirée";
+                      erreur = "fermé, Erreur: Erreur de la base de données (code ODBC -1)., source retirée",
+                      installateur = "fermé, ODBC Installer Error: The ODBC installer DLL (ODBCCP32.DLL) is "
+                                     "not installed on this system.";
+    // What the user meets.
+    const auto ouvrir = [this](const std::shared_ptr<CPannes>& pannes,
+                               std::map<std::string, void*> remplacements) {
+        CBoitesMessage boites;
+        CEdition edition;
+        edition.DefinirDossierTV(Bases("chaines").c_str());
+        std::string constat = "fermé";
+        {
+            const CDetourImports detour(*pannes, std::move(remplacements));
+            Lancer(edition, [&constat](HWND d) {
+                constat = std::to_string(Chaines(d).size()) + " chaînes";
+                SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+            });
+        }
+        for (const BoiteVue& vue : boites.m_vues)
+            constat += ", " + vue.titre + ": " + vue.texte;
+        if (Journal().size() == 2)
+            constat += ", source retirée";
+        return constat;
+    };
     const std::size_t appels =
         ChaquePanne({}, [&](const Panne& panne, const std::shared_ptr<CPannes>& pannes) {
             const std::string& fonction = panne.operation;
-            CBoitesMessage boites;
-            CEdition edition;
-            edition.DefinirDossierTV(Bases("chaines").c_str());
-            std::string constat = ferme;
             pannes->InjecterEchec(fonction, E_FAIL, panne.rang);
-            {
-                const CDetourImports detour(*pannes);
-                Lancer(edition, [&constat](HWND d) {
-                    constat = std::to_string(Chaines(d).size()) + " chaînes";
-                    SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-                });
-            }
-            for (const BoiteVue& vue : boites.m_vues)
-                constat += ", " + vue.titre + ": " + vue.texte;
-            if (Journal().size() == 2)
-                constat += ", source retirée";
             // The environment and the connection (the first two handles), the block size (the second
-            // statement attribute) and its reading back, the rest.
+            // statement attribute) and its reading back, the installer, the rest.
             const bool connexion = fonction == "SQLSetEnvAttr" || fonction == "SQLSetConnectAttr" ||
-                                   fonction == "SQLDriverConnect" ||
+                                   fonction == "SQLDriverConnect" || fonction == "GetProcAddress" ||
                                    (fonction == "SQLAllocHandle" && panne.rang < 3);
             const bool bloc =
                 fonction == "SQLGetStmtAttr" || (fonction == "SQLSetStmtAttr" && panne.rang == 2);
-            EXPECT_EQ(constat, fonction.empty() || bloc ? montre : connexion ? ferme : erreur);
+            const bool absent = fonction == "LoadLibraryA" || fonction == "GetSystemDirectoryA";
+            EXPECT_EQ(ouvrir(pannes, {}), fonction.empty() || bloc ? montre
+                                          : connexion              ? ferme
+                                          : absent                 ? installateur
+                                                                   : erreur);
             return std::size_t{0};
         });
-    EXPECT_GE(appels, 19u);
+    EXPECT_GE(appels, 22u);
+
+    auto refusDuRetour = std::make_shared<CPannes>();
+    refusDuRetour->InjecterEchec("SQLGetStmtAttr", E_FAIL);
+    refusDuRetour->InjecterEchec("SQLSetStmtAttr", E_FAIL, 3);
+    EXPECT_EQ(ouvrir(refusDuRetour, {}), erreur);
+    EXPECT_EQ(ouvrir(std::make_shared<CPannes>(), {{"SQLSetStmtAttr", reinterpret_cast<void*>(&AttributNote)},
+                                                   {"SQLFetch", reinterpret_cast<void*>(&LectureMenteuse)}}),
+              "fermé, Erreur: " + std::string(MESSAGE_LIGNES_EN_TROP) + ", source retirée");
+    g_lignesLues = nullptr;
 }
 
 // "&Ajouter" and "&Editer" open the editor, then the password dialog, both modal over the main
 // window. Each kind of work item, at 20:45 for 90 minutes and until 30 June unless once, opens in
 // the editing form with the values it holds, and is saved untouched with the same command, a
-// channel beyond the list included. An edit cancelled in the password dialog changes nothing;
-// saved, it rewrites the same work item and trigger.
+// channel beyond the list and a length of a day and more included. An edit cancelled in the password dialog
+// changes nothing; saved, it rewrites the same work item and trigger.
 TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
 {
     EcrireCheminTV(Bases("chaines"));
-    const std::tuple<std::wstring, TASK_TRIGGER_TYPE, WORD, std::wstring, int, int> cas[] = {
-        // work item, its trigger, its days (bit 0 Sunday), its channel; the radio, the row selected
-        {L"EditVS", TASK_TIME_TRIGGER_WEEKLY, TASK_FRIDAY | TASK_SATURDAY, L"3", IDC_TOUTES_LES_SEMAINES, 2},
-        {L"EditQuotidien", TASK_TIME_TRIGGER_DAILY, 0, L"12", IDC_TOUS_LES_JOURS, 11},
-        {L"EditHorsListe", TASK_TIME_TRIGGER_ONCE, 0, L"40", IDC_UNE_FOIS, -1},
-    };
-    for (const auto& [nom, type, jours, chaine, radio, ligne] : cas)
+    const std::tuple<std::wstring, TASK_TRIGGER_TYPE, WORD, std::wstring, std::wstring, int, int, std::string>
+        cas[] = {
+            // work item, its trigger, its days (bit 0 Sunday), its channel and length; the radio, the
+            // row selected, the minutes and the end time shown (a length of 25 hours whole)
+            {L"EditVS", TASK_TIME_TRIGGER_WEEKLY, TASK_TUESDAY | TASK_FRIDAY, L"3", L"5400",
+             IDC_TOUTES_LES_SEMAINES, 2, "90 22:15"},
+            {L"EditQuotidien", TASK_TIME_TRIGGER_DAILY, 0, L"12", L"5400", IDC_TOUS_LES_JOURS, 11,
+             "90 22:15"},
+            {L"EditHorsListe", TASK_TIME_TRIGGER_ONCE, 0, L"40", L"5400", IDC_UNE_FOIS, -1, "90 22:15"},
+            {L"EditLong", TASK_TIME_TRIGGER_ONCE, 0, L"2", L"90000", IDC_UNE_FOIS, 1, "1500 21:45"},
+        };
+    for (const auto& [nom, type, jours, chaine, limite, radio, ligne, valeurs] : cas)
     {
         TASK_TRIGGER t = DeclencheurAVenir();
         t.TriggerType = type;
@@ -347,9 +438,9 @@ TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
         t.wEndMonth = 6;
         t.wEndDay = 30;
         t.Type.Weekly = {1, jours};
-        EXPECT_TRUE(CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE",
-                                      L" -c" + chaine + L" -ntod -startr:" + nom + L".mpg -qvcd -limit:5400",
-                                      L"", t}));
+        EXPECT_TRUE(CreerTacheReelle(
+            {nom, L"C:\\TV\\WinTV2K.EXE",
+             L" -c" + chaine + L" -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite, L"", t}));
     }
     TASK_TRIGGER attendu = LireTacheReelle(L"EditVS").declencheur;
     attendu.wStartHour = 21;
@@ -375,13 +466,13 @@ TEST_F(Edition, LAjoutEtLaModificationOuvrentLEditeurSurChaqueProgramme)
             PostMessageA(GetFocus() != nullptr ? GetFocus() : d, WM_KEYDOWN, VK_RETURN, 1);
         };
         commande(IDOK, "", modal, modal);
-        for (const auto& [nomLarge, type, jours, chaine, radio, ligne] : cas)
+        for (const auto& [nomLarge, type, jours, chaine, limite, radio, ligne, valeurs] : cas)
         {
             const std::string nom = VersEtroit(nomLarge);
             const std::wstring parametres = LireTacheReelle(nomLarge).parametres;
-            const auto script = [&, jours = jours, radio = radio, ligne = ligne](HWND d) {
+            const auto script = [&, jours = jours, radio = radio, ligne = ligne, valeurs = valeurs](HWND d) {
                 EXPECT_EQ(Texte(d, {IDC_FICHIER, IDC_NOM_PROGRAMME, IDC_MINUTES, IDC_HEURE_FIN}),
-                          nom + " " + nom + " 90 22:15");
+                          nom + " " + nom + " " + valeurs);
                 EXPECT_FALSE(Actif(d, IDC_FICHIER) || Actif(d, IDC_ARRETER));
                 VerifierPeriode(d, radio, jours);
                 // A once programme has no end date: the picker shows today's.

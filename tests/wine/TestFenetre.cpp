@@ -1,6 +1,6 @@
 // The main window as the user sees it, over Wine's real Task Scheduler: what its code adds to the
 // resource script (the focus, the list's columns, the icons, the system menu), the Enter key, the
-// clock, the About box, and its end before COM's.
+// clock, the About box, its end before COM's, and a close that comes during a command.
 
 #include "AideTaches.h"
 
@@ -14,14 +14,17 @@
 
 namespace
 {
-// Dispatches the thread's messages for a while, as the modal loop of `dialogue` would.
+// Dispatches the thread's messages for a while (those waiting, at least), as the modal loop of
+// `dialogue` would.
 void Attendre(DWORD millisecondes, HWND dialogue)
 {
     MSG message;
-    for (const DWORD debut = GetTickCount(); GetTickCount() - debut < millisecondes; Sleep(10))
+    const DWORD debut = GetTickCount();
+    do
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             if (!IsDialogMessageA(dialogue, &message))
                 DispatchMessageA(&message);
+    while (GetTickCount() - debut < millisecondes && (Sleep(10), true));
 }
 
 // The main window with one more pair, the "&Editer" button's text, standing for a field the user
@@ -176,5 +179,56 @@ TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
         }).join();
         EXPECT_EQ(comVivant, !refuse) << fin;
         EXPECT_EQ(vu, refuse ? "1 Erreur: " + std::string(refus) + PHRASE_ADMINISTRATEUR : "2") << fin;
+    }
+}
+
+// A close sent by another program while a command's editor, password dialog or "Erreur" box is
+// open waits for the command's end, which leaves nothing half-made, then closes the window; a
+// command sent meanwhile is dropped.
+TEST(Fermeture, UneFermeturePendantUneCommandeAttendSaFin)
+{
+    // Posted and dispatched at once, while the dialog or box is open.
+    const auto fermer = [](HWND dialogue) {
+        PostMessageA(GetWindow(dialogue, GW_OWNER), WM_CLOSE, 0, 0);
+        Attendre(0, dialogue);
+    };
+    // Where the close comes; the scheduler call failed; what the store then holds.
+    const std::tuple<std::string, const char*, bool> cas[] = {
+        {"editor", "", true}, {"password", "", true}, {"box", "SetParameters", false}};
+    for (const auto& [pendant, panne, ajoute] : cas)
+    {
+        SCOPED_TRACE(pendant);
+        SupprimerTachesReelles();
+        const auto pannes = std::make_shared<CPannes>();
+        pannes->InjecterEchec(panne, E_ACCESSDENIED);
+        CBoitesMessage boites;
+        if (pendant == "box")
+            boites.m_pendant = fermer;
+        CFenetreEssai fenetre;
+        fenetre.Injecter(pannes);
+        bool fermee = false;
+        LancerFenetre(fenetre, [&, pendant = pendant](CFenetreEssai& f) {
+            const Script editeur = Enregistrer(Saisie("Attente")), passe = Confirmer();
+            Commande(f, IDOK, -1,
+                     {[&](HWND d) {
+                          if (pendant == "editor")
+                              fermer(d);
+                          editeur(d);
+                      },
+                      [&](HWND d) {
+                          if (pendant == "password")
+                          {
+                              PostMessageA(f.Fenetre(), WM_COMMAND, IDOK, 0);
+                              fermer(d);
+                          }
+                          passe(d);
+                      }});
+            fermee = !IsWindowVisible(f.Fenetre());
+        });
+        EXPECT_TRUE(fermee);
+        const TacheLue t = LireTacheReelle(L"Attente");
+        EXPECT_EQ(t.trouvee && !t.parametres.empty(), ajoute);
+        EXPECT_EQ(t.trouvee, ajoute);
+        EXPECT_EQ(boites.m_vues.size(), ajoute ? 0u : 1u);
     }
 }

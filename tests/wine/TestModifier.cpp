@@ -1,6 +1,6 @@
 // "&Editer" and "&Supprimer" in the main window over Wine's real Task Scheduler, through the
-// editor and the password dialog: which work item each acts on, and what each leaves after each
-// of its scheduler calls failed once.
+// editor and the password dialog: which work item each acts on, how the shutdown companion
+// follows its recording, and what each leaves after each of its scheduler calls failed once.
 
 #include "AideTaches.h"
 
@@ -20,20 +20,41 @@ std::wstring Parametres(const std::string& nom, bool modifie)
            (modifie ? L".mpg -qvcd -limit:1800" : L".mpg -qvcd -limit:5400");
 }
 
-// Three recordings A, B and C, and a companion without parameters, in the store.
-void Preparer(CFenetreEssai&)
+// A "Shutdown" once at hour:minute on the day of the recordings of DeclencheurAVenir().
+bool CreerArret(WORD heure, WORD minute)
 {
-    for (const wchar_t* nom : {L"A", L"B", L"C"})
-        CreerEnregistrement(nom);
-    CreerTacheReelle({NOM_TACHE_ARRET, L"", L"", L"", {}});
+    TASK_TRIGGER t = DeclencheurAVenir();
+    t.wStartHour = heure;
+    t.wStartMinute = minute;
+    t.rgFlags = TASK_TRIGGER_FLAG_KILL_AT_DURATION_END;
+    return CreerTacheReelle({NOM_TACHE_ARRET, L"C:\\Shutdown.exe", L"", L"", t});
+}
+
+// The companion as the store has it: "HH:MM", or "absente".
+std::string Arret()
+{
+    const TacheLue t = LireTacheReelle(NOM_TACHE_ARRET);
+    char texte[8];
+    std::snprintf(texte, sizeof texte, "%02u:%02u", t.declencheur.wStartHour, t.declencheur.wStartMinute);
+    return t.trouvee ? texte : "absente";
+}
+
+// Whether the journal holds a call of that name that did not fail.
+bool Reussi(const CPannes& pannes, const Panne& panne, const std::string& operation, int rang = 1)
+{
+    const auto& journal = pannes.Journal();
+    const auto appels = std::count(journal.begin(), journal.end(), operation);
+    return appels - (panne.operation == operation ? 1 : 0) >= rang;
 }
 } // namespace
 
 // "&Editer" and "&Supprimer" act on the middle row only (on none without a selection), each of
-// their scheduler calls failed once: that work item is as it was, or (when only the row's refresh
-// failed) as edited, with its one trigger, or deleted; the others and the companion stay as they
-// were; the rows stay in step with their names. The editor opens with the file name, minutes and
-// channel row of the recording, and is changed to row 4 for 30 minutes.
+// their scheduler calls failed once: that work item is as it was, or as edited with its one
+// trigger once its account was saved, or deleted; the others stay as they were; the rows stay in
+// step with their names. The middle recording's companion moves with the edit, or goes with the
+// deletion, or stays as it was when the command failed before; a companion that could not be
+// moved is deleted. The editor opens with the file name, minutes and channel row of the
+// recording, and is changed to row 4 for 30 minutes.
 TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
 {
     for (const int bouton : {IDC_EDITER, IDC_SUPPRIMER})
@@ -47,8 +68,14 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
             s.chaine = 4;
             Enregistrer(s)(d);
         };
+        // A, B and C at 20:45 for 90 minutes: B's companion at 22:20.
+        const auto preparer = [](CFenetreEssai&) {
+            for (const wchar_t* nom : {L"A", L"B", L"C"})
+                CreerEnregistrement(nom);
+            CreerArret(22, 20);
+        };
         const std::size_t appels = ChaqueAppelEchoue(
-            Preparer,
+            preparer,
             [&](CFenetreEssai& f) {
                 lu.clear();
                 Commande(f, bouton);
@@ -58,8 +85,8 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
             },
             {"GetNextRunTime", "GetComment"},
             [&](const Panne& panne, const CPannes& pannes, CFenetreEssai& fenetre) {
-                const bool supprimee = bouton == IDC_SUPPRIMER && panne.operation.empty();
-                const bool modifiee = bouton == IDC_EDITER && panne.muet;
+                const bool supprimee = bouton == IDC_SUPPRIMER && Reussi(pannes, panne, "Delete");
+                const bool modifiee = bouton == IDC_EDITER && Reussi(pannes, panne, "Save", 2);
                 if (panne.operation.empty() && bouton == IDC_EDITER)
                 {
                     EXPECT_EQ(lu, cible + " 90 1");
@@ -86,8 +113,64 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
                         EXPECT_EQ(pannes.m_comptes.count(large), ciblee && modifiee ? 1u : 0u);
                     }
                 }
-                EXPECT_TRUE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
+                // Found by reading it (its trigger), moved by writing it.
+                const std::string arret = Arret(), &operation = panne.operation;
+                const bool lecture =
+                    operation == "Activate" || operation == "GetTrigger" || operation == "GetTriggerData";
+                if (!modifiee && !supprimee)
+                {
+                    EXPECT_EQ(arret, "22:20");
+                }
+                else if (panne.muet)
+                {
+                    EXPECT_EQ(arret, supprimee ? "absente" : "21:20");
+                }
+                else
+                {
+                    EXPECT_TRUE((arret == "22:20" && (lecture || operation == "Delete")) ||
+                                (arret == "absente" && modifiee && !lecture && operation != "Delete") ||
+                                (arret == "absente" && modifiee && operation == "GetTriggerData"))
+                        << arret;
+                }
             });
-        EXPECT_GE(appels, bouton == IDC_EDITER ? 10u : 1u);
+        EXPECT_GE(appels, bouton == IDC_EDITER ? 18u : 8u);
+    }
+}
+
+// The companion follows the recording it belongs to: moved five minutes after the end of the
+// edited recording's first run, deleted when the edited recording will never start (the user is
+// told) or when the recording is deleted. A "Shutdown" of another programme is never touched.
+TEST(Compagnon, LArretSuitSonEnregistrement)
+{
+    Saisie plusTard;
+    plusTard.heure = Jour(0, 21, 30);
+    plusTard.minutes = "90";
+    Saisie passe;
+    passe.date = Jour();
+    passe.date->wYear = 2001;
+    // The command and what the editor gets; the companion's time (the recording's, 20:45 for 90
+    // minutes, is 22:20); what the companion is then, the boxes.
+    const std::tuple<int, std::optional<Saisie>, WORD, std::string, std::vector<std::string>> cas[] = {
+        {IDC_EDITER, plusTard, 2220, "23:05", {}},
+        {IDC_EDITER, passe, 2220, "absente", {MESSAGE_JAMAIS_DEMARRE}},
+        {IDC_SUPPRIMER, std::nullopt, 2220, "absente", {}},
+        {IDC_EDITER, plusTard, 2300, "23:00", {}},
+        {IDC_SUPPRIMER, std::nullopt, 2300, "23:00", {}},
+    };
+    for (const auto& [bouton, saisie, arret, attendu, boites] : cas)
+    {
+        SCOPED_TRACE(std::to_string(bouton) + " " + std::to_string(arret));
+        SupprimerTachesReelles();
+        ASSERT_TRUE(CreerEnregistrement(L"Journal") && CreerArret(arret / 100, arret % 100));
+        const std::string octets = OctetsTacheReelle(NOM_TACHE_ARRET);
+        const Rencontre r = Demarrer(nullptr, {}, [&, &saisie = saisie, bouton = bouton](CFenetreEssai& f) {
+            Commande(f, bouton, 0, {Enregistrer(saisie.value_or(Saisie())), Confirmer("secret")});
+        });
+        EXPECT_EQ(Arret(), attendu);
+        if (arret == 2300)
+        {
+            EXPECT_EQ(OctetsTacheReelle(NOM_TACHE_ARRET), octets);
+        }
+        EXPECT_EQ(r.boites, boites);
     }
 }

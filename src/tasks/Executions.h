@@ -1,0 +1,28 @@
+#pragma once
+// When a recording's trigger starts it, as the Task Scheduler counts its runs: at its start time
+// on each day it fires, from its begin date to its end date, both included. And the moment of the
+// shutdown companion, five minutes after the end of a run.
+
+#include "framework/Temps.h"
+#include "tasks/ChampsDeclencheur.h"
+
+#include <cstdint>
+
+// The first run at or after `maintenant` (local calendar time); false when there is none: a once
+// trigger gone by, a weekly one with no day ticked, an end date passed, a disabled trigger, or a
+// type other than once, daily and weekly.
+bool PremiereExecution(const ChampsDeclencheur& declencheur, const ChampsLocaux& maintenant,
+                       ChampsLocaux& execution);
+
+// Whether the trigger starts a run at that local date, hour and minute.
+bool EstUneExecution(const ChampsDeclencheur& declencheur, const ChampsLocaux& moment);
+
+// The shutdown companion's trigger: once, at the run `execution` (local time) plus 5 minutes plus
+// the duration, added on the absolute time count. False when that instant falls outside the
+// program's date-time range.
+bool ChampsArret(const ChampsLocaux& execution, std::int32_t dureeSecondes, ChampsDeclencheur& arret);
+
+// Whether a "Shutdown" work item's trigger is the companion of a recording: a once trigger whose
+// moment, less 5 minutes and the recording's duration, is one of the recording's runs.
+bool ArretDe(const ChampsDeclencheur& arret, const ChampsDeclencheur& enregistrement,
+             std::int32_t dureeSecondes);
