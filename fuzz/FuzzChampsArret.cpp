@@ -1,6 +1,10 @@
-// The shutdown companion's trigger (ChampsArret) from any trigger and any duration.
-// Input: the trigger's 44 bytes, then the duration in seconds (4 bytes).
+// The first run of any trigger from any moment (PremiereExecution), the shutdown companion's
+// trigger after it (ChampsArret), and whether that companion is found to be the recording's
+// (ArretDe). Input: the trigger's 44 bytes, the duration in seconds (4 bytes), then the moment
+// (4 bytes, seconds of the program's date-time).
 #include "Entree.h"
+
+#include "tasks/Executions.h"
 
 #include <limits>
 
@@ -21,6 +25,11 @@ bool DansPlage32(std::int64_t secondes)
     return secondes >= std::numeric_limits<std::int32_t>::min() &&
            secondes <= std::numeric_limits<std::int32_t>::max();
 }
+
+std::int64_t Jour(int annee, int mois, int jour)
+{
+    return (static_cast<std::int64_t>(annee) * 12 + mois) * 31 + jour;
+}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
@@ -34,17 +43,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     COctets octets(donnees, taille);
     const ChampsDeclencheur enregistrement = LireDeclencheur(octets);
     const std::int32_t duree = octets.Lire<std::int32_t>();
+    ChampsLocaux maintenant;
+    if (!CTemps(octets.Lire<std::int32_t>()).Local(maintenant))
+        return 0;
+
+    // A run of the trigger, at its start time, not before the moment's day.
+    ChampsLocaux execution;
+    if (!PremiereExecution(enregistrement, maintenant, execution))
+        return 0;
+    VERIFIER(EstUneExecution(enregistrement, execution));
+    VERIFIER(execution.heure == enregistrement.wStartHour && execution.minute == enregistrement.wStartMinute);
+    VERIFIER(Jour(execution.annee, execution.mois, execution.jour) >=
+             Jour(maintenant.annee, maintenant.mois, maintenant.jour));
 
     const ChampsDeclencheur temoin = Temoin();
     ChampsDeclencheur arret = temoin;
-    const bool calcule = ChampsArret(enregistrement, duree, arret);
+    const bool calcule = ChampsArret(execution, duree, arret);
 
-    // The first run, on the host's 64-bit clock: a companion exactly when the run and its end
-    // plus five minutes both fall inside the program's 32-bit range.
+    // On the host's 64-bit clock: a companion exactly when the run and its end plus five minutes
+    // both fall inside the program's 32-bit range.
     std::int64_t premier = 0;
-    const bool premierConnu =
-        InstantLocal(enregistrement.wBeginYear, enregistrement.wBeginMonth, enregistrement.wBeginDay,
-                     enregistrement.wStartHour, enregistrement.wStartMinute, premier);
+    const bool premierConnu = InstantLocal(execution.annee, execution.mois, execution.jour, execution.heure,
+                                           execution.minute, premier);
     const std::int64_t fin = premier + 300 + duree;
     VERIFIER(calcule == (premierConnu && DansPlage32(premier) && DansPlage32(fin)));
     if (!calcule)
@@ -74,5 +94,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const std::int64_t ecart = fin - lu;
     VERIFIER((ecart >= 0 && ecart < 60) || (ecart >= 3600 && ecart < 3660) ||
              (ecart >= -3600 && ecart < -3540));
+
+    // The companion found again from the recording, but where a local time names no instant or
+    // two: the run in a skipped hour, the companion in a doubled one.
+    std::int64_t relu = 0;
+    std::time_t instant = static_cast<std::time_t>(premier);
+    std::tm local{};
+    if (ecart >= 0 && ecart < 60 && localtime_r(&instant, &local) != nullptr &&
+        local.tm_hour == execution.heure && local.tm_min == execution.minute &&
+        InstantLocal(arret.wBeginYear, arret.wBeginMonth, arret.wBeginDay, arret.wStartHour,
+                     arret.wStartMinute, relu) &&
+        relu == lu && DansPlage32(lu + 59))
+        VERIFIER(ArretDe(arret, enregistrement, duree));
     return 0;
 }

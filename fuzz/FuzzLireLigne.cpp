@@ -58,7 +58,7 @@ void VerifierDuree(const std::string& parametres)
     char attendu[32];
     std::snprintf(attendu, sizeof attendu, "%02ld:%02ld:%02ld", n / 3600 % 24, n / 60 % 60, n % 60);
     VERIFIER(duree == attendu);
-    VERIFIER(MinutesDeDuree(duree) == n % 86400 / 60);
+    VERIFIER(LireDuree(parametres) == n);
 }
 } // namespace
 

@@ -1,10 +1,12 @@
-// A recording read back for an edit (RelireProgramme) from any trigger and any texts of its row.
-// Input: the trigger's 44 bytes, then the parameter text, the file column and the duration
-// column, each ended by a NUL.
+// A recording read back for an edit (RelireProgramme) from any trigger, parameter text and file
+// column. Input: the trigger's 44 bytes, then the parameter text and the file column, each ended
+// by a NUL.
 #include "Entree.h"
 
 #include "tasks/LectureParametres.h"
 #include "tasks/ProgrammeRelu.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -81,12 +83,12 @@ bool Defini(int annee, int mois, int jour, int heure, int minute)
     return InstantLocal(annee, mois, jour, heure, minute, secondes) && secondes != 0;
 }
 
-// A trigger the program could have written: real dates, a time of day, none of them the
-// instant 0.
+// A trigger the program could have written: once, daily or weekly, real dates, a time of day,
+// none of them the instant 0.
 bool DeclencheurReel(const ChampsDeclencheur& d)
 {
-    if (!DateReelle(d.wBeginYear, d.wBeginMonth, d.wBeginDay) || d.wStartHour > 23 || d.wStartMinute > 59 ||
-        !Defini(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0) ||
+    if (d.TriggerType > TYPE_HEBDOMADAIRE || !DateReelle(d.wBeginYear, d.wBeginMonth, d.wBeginDay) ||
+        d.wStartHour > 23 || d.wStartMinute > 59 || !Defini(d.wBeginYear, d.wBeginMonth, d.wBeginDay, 0, 0) ||
         !Defini(d.wBeginYear, d.wBeginMonth, d.wBeginDay, d.wStartHour, d.wStartMinute))
         return false;
     if (d.TriggerType == TYPE_UNE_FOIS || (d.wEndYear == 0 && d.wEndMonth == 0 && d.wEndDay == 0))
@@ -94,19 +96,9 @@ bool DeclencheurReel(const ChampsDeclencheur& d)
     return DateReelle(d.wEndYear, d.wEndMonth, d.wEndDay) && Defini(d.wEndYear, d.wEndMonth, d.wEndDay, 0, 0);
 }
 
-// A "HH:MM:SS" column as the list shows it.
-bool DureeDeLaListe(const std::string& colonne, long& minutes)
-{
-    if (colonne.size() != 8 || colonne[2] != ':' || colonne[5] != ':' ||
-        !EstDecimal(colonne.substr(0, 2) + colonne.substr(3, 2) + colonne.substr(6, 2)))
-        return false;
-    minutes = std::stol(colonne.substr(0, 2)) * 60 + std::stol(colonne.substr(3, 2));
-    return true;
-}
-
 void VerifierRelu(const ChampsDeclencheur& d, const std::string& parametres,
-                  const std::string& colonneFichier, const std::string& colonneDuree,
-                  const CDefinitionProgramme& p, const CDefinitionProgramme& temoin)
+                  const std::string& colonneFichier, const CDefinitionProgramme& p,
+                  const CDefinitionProgramme& temoin)
 {
     VERIFIER(MemesNonRelus(p, temoin));
     VERIFIER(p.m_chaine == LireChaine(parametres));
@@ -119,17 +111,13 @@ void VerifierRelu(const ChampsDeclencheur& d, const std::string& parametres,
         VERIFIER(p.m_fichier.size() + 4 == colonneFichier.size() &&
                  colonneFichier.compare(0, p.m_fichier.size(), p.m_fichier) == 0);
 
-    // Minutes the editor can show: a count of at most 99 hours and 99 minutes, from the list's
-    // "HH:MM:SS" only.
-    VERIFIER(EstDecimal(p.m_minutes) && p.m_minutes.size() <= 4);
-    const long minutes = std::stol(p.m_minutes);
-    VERIFIER(minutes <= 99 * 60 + 99);
-    long minutesListe = 0;
-    VERIFIER(minutes == (DureeDeLaListe(colonneDuree, minutesListe) ? minutesListe : 0));
+    // The whole minutes of the seconds after "-limit:", whatever their number; none below 0.
+    VERIFIER(p.m_minutes == std::to_string(std::max(LireDuree(parametres), std::int32_t{0}) / 60));
 
-    // One period, the trigger's; any type but once and daily is weekly.
+    // One period, the trigger's, which is once, daily or weekly.
     const bool uneFois = d.TriggerType == TYPE_UNE_FOIS;
     const bool quotidien = d.TriggerType == TYPE_QUOTIDIEN;
+    VERIFIER(d.TriggerType <= TYPE_HEBDOMADAIRE && LireLigne(parametres).reconnue);
     VERIFIER(p.m_uneFois == (uneFois ? 1 : 0) && p.m_tousLesJours == (quotidien ? 1 : 0) &&
              p.m_toutesLesSemaines == (!uneFois && !quotidien ? 1 : 0));
 
@@ -171,20 +159,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const ChampsDeclencheur declencheur = LireDeclencheur(octets);
     const std::string parametres = octets.Texte();
     const std::string colonneFichier = octets.Texte();
-    const std::string colonneDuree = octets.Texte();
 
     const CDefinitionProgramme temoin = Temoin();
     CDefinitionProgramme programme = Temoin();
-    const bool relu = RelireProgramme(parametres, declencheur, colonneFichier, colonneDuree, programme);
+    const bool relu = RelireProgramme(parametres, declencheur, colonneFichier, programme);
 
-    // Every trigger the program could have written is read back; a refused one changes nothing.
-    if (DeclencheurReel(declencheur))
+    // Every trigger the program could have written, with parameters of a recording, is read back;
+    // a refused one changes nothing.
+    if (DeclencheurReel(declencheur) && LireLigne(parametres).reconnue)
         VERIFIER(relu);
     if (!relu)
     {
         VERIFIER(Identiques(programme, temoin));
         return 0;
     }
-    VerifierRelu(declencheur, parametres, colonneFichier, colonneDuree, programme, temoin);
+    VerifierRelu(declencheur, parametres, colonneFichier, programme, temoin);
     return 0;
 }

@@ -2,9 +2,12 @@
 # Fuzzes the rules that read outside data: builds the `fuzz` preset (clang's libFuzzer, ASan,
 # UBSan) and runs each target for 10 million executions from its committed seeds
 # (fuzz/corpus/<target>), two targets at a time on the machine's two cores. Prints, per target,
-# the executions done, the time taken and the findings. Not part of the test command.
+# the executions done, the time taken and the findings, and fails on a finding.
+#   bash scripts/fuzz.sh          the long run, 3 to 5 minutes
+#   bash scripts/fuzz.sh court    every seed replayed, then a few seconds of each target: the
+#                                 test command's run, so that no target's oracle drifts unseen
 # As root the first time: installs clang and its fuzzing runtime.
-#   VIDALTO_FUZZ_RUNS=N   executions per target (default 10000000)
+#   VIDALTO_FUZZ_RUNS=N   executions per target of the long run (default 10000000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,7 +30,8 @@ debut=$SECONDS
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
-executions=${VIDALTO_FUZZ_RUNS:-10000000}
+limite="-runs=${VIDALTO_FUZZ_RUNS:-10000000}"
+[ "${1:-}" = court ] && limite=-max_total_time=3
 sortie=build/fuzz/resultats
 rm -rf "$sortie"
 mkdir -p "$sortie"
@@ -53,7 +57,7 @@ lancer() {
   local travail=build/fuzz/corpus/$cible
   mkdir -p "$travail" "$sortie/$cible"
   "build/fuzz/fuzz/$cible" "$travail" "fuzz/corpus/$cible" \
-    -runs="$executions" -max_len="$longueur" -timeout=10 \
+    "$limite" -max_len="$longueur" -timeout=10 \
     -artifact_prefix="$sortie/$cible/" -print_final_stats=1 \
     >"$sortie/$cible.log" 2>&1 || true
   echo $((SECONDS - debutCible)) >"$sortie/$cible.duree"

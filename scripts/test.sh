@@ -21,6 +21,11 @@ cmake --build --preset native
 ctest --preset native
 duree "rules" "$etape"
 
+etape=$SECONDS
+echo "== Rules, fuzzed a few seconds from every seed (ASan, UBSan)"
+bash scripts/fuzz.sh court
+duree "fuzzing" "$etape"
+
 cibles=()
 for cible in win64 win32; do
   etape=$SECONDS
