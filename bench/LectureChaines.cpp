@@ -1,13 +1,15 @@
 #include "LectureChaines.h"
 
 #include "channels/BaseDonnee.h"
-#include "framework/BaseDonnees.h"
+#include "framework/Odbc.h"
 
 #include <string>
 #include <vector>
 
 namespace
 {
+// The channel query's columns.
+constexpr int COLONNES = 15;
 // As the program's recordset: 100 rows a fetch, bound column-wise.
 constexpr SQLULEN LIGNES_PAR_BLOC = 100;
 } // namespace
@@ -35,9 +37,9 @@ int LectureNue()
     {
         const SQLHSTMT i = instruction.Get();
         std::string requete = REQUETE_CHAINES;
-        static std::vector<char> colonnes(CBaseDonnee::NOMBRE_CHAMPS * LIGNES_PAR_BLOC *
+        static std::vector<char> colonnes(COLONNES * LIGNES_PAR_BLOC *
                                           CJeuEnregistrements::TAILLE_COLONNE);
-        static std::vector<SQLLEN> indicateurs(CBaseDonnee::NOMBRE_CHAMPS * LIGNES_PAR_BLOC);
+        static std::vector<SQLLEN> indicateurs(COLONNES * LIGNES_PAR_BLOC);
         SQLULEN obtenues = 0;
         SQLSetStmtAttr(i, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
         if (SQL_SUCCEEDED(SQLExecDirect(i, reinterpret_cast<SQLCHAR*>(&requete[0]), SQL_NTS)) &&
@@ -45,7 +47,7 @@ int LectureNue()
                                          reinterpret_cast<SQLPOINTER>(LIGNES_PAR_BLOC), 0)) &&
             SQL_SUCCEEDED(SQLSetStmtAttr(i, SQL_ATTR_ROWS_FETCHED_PTR, &obtenues, 0)))
         {
-            for (SQLUSMALLINT c = 0; c < CBaseDonnee::NOMBRE_CHAMPS; ++c)
+            for (SQLUSMALLINT c = 0; c < COLONNES; ++c)
                 SQLBindCol(i, c + 1, SQL_C_CHAR,
                            &colonnes[c * LIGNES_PAR_BLOC * CJeuEnregistrements::TAILLE_COLONNE],
                            CJeuEnregistrements::TAILLE_COLONNE, &indicateurs[c * LIGNES_PAR_BLOC]);

@@ -58,10 +58,11 @@ int Enfant(const char* mode)
     if (!CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage,
                         &processus))
         return 1;
-    const CPoigneeNoyau proprietaire(processus.hProcess), fil(processus.hThread);
-    WaitForSingleObject(proprietaire.Get(), INFINITE);
+    CloseHandle(processus.hThread);
+    WaitForSingleObject(processus.hProcess, INFINITE);
     DWORD statut = 1;
-    GetExitCodeProcess(proprietaire.Get(), &statut);
+    GetExitCodeProcess(processus.hProcess, &statut);
+    CloseHandle(processus.hProcess);
     return static_cast<int>(statut);
 }
 } // namespace

@@ -102,8 +102,9 @@ int Lancer(CPlanificateur& planificateur, const char* nom)
     if (!CreateProcessW(application.c_str(), &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &demarrage, &info))
         return 1;
-    const CPoigneeNoyau processus(info.hProcess), fil(info.hThread);
-    WaitForSingleObject(processus.Get(), 30000);
+    CloseHandle(info.hThread);
+    WaitForSingleObject(info.hProcess, 30000);
+    CloseHandle(info.hProcess);
     return 0;
 }
 } // namespace

@@ -72,7 +72,7 @@ void RemplirChaines(CBaseDeDonnees& base, HWND listeChaines)
 {
     CBaseDonnee chaines(base);
     chaines.DefinirTailleBloc(100);
-    chaines.Ouvrir(REQUETE_CHAINES);
+    chaines.Ouvrir();
     for (; !chaines.FinDonnees(); chaines.Suivant())
     {
         const std::string ligne = TexteLigneChaine(chaines.Valeur(CBaseDonnee::COLONNE_NUMERO),

@@ -5,7 +5,7 @@
 // EnregistrerSource, ConnecterChaines, RemplirChaines; SupprimerSource when it closes through
 // its close box or after a database error.
 
-#include "framework/BaseDonnees.h"
+#include "framework/Odbc.h"
 
 #include <windows.h>
 

@@ -59,11 +59,6 @@ std::string CListeRapport::Texte(int ligne, int colonne) const
     }
 }
 
-int CListeRapport::NombreLignes() const
-{
-    return static_cast<int>(SendMessageA(m_hWnd, LVM_GETITEMCOUNT, 0, 0));
-}
-
 bool CListeRapport::SupprimerLigne(int ligne) const
 {
     return SendMessageA(m_hWnd, LVM_DELETEITEM, static_cast<WPARAM>(ligne), 0) != FALSE;

@@ -47,7 +47,6 @@ public:
     int InsererLigne(int index, const std::string& texte) const;
     void DefinirTexte(int ligne, int colonne, const std::string& texte) const;
     std::string Texte(int ligne, int colonne) const;
-    int NombreLignes() const;
     bool SupprimerLigne(int ligne) const;
     // The selected row, or -1.
     int Selection() const;

@@ -23,14 +23,6 @@ bool VersLarge(const char* texte, wchar_t* destination, int taille)
     return true;
 }
 
-bool VersLarge(const std::string& texte, std::wstring& resultat, int taille)
-{
-    std::vector<wchar_t> tampon(static_cast<std::size_t>(taille));
-    const bool ok = VersLarge(texte, tampon.data(), taille);
-    resultat = tampon.data();
-    return ok;
-}
-
 bool VersAnsi(const wchar_t* texte, std::string& resultat, int octetsMax)
 {
     resultat.clear();

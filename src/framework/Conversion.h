@@ -13,9 +13,6 @@ constexpr int TAILLE_TAMPON = 260;
 bool VersLarge(const char* texte, wchar_t* destination, int taille);
 bool VersLarge(const std::string& texte, wchar_t* destination, int taille);
 
-// The same into a growable text, bounded to taille units with the terminator.
-bool VersLarge(const std::string& texte, std::wstring& resultat, int taille = TAILLE_TAMPON);
-
 // texte to ANSI; false when it needs more than octetsMax bytes (resultat is then the first
 // octetsMax bytes), when a character has no exact form in the code page (resultat holds the
 // system's nearest one: Ｊ for J...), or when it cannot be converted (resultat empty). Only a text

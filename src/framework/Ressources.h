@@ -28,30 +28,6 @@ struct RegleModule
 };
 using CModule = CPoignee<HMODULE, RegleModule>;
 
-struct RegleCrochet
-{
-    static HHOOK Nulle() { return nullptr; }
-    static void Liberer(HHOOK crochet) { UnhookWindowsHookEx(crochet); }
-};
-using CCrochet = CPoignee<HHOOK, RegleCrochet>;
-
-// Processes, threads and the other kernel objects whose failed creation gives null.
-struct RegleNoyau
-{
-    static HANDLE Nulle() { return nullptr; }
-    static void Liberer(HANDLE objet) { CloseHandle(objet); }
-};
-using CPoigneeNoyau = CPoignee<HANDLE, RegleNoyau>;
-
-// A file from CreateFile, whose failure gives INVALID_HANDLE_VALUE instead (the value that also
-// stands for the current process): that value is this kind's null.
-struct RegleFichier
-{
-    static HANDLE Nulle() { return INVALID_HANDLE_VALUE; }
-    static void Liberer(HANDLE fichier) { CloseHandle(fichier); }
-};
-using CPoigneeFichier = CPoignee<HANDLE, RegleFichier>;
-
 // A text that the scheduler allocated; it belongs to the caller, who frees it with
 // CoTaskMemFree.
 struct RegleTexteCom

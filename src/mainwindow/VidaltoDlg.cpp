@@ -9,17 +9,19 @@
 
 namespace
 {
-const char* const M1 =
+// The start-up's boxes when the registry has no TV folder: its key missing, its value missing.
+const char* const CLE_ABSENTE =
     "La clé HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio n'a pas été trouvé.\n Le programme "
     "ne saura pas où chercher l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine "
     "TvAppPath ayant pour valeur le chemin de l'éxécutable WinTV";
-const char* const M2 =
+const char* const VALEUR_ABSENTE =
     "La valeur chaine TvAppPath n'a pas été trouvé dans la clé "
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hauppauge\\Radio.\n Le programme ne saura pas où chercher "
     "l'éxécutable WINTV.\n Veuillez rajouter cette valeur chaine TvAppPath ayant pour valeur le "
     "chemin de l'éxécutable WinTV";
-const char* const PHRASE_M3 = "Le programme va être arrêter.\nPassez en administrateur.";
-const char* const PHRASE_M4 =
+// The sentences after the system's text: a scheduler that fails, one that is missing.
+const char* const PHRASE_ADMINISTRATEUR = "Le programme va être arrêter.\nPassez en administrateur.";
+const char* const PHRASE_TACHES_PLANIFIEES =
     "Avez-vous installé les tâches planifiées sur votre machine?\nLe programme va être arrêté";
 
 // Names per call of the enumerator.
@@ -88,7 +90,7 @@ bool CVidaltoDlg::LireCheminTV()
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Hauppauge\\Radio", 0, KEY_READ, cle.Adresse()) !=
         ERROR_SUCCESS)
     {
-        Arreter(M1);
+        Arreter(CLE_ABSENTE);
         return false;
     }
     char chemin[TAILLE_TAMPON] = {};
@@ -100,7 +102,7 @@ bool CVidaltoDlg::LireCheminTV()
     // not fit either. A number or binary data is no folder, whatever its bytes.
     if (lu != ERROR_SUCCESS || chemin[sizeof chemin - 1] != '\0' || (type != REG_SZ && type != REG_EXPAND_SZ))
     {
-        Arreter(M2);
+        Arreter(VALEUR_ABSENTE);
         return false;
     }
     m_cheminTV = chemin;
@@ -112,13 +114,13 @@ bool CVidaltoDlg::ConnecterPlanificateur()
     HRESULT hr = m_com.Initialiser();
     if (FAILED(hr))
     {
-        Arreter(hr, PHRASE_M3);
+        Arreter(hr, PHRASE_ADMINISTRATEUR);
         return false;
     }
     hr = CreerPlanificateur(m_planificateur);
     if (FAILED(hr))
     {
-        Arreter(hr, PHRASE_M4);
+        Arreter(hr, PHRASE_TACHES_PLANIFIEES);
         return false;
     }
     return true;
@@ -130,7 +132,7 @@ bool CVidaltoDlg::ListerTaches()
     HRESULT hr = m_planificateur->Enumerer(enumerateur);
     if (FAILED(hr))
     {
-        Arreter(hr, PHRASE_M3);
+        Arreter(hr, PHRASE_ADMINISTRATEUR);
         return false;
     }
     // A list that does not redraw itself at each row costs little beside the scheduler calls.
@@ -157,7 +159,7 @@ bool CVidaltoDlg::ListerTaches()
             hr = m_planificateur->Activer(nomOuvert.c_str(), tache);
             if (FAILED(hr))
             {
-                Arreter(hr, PHRASE_M3);
+                Arreter(hr, PHRASE_ADMINISTRATEUR);
                 return false;
             }
             InsererLigne(*tache, nom);

@@ -9,12 +9,12 @@ const std::string MARQUE_FICHIER = "startr:";
 const std::string MARQUE_DUREE = "-limit:";
 const std::string MARQUE_CHAINE = "-c";
 
-std::string MotDepuis(const std::string& texte, std::size_t debut)
+// A position in a text as ExtraireMot takes it; one past any 32-bit position is past the end.
+std::int32_t Position(std::size_t position)
 {
-    std::string mot;
-    for (std::size_t i = debut; i < texte.size() && texte[i] != ' '; ++i)
-        mot += texte[i];
-    return mot;
+    return position <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())
+               ? static_cast<std::int32_t>(position)
+               : -1;
 }
 
 // The two's complement reading of a 32-bit pattern, written out so that it does not depend on
@@ -29,9 +29,11 @@ std::int32_t EnSigne(std::uint32_t valeur)
 
 std::string ExtraireMot(const std::string& texte, std::int32_t debut)
 {
-    if (debut < 0)
-        return std::string();
-    return MotDepuis(texte, static_cast<std::size_t>(debut));
+    std::string mot;
+    for (std::size_t i = debut < 0 ? texte.size() : static_cast<std::size_t>(debut);
+         i < texte.size() && texte[i] != ' '; ++i)
+        mot += texte[i];
+    return mot;
 }
 
 std::int32_t ConvertirEntier(const std::string& texte)
@@ -57,9 +59,9 @@ LigneLue LireLigne(const std::string& parametres)
         return ligne;
     ligne.reconnue = true;
     const std::size_t debutFichier = p + MARQUE_FICHIER.size();
-    ligne.nomFichier = MotDepuis(parametres, debutFichier);
+    ligne.nomFichier = ExtraireMot(parametres, Position(debutFichier));
     // Past the blank that ends the file word and the dash of the next switch.
-    ligne.enregistrement = MotDepuis(parametres, debutFichier + ligne.nomFichier.size() + 2);
+    ligne.enregistrement = ExtraireMot(parametres, Position(debutFichier + ligne.nomFichier.size() + 2));
     return ligne;
 }
 
@@ -96,7 +98,7 @@ std::int32_t LireChaine(const std::string& parametres)
     const std::size_t c = parametres.find(MARQUE_CHAINE);
     if (c == std::string::npos)
         return -1;
-    const std::int32_t numero = ConvertirEntier(MotDepuis(parametres, c + MARQUE_CHAINE.size()));
+    const std::int32_t numero = ConvertirEntier(ExtraireMot(parametres, Position(c + MARQUE_CHAINE.size())));
     return EnSigne(static_cast<std::uint32_t>(numero) - 1u);
 }
 

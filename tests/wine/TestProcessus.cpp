@@ -48,20 +48,26 @@ public:
         if (CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage,
                            &info))
             CloseHandle(info.hThread);
-        m_processus = CPoigneeNoyau(info.hProcess);
+        m_processus = info.hProcess;
     }
-    ~CProcessus() { TerminateProcess(m_processus.Get(), 99); }
+    ~CProcessus()
+    {
+        TerminateProcess(m_processus, 99);
+        CloseHandle(m_processus);
+    }
+    CProcessus(const CProcessus&) = delete;
+    CProcessus& operator=(const CProcessus&) = delete;
 
     // The exit status; -1 when the process did not end in time.
     long Statut() const
     {
         DWORD statut = 0;
-        const bool fini = WaitForSingleObject(m_processus.Get(), DELAI_MS) == WAIT_OBJECT_0;
-        return fini && GetExitCodeProcess(m_processus.Get(), &statut) ? static_cast<long>(statut) : -1;
+        const bool fini = WaitForSingleObject(m_processus, DELAI_MS) == WAIT_OBJECT_0;
+        return fini && GetExitCodeProcess(m_processus, &statut) ? static_cast<long>(statut) : -1;
     }
 
 private:
-    CPoigneeNoyau m_processus;
+    HANDLE m_processus = nullptr;
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "framework/BaseDonnees.h"
+#include "framework/Odbc.h"
 
 #include <cstring>
 
@@ -42,31 +42,24 @@ CExceptionBaseDonnees CExceptionBaseDonnees::Depuis(SQLSMALLINT type, SQLHANDLE 
     return CExceptionBaseDonnees(std::move(texte));
 }
 
-bool CBaseDeDonnees::Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat)
-{
-    m_derniereErreur = poignee != nullptr
-                           ? CExceptionBaseDonnees::Depuis(type, poignee, resultat).Texte()
-                           : std::string("Erreur de la base de données (pas de poignée ODBC).");
-    m_connexion.Liberer();
-    m_environnement.Liberer();
-    return false;
-}
-
 bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool lectureSeule, bool bibliothequeCurseurs)
 {
     Fermer();
-    m_derniereErreur.clear();
-
+    // A refusal leaves no handle behind; the driver's diagnostics are not shown for it.
+    const auto refuser = [this] {
+        Fermer();
+        return false;
+    };
     SQLRETURN resultat = Allouer(m_environnement, SQL_NULL_HANDLE);
     if (!Reussi(resultat))
-        return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
+        return refuser();
     resultat = SQLSetEnvAttr(m_environnement.Get(), SQL_ATTR_ODBC_VERSION,
                              reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
     if (!Reussi(resultat))
-        return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
+        return refuser();
     resultat = Allouer(m_connexion, m_environnement.Get());
     if (!Reussi(resultat))
-        return Refuser(SQL_HANDLE_ENV, m_environnement.Get(), resultat);
+        return refuser();
 
     // Both attributes must be set before connecting. The cursor library is a connection
     // attribute: unixODBC loads it (libodbccr.so) while connecting.
@@ -75,14 +68,14 @@ bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool lectureSeule, boo
         resultat = SQLSetConnectAttr(m_connexion.Get(), SQL_ATTR_ODBC_CURSORS,
                                      reinterpret_cast<SQLPOINTER>(SQL_CUR_USE_ODBC), SQL_IS_UINTEGER);
         if (!Reussi(resultat))
-            return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
+            return refuser();
     }
     if (lectureSeule)
     {
         resultat = SQLSetConnectAttr(m_connexion.Get(), SQL_ATTR_ACCESS_MODE,
                                      reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), SQL_IS_UINTEGER);
         if (!Reussi(resultat))
-            return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
+            return refuser();
     }
 
     const std::string chaine = "DSN=" + nomSource;
@@ -93,7 +86,7 @@ bool CBaseDeDonnees::Ouvrir(const std::string& nomSource, bool lectureSeule, boo
     resultat = SQLDriverConnect(m_connexion.Get(), nullptr, texte.data(), SQL_NTS, complete,
                                 static_cast<SQLSMALLINT>(sizeof complete), &longueur, SQL_DRIVER_NOPROMPT);
     if (!Reussi(resultat))
-        return Refuser(SQL_HANDLE_DBC, m_connexion.Get(), resultat);
+        return refuser();
     m_connectee = true;
     return true;
 }
@@ -124,11 +117,7 @@ void CJeuEnregistrements::Ouvrir(const std::string& sql)
         if (!Reussi(resultat))
             throw CExceptionBaseDonnees::Depuis(SQL_HANDLE_STMT, instruction, resultat);
 
-        std::string texte = sql.empty() ? SqlParDefaut() : sql;
-        // A default SQL that only names a table, such as "[hcwChannels]", reads all of it.
-        if (_strnicmp(texte.c_str(), "SELECT", 6) != 0)
-            texte = "SELECT * FROM " + texte;
-        std::vector<SQLCHAR> requete(texte.begin(), texte.end());
+        std::vector<SQLCHAR> requete(sql.begin(), sql.end());
         requete.push_back('\0');
         resultat = SQLExecDirect(instruction, requete.data(), SQL_NTS);
         if (!Reussi(resultat))
@@ -193,7 +182,6 @@ void CJeuEnregistrements::Lire()
     if (m_ligne + 1 < m_lignesBloc)
     {
         ++m_ligne;
-        EchangerChamps();
         return;
     }
     m_ligne = 0;
@@ -210,7 +198,6 @@ void CJeuEnregistrements::Lire()
     // The rows are read where the buffers hold them, never past.
     if (m_lignesBloc > m_lignesAllouees)
         throw CExceptionBaseDonnees(MESSAGE_LIGNES_EN_TROP);
-    EchangerChamps();
 }
 
 void CJeuEnregistrements::Suivant()

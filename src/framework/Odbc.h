@@ -66,25 +66,18 @@ public:
     CBaseDeDonnees& operator=(const CBaseDeDonnees&) = delete;
 
     // Connects to the data source `nomSource` ("DSN=" + nomSource), without any prompt. False
-    // when the driver manager or the driver refuses (the diagnostics are then in
-    // DerniereErreur()).
+    // when the driver manager or the driver refuses.
     bool Ouvrir(const std::string& nomSource, bool lectureSeule, bool bibliothequeCurseurs);
     bool EstOuverte() const { return m_connectee; }
     void Fermer();
 
-    // The diagnostics of the last refused Ouvrir.
-    const std::string& DerniereErreur() const { return m_derniereErreur; }
-
     SQLHDBC Poignee() const { return m_connexion.Get(); }
 
 private:
-    bool Refuser(SQLSMALLINT type, SQLHANDLE poignee, SQLRETURN resultat);
-
     // Declared in this order so that the connection is freed before its environment.
     CPoigneeEnvironnement m_environnement;
     CPoigneeConnexion m_connexion;
     bool m_connectee = false;
-    std::string m_derniereErreur;
 };
 
 // A forward-only recordset on an open connection. Every result column is bound as SQL_C_CHAR
@@ -98,20 +91,15 @@ public:
     static constexpr std::size_t TAILLE_COLONNE = 256;
 
     explicit CJeuEnregistrements(CBaseDeDonnees& base) : m_base(base) {}
-    virtual ~CJeuEnregistrements() = default;
     CJeuEnregistrements(const CJeuEnregistrements&) = delete;
     CJeuEnregistrements& operator=(const CJeuEnregistrements&) = delete;
-
-    // The SQL of a caller that gives no query.
-    virtual std::string SqlParDefaut() const = 0;
 
     // Rows asked of the driver per fetch, set before Ouvrir; rows are still read one at a
     // time. A driver that cannot fetch blocks is asked for one row at a time.
     void DefinirTailleBloc(long lignes) { m_tailleBloc = lignes > 0 ? lignes : 1; }
 
-    // Runs `sql` forward-only and moves to its first row. Without `sql`, the default SQL,
-    // which may name a table only.
-    void Ouvrir(const std::string& sql = std::string());
+    // Runs `sql` forward-only and moves to its first row.
+    void Ouvrir(const std::string& sql);
     bool FinDonnees() const { return m_fin; }
     // The next row; at the end of the data, FinDonnees() becomes true.
     void Suivant();
@@ -119,10 +107,6 @@ public:
     // last column or at the end of the data.
     std::string Valeur(int indice) const;
     void Fermer();
-
-protected:
-    // Copies the current row into the members of a derived recordset after each fetch.
-    virtual void EchangerChamps() {}
 
 private:
     // Asks the driver for blocks of TailleBloc() rows; the rows per block it granted.
