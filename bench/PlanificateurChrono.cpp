@@ -29,5 +29,5 @@ private:
 std::unique_ptr<CPlanificateur> PlanificateurChrono(std::unique_ptr<CPlanificateur> vrai,
                                                     MesuresAppels& mesures)
 {
-    return std::make_unique<CPlanificateurPanne>(std::move(vrai), std::make_shared<CChronoAppels>(mesures));
+    return EnvelopperPlanificateur(std::move(vrai), std::make_shared<CChronoAppels>(mesures));
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Prints the lines of test code against the program's, blank lines and comments left out. The
-# ODBC stand-in DLL of tests/odbc counts as tests.
+# resource script counts as program code, the ODBC stand-in DLL of tests/odbc as tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +15,7 @@ lignes() {
     END { print n + 0 }' "$@"
 }
 
-mapfile -t programme < <(find src -name '*.cpp' -o -name '*.h' -o -name '*.c' | sort)
+mapfile -t programme < <(find src -name '*.cpp' -o -name '*.h' -o -name '*.c' -o -name '*.rc' | sort)
 mapfile -t essais < <(find tests -name '*.cpp' -o -name '*.h' -o -name '*.c' | sort)
 code=$(lignes "${programme[@]}")
 tests=$(lignes "${essais[@]}")

@@ -147,7 +147,7 @@ TEST(Parametres, MotsEntiersEtColonnes)
 }
 
 // The texts of the list and the names: next run, work-item name from the file, listed name
-// without ".job", the data source's search pattern and path, a channel row.
+// without ".job", the data source's search pattern.
 TEST(Parametres, TextesDeLaListeEtNoms)
 {
     EXPECT_EQ(TexteProchainDemarrage(1, 1, 5, 0, 0), "01/01/05 \xE0 00:00"); // code page 1252
@@ -170,10 +170,7 @@ TEST(Parametres, TextesDeLaListeEtNoms)
          std::vector<std::string>{"a\\b", "a/b", "c:", "*", "a?", "\"", "<", ">", "|", ".", "..", "a\tb",
                                   std::string("a\0b", 3), "\x1F"})
         EXPECT_FALSE(NomFichierPermis(nom)) << nom;
-
-    EXPECT_EQ(MotifRechercheBase("C:\\TV"), "C:\\TV\\*.mdb*");
-    EXPECT_EQ(CheminBase("C:\\TV", "hcwChanDB_4.mdb") + CheminBase("C:\\TV", ""), "C:\\TV\\hcwChanDB_4.mdb");
-    EXPECT_EQ(TexteLigneChaine("12", "TF1", "fr"), "12\tTF1\tfr");
+    EXPECT_EQ(MotifRechercheBase("C:\\TV") + CheminBase("C:\\TV", ""), "C:\\TV\\*.mdb*");
 }
 
 // Every byte of a block is written, as the ODBC installer reads it: the fixed strings from offset
@@ -299,24 +296,21 @@ TEST(DefinitionProgramme, FinEtValeursNouvelles)
                               maintenant));
 }
 
+// The TV folder is copied whole, terminated, or refused, never read nor written past the buffer:
+// the programme is on the heap, m_dossierTV its last member, and a text of 260 characters without
+// terminator fills a heap block of exactly that size.
 TEST(DefinitionProgramme, DefinirDossierTV)
 {
-    // On the heap, m_dossierTV being the last member: a write past it is caught by ASan.
     auto programme = std::make_unique<CDefinitionProgramme>();
-    const std::string plusLong(259, 'x');
-    const auto definir = [&programme](const char* dossier) {
-        const bool accepte = programme->DefinirDossierTV(dossier);
-        return std::make_pair(accepte, std::string(programme->m_dossierTV));
-    };
-    EXPECT_EQ(definir(plusLong.c_str()), std::make_pair(true, plusLong));
-    EXPECT_EQ(definir(std::string(260, 'y').c_str()), std::make_pair(false, std::string()));
-    EXPECT_EQ(definir("C:\\TV"), std::make_pair(true, std::string("C:\\TV"))) << "terminated";
-    EXPECT_EQ(definir(nullptr), std::make_pair(false, std::string()));
-
-    // A text longer than the buffer is refused without being read to its end: 260 characters
-    // and no terminator, in a heap block of exactly that size.
+    const std::string x259(259, 'x'), y260(260, 'y');
     const std::vector<char> sansFin(260, 'w');
-    EXPECT_FALSE(programme->DefinirDossierTV(sansFin.data()));
+    const std::pair<const char*, std::string> cas[] = {
+        {x259.c_str(), x259}, {"C:\\TV", "C:\\TV"}, {y260.c_str(), ""}, {nullptr, ""}, {sansFin.data(), ""}};
+    for (const auto& [dossier, attendu] : cas)
+    {
+        EXPECT_EQ(programme->DefinirDossierTV(dossier), !attendu.empty());
+        EXPECT_EQ(programme->m_dossierTV, attendu);
+    }
 }
 
 // A local calendar time "year-month-day hour:minute".
@@ -336,23 +330,20 @@ TEST(Executions, LaPremiereExecution)
     // clang-format off
     const std::pair<const char*, const char*> cas[] = {
         {"0 0 2026-12-9 20:45 0-0-0 0 0", "2026-12-9 20:45"},
-        {"0 0 2026-12-9 20:30 0-0-0 0 0", ""}, // its minute has begun
-        {"0 0 2026-12-8 23:59 0-0-0 0 0", ""},
         {"0 0 2027-3-14 20:45 0-0-0 0 0", "2027-3-14 20:45"},
+        {"0 0 2026-12-8 23:59 0-0-0 0 0", ""}, {"0 0 2026-12-9 20:30 0-0-0 0 0", ""}, // its minute has begun
         {"1 1 2026-12-9 20:00 2026-12-31 1 0", "2026-12-10 20:00"}, // today's gone
-        {"1 1 2026-12-1 20:45 2026-12-9 1 0", "2026-12-9 20:45"},   // on its end date
         {"1 1 2026-12-1 20:00 2026-12-9 1 0", ""},
+        {"1 1 2026-12-1 20:45 2026-12-9 1 0", "2026-12-9 20:45"},   // on its end date
         {"1 1 2026-12-7 20:00 2026-12-31 3 0", "2026-12-10 20:00"}, // every third day
         {"1 0 2026-12-31 23:59 0-0-0 0 0", "2026-12-31 23:59"},     // no end; an interval 0 is 1
         {"2 1 2026-12-9 20:00 2026-12-31 1 22", "2026-12-11 20:00"}, // from a Wednesday, Mondays and Fridays
         {"2 1 2026-12-9 20:00 2026-12-31 1 8", "2026-12-16 20:00"},  // Wednesdays, today's gone
-        {"2 1 2026-12-9 20:00 2026-12-10 1 22", ""},
-        {"2 1 2026-12-9 20:00 2026-12-31 1 0", ""},                  // no day ticked
+        {"2 1 2026-12-9 20:00 2026-12-10 1 22", ""}, {"2 1 2026-12-9 20:00 2026-12-31 1 0", ""}, // no day
         {"2 1 2026-12-6 20:00 2027-12-31 2 2", "2026-12-21 20:00"},  // Mondays of every other week
         {"2 5 2026-12-9 21:00 2026-12-31 1 7f", ""},                 // disabled
         {"3 1 2026-12-9 21:00 2026-12-31 1 7f", ""},                 // monthly
-        {"1 1 2027-2-31 20:00 2027-6-30 1 0", ""},                   // no such date
-        {"1 1 2026-12-1 20:00 2027-2-31 1 0", ""},
+        {"1 1 2027-2-31 20:00 2027-6-30 1 0", ""}, {"1 1 2026-12-1 20:00 2027-2-31 1 0", ""}, // no such date
     };
     // clang-format on
     ChampsLocaux maintenant;
@@ -373,14 +364,15 @@ TEST(Executions, LaPremiereExecution)
 // 5 minutes and the duration (its minute rounded down) is one of the recording's runs.
 TEST(Executions, LeCompagnonEtSonEnregistrement)
 {
+    // clang-format off
     const std::tuple<const char*, std::int32_t, const char*> cas[] = {
         {"2026-12-31 23:30", 3600, "0 2 2027-1-1 0:35 0-0-0 0 0"},
         {"2027-2-28 23:58", 0, "0 2 2027-3-1 0:03 0-0-0 0 0"},
         {"2027-3-28 1:30", 7200, "0 2 2027-3-28 4:35 0-0-0 0 0"},
         {"2027-10-31 1:30", 7200, "0 2 2027-10-31 2:35 0-0-0 0 0"},
-        {"2026-12-7 20:00", -1800, "0 2 2026-12-7 19:35 0-0-0 0 0"},
-        {"2038-1-19 4:00", 3600, ""}, // past the program's range: none
+        {"2026-12-7 20:00", -1800, "0 2 2026-12-7 19:35 0-0-0 0 0"}, {"2038-1-19 4:00", 3600, ""}, // none
     };
+    // clang-format on
     for (const auto& [execution, duree, attendu] : cas)
     {
         ChampsDeclencheur arret = Declencheur("1 1 2026-1-1 1:00 2026-1-1 1 1");
@@ -455,19 +447,15 @@ TEST(Declencheur, EcritEtRelu)
 
     // The minutes come from the seconds themselves, 24 hours and more included, the seconds
     // dropped; parameters another program rewrote without "startr:" are no recording's.
+    const char* const uneFois = "0 0 2027-3-28 20:45 0-0-0 0 0";
+    // clang-format off
     const std::pair<const char*, const char*> longueurs[] = {
-        {" -c12 -ntod -startr:Journal.mpg -qvcd -limit:90000", "1500"},
-        {" -c12 -ntod -startr:Journal.mpg -qvcd -limit:5459", "90"},
-        {" -c12 -ntod -startr:Journal.mpg -qvcd", "0"},
-        {" -c12 -ntod -startr:Journal.mpg -qvcd -limit:-1800", "0"},
-        {" -c12 -ntod -Startr:Journal.mpg -qvcd -limit:60", "refusé"},
+        {"-limit:90000", "100 1500 0 0 2027-3-28 20:45 0-0-0 0 0"},
+        {"-limit:5459", "100 90 0 0 2027-3-28 20:45 0-0-0 0 0"},
+        {"", "100 0 0 0 2027-3-28 20:45 0-0-0 0 0"}, {"-limit:-1800", "100 0 0 0 2027-3-28 20:45 0-0-0 0 0"},
     };
-    for (const auto& [parametres, minutes] : longueurs)
-    {
-        const std::string relu = Relu("0 0 2027-3-28 20:45 0-0-0 0 0", parametres);
-        EXPECT_EQ(relu.substr(0, relu == "refusé" ? std::string::npos : relu.find(' ', 4))
-                      .substr(relu == "refusé" ? 0 : 4),
-                  minutes)
-            << parametres;
-    }
+    // clang-format on
+    for (const auto& [limite, attendu] : longueurs)
+        EXPECT_EQ(Relu(uneFois, std::string(" -c12 -ntod -startr:Journal.mpg -qvcd ") + limite), attendu);
+    EXPECT_EQ(Relu(uneFois, " -c12 -ntod -Startr:Journal.mpg -qvcd -limit:60"), "refusé");
 }

@@ -7,6 +7,8 @@
 #include <wrl/client.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -25,23 +27,18 @@ ComPtr<ITaskScheduler> Planificateur()
     return planificateur;
 }
 
-void Picker(HWND dialogue, int id, const std::optional<SYSTEMTIME>& valeur)
-{
-    if (valeur)
-        DateTime_SetSystemtime(GetDlgItem(dialogue, id), GDT_VALID, &*valeur);
-}
 } // namespace
 
-TASK_TRIGGER DeclencheurAVenir()
+TASK_TRIGGER DeclencheurAVenir(TASK_TRIGGER_TYPE type, WORD heure, WORD minute)
 {
     TASK_TRIGGER t = {};
     t.cbTriggerSize = sizeof t;
-    t.TriggerType = TASK_TIME_TRIGGER_ONCE;
     t.wBeginYear = static_cast<WORD>(Jour().wYear + 1);
     t.wBeginMonth = 3;
     t.wBeginDay = 14;
-    t.wStartHour = 20;
-    t.wStartMinute = 45;
+    t.wStartHour = heure;
+    t.wStartMinute = minute;
+    t.TriggerType = type;
     return t;
 }
 
@@ -116,15 +113,9 @@ void SupprimerTacheReelle(const std::wstring& nom)
 
 void SupprimerTachesReelles()
 {
-    WIN32_FIND_DATAW trouve;
-    std::vector<std::wstring> noms;
-    const HANDLE recherche = FindFirstFileW((DOSSIER_TACHES + L"*.job").c_str(), &trouve);
-    for (bool suite = recherche != INVALID_HANDLE_VALUE; suite; suite = FindNextFileW(recherche, &trouve))
-        noms.emplace_back(trouve.cFileName, wcslen(trouve.cFileName) - 4);
-    if (recherche != INVALID_HANDLE_VALUE)
-        FindClose(recherche);
-    for (const auto& nom : noms)
-        SupprimerTacheReelle(nom);
+    for (const auto& fichier : std::filesystem::directory_iterator(DOSSIER_TACHES))
+        if (fichier.path().extension() == L".job")
+            SupprimerTacheReelle(fichier.path().stem().wstring());
 }
 
 void EcrireCheminTV(const std::string& valeur, int octetsEnPlus, DWORD type)
@@ -159,6 +150,22 @@ SYSTEMTIME Jour(int jours, int heure, int minute)
     return st;
 }
 
+std::string Moment(const SYSTEMTIME& st)
+{
+    char texte[24];
+    std::snprintf(texte, sizeof texte, "%u-%u-%u %02u:%02u", st.wYear, st.wMonth, st.wDay, st.wHour,
+                  st.wMinute);
+    return texte;
+}
+
+std::string MomentArret()
+{
+    const TacheLue t = LireTacheReelle(L"Shutdown");
+    const TASK_TRIGGER& d = t.declencheur;
+    SYSTEMTIME st = {d.wBeginYear, d.wBeginMonth, 0, d.wBeginDay, d.wStartHour, d.wStartMinute, 0, 0};
+    return t.trouvee ? Moment(st) : "";
+}
+
 Script Enregistrer(const Saisie& s)
 {
     return [s](HWND d) {
@@ -169,32 +176,65 @@ Script Enregistrer(const Saisie& s)
         if (s.chaine >= 0)
             SendDlgItemMessageA(d, IDC_CHAINES, LB_SETCURSEL, static_cast<WPARAM>(s.chaine), 0);
         if (s.periode != 0)
-            SendDlgItemMessageA(d, s.periode, BM_CLICK, 0, 0);
+            Cliquer(d, s.periode);
         for (int k = 0; k < 7; ++k)
             CheckDlgButton(d, IDC_DIMANCHE + k, (s.jours >> k) & 1 ? BST_CHECKED : BST_UNCHECKED);
         CheckDlgButton(d, IDC_ARRETER, s.arreter ? BST_CHECKED : BST_UNCHECKED);
-        Picker(d, IDC_DATE_DEPART, s.date);
-        Picker(d, IDC_HEURE_DEPART, s.heure);
-        Picker(d, IDC_DATE_FIN, s.fin);
-        SendDlgItemMessageA(d, IDOK, BM_CLICK, 0, 0);
+        for (const auto& [id, valeur] :
+             {std::pair(IDC_DATE_DEPART, s.date), std::pair(IDC_HEURE_DEPART, s.heure),
+              std::pair(IDC_DATE_FIN, s.fin)})
+            if (valeur)
+                DateTime_SetSystemtime(GetDlgItem(d, id), GDT_VALID, &*valeur);
+        Cliquer(d, IDOK);
     };
 }
 
-Script Confirmer(const char* motDePasse, const char* compte)
+Script Confirmer(std::string motDePasse, std::string compte, std::optional<std::string> confirmation)
 {
-    // The texts are literals, which outlive the script.
-    return [motDePasse, compte](HWND d) {
-        if (compte != nullptr)
-            SetDlgItemTextA(d, IDC_COMPTE, compte);
-        SetDlgItemTextA(d, IDC_MOT_DE_PASSE, motDePasse);
-        SetDlgItemTextA(d, IDC_CONFIRMATION, motDePasse);
-        SendDlgItemMessageA(d, IDOK, BM_CLICK, 0, 0);
+    return [=](HWND d) {
+        if (!compte.empty())
+            SetDlgItemTextA(d, IDC_COMPTE, compte.c_str());
+        SetDlgItemTextA(d, IDC_MOT_DE_PASSE, motDePasse.c_str());
+        SetDlgItemTextA(d, IDC_CONFIRMATION, confirmation.value_or(motDePasse).c_str());
+        Cliquer(d, IDOK);
+        EXPECT_TRUE(IsWindowVisible(d) || Texte(d, {IDC_MOT_DE_PASSE, IDC_CONFIRMATION}) == " ")
+            << "the password left in its fields";
     };
 }
 
-Script Cliquer(int bouton)
+void Cliquer(HWND dialogue, int bouton)
 {
-    return [bouton](HWND d) { SendMessageA(d, WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0); };
+    SendDlgItemMessageA(dialogue, bouton, BM_CLICK, 0, 0);
+}
+
+std::string Texte(HWND dialogue, std::initializer_list<int> ids)
+{
+    std::string texte;
+    for (const int id : ids)
+        texte += " " + TexteFenetre(GetDlgItem(dialogue, id));
+    return texte.substr(1);
+}
+
+SYSTEMTIME Selecteur(HWND dialogue, int id)
+{
+    SYSTEMTIME st = {};
+    DateTime_GetSystemtime(GetDlgItem(dialogue, id), &st);
+    return st;
+}
+
+bool Attendre(DWORD delai, const std::function<bool()>& condition)
+{
+    MSG message;
+    for (const DWORD debut = GetTickCount();; Sleep(10))
+    {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            if (!IsDialogMessageA(GetActiveWindow(), &message))
+                DispatchMessageA(&message);
+        if (condition && condition())
+            return true;
+        if (GetTickCount() - debut >= delai)
+            return false;
+    }
 }
 
 Lignes LireLignes(const CFenetreEssai& fenetre)
@@ -216,7 +256,9 @@ INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreE
     Programmer([&fenetre, script](HWND principale) {
         if (script)
             script(fenetre);
-        SendMessageA(principale, WM_CLOSE, 0, 0);
+        // A window the script ended is hidden at once.
+        if (IsWindowVisible(principale))
+            SendMessageA(principale, WM_CLOSE, 0, 0);
     });
     const INT_PTR fin = fenetre.DoModal();
     // A window that stopped during its start-up never ran its script.
@@ -255,44 +297,50 @@ ChaquePanne(const std::vector<std::string>& muets,
     return pannes.size() - 1;
 }
 
-Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
-                   const std::function<void(CFenetreEssai&)>& preparer,
-                   const std::function<void(CFenetreEssai&)>& gestes)
+Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes, const std::function<void(CFenetreEssai&)>& gestes)
 {
     CBoitesMessage boites;
     CFenetreEssai fenetre;
     if (pannes)
-        fenetre.Injecter(pannes);
-    if (preparer)
-        preparer(fenetre);
+        fenetre.m_pannes = pannes;
     Rencontre r;
+    // Each row beside its own work item's name, whose file it shows.
+    const auto lire = [](const CFenetreEssai& f) {
+        const Lignes lignes = LireLignes(f);
+        std::vector<std::string> fichiers, attendus;
+        for (std::size_t i = 0; i < lignes.size(); ++i)
+            fichiers.push_back(lignes[i][0]);
+        for (const std::string& nom : f.Noms())
+            attendus.push_back(nom + ".mpg");
+        EXPECT_EQ(fichiers, attendus);
+        return lignes;
+    };
     r.fin = LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-        r.lignes = LireLignes(f);
-        r.noms = f.Noms();
+        r.lignes = lire(f);
         if (gestes)
             gestes(f);
-        r.apres = LireLignes(f);
+        r.apres = lire(f);
     });
-    for (const BoiteVue& vue : boites.m_vues)
-    {
-        EXPECT_TRUE(vue.titre == "Erreur" && vue.iconeErreur) << vue.titre;
-        r.boites.push_back(vue.texte);
-    }
+    for (const std::string& vue : boites.m_vues)
+        EXPECT_EQ(vue.rfind("Erreur (x) ", 0), 0u) << vue;
+    r.boites = boites.m_textes;
     return r;
 }
 
-std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& preparer,
-                              const std::function<void(CFenetreEssai&)>& commande,
-                              const std::vector<std::string>& muets, const VerificationPanne& verifier)
+std::size_t
+ChaqueAppelEchoue(const std::function<void()>& preparer, const std::function<void(CFenetreEssai&)>& commande,
+                  const std::vector<std::string>& muets,
+                  const std::function<void(const Panne&, const CPannes&, CFenetreEssai&)>& verifier)
 {
     const HRESULT echec = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
     char texteEchec[TAILLE_TAMPON] = {};
     CVidaltoDlg::TexteErreur(echec, texteEchec, sizeof texteEchec);
     return ChaquePanne(muets, [&](const Panne& panne, const std::shared_ptr<CPannes>& injection) {
         SupprimerTachesReelles();
+        preparer();
         // The window's start-up is no part of the command.
         std::size_t debut = 0;
-        const Rencontre r = Demarrer(injection, preparer, [&](CFenetreEssai& f) {
+        const Rencontre r = Demarrer(injection, [&](CFenetreEssai& f) {
             debut = injection->Journal().size();
             injection->InjecterEchec(panne.operation, echec, panne.rang);
             commande(f);

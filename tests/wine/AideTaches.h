@@ -11,7 +11,12 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <optional>
+
+// The sentence that ends the start-up's box on a scheduler that fails, before the program stops,
+// written out here rather than taken from the program.
+inline const std::string PHRASE_ADMINISTRATEUR = "Le programme va être arrêter.\nPassez en administrateur.";
 
 // A work item as a test wants it in the real store.
 struct TacheEssai
@@ -21,14 +26,9 @@ struct TacheEssai
     std::wstring parametres, commentaire;
     std::optional<TASK_TRIGGER> declencheur;
 };
-
-// The sentence that ends the start-up's box on a scheduler that fails, before the program stops,
-// written out here rather than taken from the program.
-inline const std::string PHRASE_ADMINISTRATEUR = "Le programme va être arrêter.\nPassez en administrateur.";
-
-// A once trigger at 20:45 on 14 March of the coming year.
-TASK_TRIGGER DeclencheurAVenir();
-
+// A trigger of that type at hour:minute from 14 March of the coming year (once at 20:45 by default).
+TASK_TRIGGER DeclencheurAVenir(TASK_TRIGGER_TYPE type = TASK_TIME_TRIGGER_ONCE, WORD heure = 20,
+                               WORD minute = 45);
 // Writes the work item in the real store, replacing one of that name; false on failure.
 bool CreerTacheReelle(const TacheEssai& tache);
 // A recording: file NOM.mpg, channel 2, `limite` seconds, that comment and trigger.
@@ -57,6 +57,13 @@ void SupprimerTachesReelles();
 // key.
 void EcrireCheminTV(const std::string& valeur, int octetsEnPlus = 1, DWORD type = REG_SZ);
 
+// The local calendar time of an instant; its time of day at hour:minute, `jours` days later.
+SYSTEMTIME Jour(int jours = 0, int heure = 0, int minute = 0);
+// "year-month-day hh:mm" of a local time; of the shutdown companion's moment in the store, "" when
+// there is none.
+std::string Moment(const SYSTEMTIME& st);
+std::string MomentArret();
+
 // A programme typed in the editor. Fields left at their defaults keep what the editor shows.
 struct Saisie
 {
@@ -70,36 +77,36 @@ struct Saisie
     unsigned jours = 0; // the weekday boxes ticked, bit 0 Sunday
     bool arreter = false;
 };
-// The local calendar time of an instant; its time of day at hour:minute, `jours` days later.
-SYSTEMTIME Jour(int jours = 0, int heure = 0, int minute = 0);
-
 // The editor filled with `saisie`, then "&Enregistrer".
 Script Enregistrer(const Saisie& saisie);
-// The password dialog: `compte` typed in place of the proposal (unless null), the password and
-// its confirmation, then "&OK".
-Script Confirmer(const char* motDePasse = "", const char* compte = nullptr);
-// A button of the dialog clicked.
-Script Cliquer(int bouton);
+// The password dialog: `compte` typed in place of the proposal (unless empty), the password and
+// its confirmation (the password unless given), then "&OK"; a dialog that ends leaves nothing in
+// its password fields.
+Script Confirmer(std::string motDePasse = "", std::string compte = "",
+                 std::optional<std::string> confirmation = std::nullopt);
+// A button of a dialog of this process clicked, as the user clicks it.
+void Cliquer(HWND dialogue, int bouton);
+// The texts of a dialog's controls, separated by blanks; a picker's value.
+std::string Texte(HWND dialogue, std::initializer_list<int> ids);
+SYSTEMTIME Selecteur(HWND dialogue, int id);
+// Dispatches the thread's messages (those waiting, at least) until `condition` holds, or for
+// `delai` milliseconds; whether it held.
+bool Attendre(DWORD delai, const std::function<bool()>& condition = {});
 
-// The main window, its scheduler object through `pannes` when injected; what only the window
+// The main window, its scheduler object through `m_pannes` when set; what only the window
 // itself knows: the work-item name of each row, the TV folder it read.
 class CFenetreEssai : public CVidaltoDlg
 {
 public:
-    std::function<HRESULT(std::unique_ptr<CPlanificateur>&)> m_fabrique =
-        [this](std::unique_ptr<CPlanificateur>& p) { return CVidaltoDlg::CreerPlanificateur(p); };
-
-    void Injecter(const std::shared_ptr<CPannes>& pannes)
-    {
-        m_fabrique = [pannes](std::unique_ptr<CPlanificateur>& p) {
-            return CreerPlanificateurPanne(pannes, p);
-        };
-    }
+    std::shared_ptr<CPannes> m_pannes;
     const std::vector<std::string>& Noms() const { return m_nomsTaches; }
     const std::string& CheminTV() const { return m_cheminTV; }
 
 protected:
-    HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& p) override { return m_fabrique(p); }
+    HRESULT CreerPlanificateur(std::unique_ptr<CPlanificateur>& p) override
+    {
+        return m_pannes ? CreerPlanificateurPanne(m_pannes, p) : CVidaltoDlg::CreerPlanificateur(p);
+    }
 };
 
 // The rows of the schedule list, five texts each.
@@ -114,16 +121,15 @@ INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreE
 void Commande(CFenetreEssai& fenetre, int bouton, int ligne = -1, std::vector<Script> scripts = {});
 
 // What the user meets in a main window started over the real store (through `pannes` when
-// given), made ready by `preparer`: the window's end, the texts of its "Erreur" boxes, its rows
-// and their names once started, and its rows after `gestes`.
+// given): the window's end, the texts of its "Erreur" boxes, its rows once started and after
+// `gestes`, each row beside its own work item's name.
 struct Rencontre
 {
     INT_PTR fin = 0;
-    std::vector<std::string> boites, noms;
+    std::vector<std::string> boites;
     Lignes lignes, apres;
 };
 Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
-                   const std::function<void(CFenetreEssai&)>& preparer = {},
                    const std::function<void(CFenetreEssai&)>& gestes = {});
 
 // An ASCII text of the scheduler as the program's.
@@ -147,12 +153,11 @@ std::size_t
 ChaquePanne(const std::vector<std::string>& muets,
             const std::function<std::size_t(const Panne&, const std::shared_ptr<CPannes>&)>& essai);
 
-using VerificationPanne = std::function<void(const Panne&, const CPannes&, CFenetreEssai&)>;
-
-// Runs `commande` in a main window over the real store emptied, both made ready by `preparer`:
+// Runs `commande` in a main window over the real store emptied then made ready by `preparer`:
 // once as it goes, then once per scheduler call it made, with that call failed. Each failure not
 // in `muets` shows the system's text in one "Erreur" box, and no other box shows; `verifier` gets
 // the faults' record and the window after each command. The number of calls.
-std::size_t ChaqueAppelEchoue(const std::function<void(CFenetreEssai&)>& preparer,
-                              const std::function<void(CFenetreEssai&)>& commande,
-                              const std::vector<std::string>& muets, const VerificationPanne& verifier);
+std::size_t
+ChaqueAppelEchoue(const std::function<void()>& preparer, const std::function<void(CFenetreEssai&)>& commande,
+                  const std::vector<std::string>& muets,
+                  const std::function<void(const Panne&, const CPannes&, CFenetreEssai&)>& verifier);

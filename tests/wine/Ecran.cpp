@@ -30,13 +30,6 @@ bool Signaler(const std::string& texte)
     return static_cast<bool>(g_signaler);
 }
 
-bool MemeIcone(HWND boite, LPCSTR icone)
-{
-    // The system's icons are shared: the box shows the very handle LoadIcon gives.
-    return reinterpret_cast<HICON>(SendDlgItemMessageA(boite, ID_ICONE_BOITE, STM_GETICON, 0, 0)) ==
-           LoadIconA(nullptr, icone);
-}
-
 // A script runs from a timer's message, that is from the dialog's loop once its queue is empty.
 void CALLBACK LancerScript(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuterie, DWORD /*heure*/)
 {
@@ -52,16 +45,23 @@ void CALLBACK LancerScript(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuteri
 
 void VoirBoite(HWND boite)
 {
-    const BoiteVue vue{TexteFenetre(boite), TexteFenetre(GetDlgItem(boite, ID_TEXTE_BOITE)),
-                       MemeIcone(boite, IDI_HAND), MemeIcone(boite, IDI_EXCLAMATION)};
+    const std::string texte = TexteFenetre(GetDlgItem(boite, ID_TEXTE_BOITE));
     if (g_boites == nullptr)
     {
-        if (!Signaler("unexpected message box \"" + vue.titre + "\": " + vue.texte))
+        if (!Signaler("unexpected message box \"" + TexteFenetre(boite) + "\": " + texte))
             return;
     }
     else
     {
-        g_boites->m_vues.push_back(vue);
+        // The system's icons are shared: the box shows the very handle LoadIcon gives.
+        const auto icone =
+            reinterpret_cast<HICON>(SendDlgItemMessageA(boite, ID_ICONE_BOITE, STM_GETICON, 0, 0));
+        g_boites->m_textes.push_back(texte);
+        g_boites->m_vues.push_back(TexteFenetre(boite) +
+                                   (icone == LoadIconA(nullptr, IDI_HAND)          ? " (x) "
+                                    : icone == LoadIconA(nullptr, IDI_EXCLAMATION) ? " (!) "
+                                                                                   : " ") +
+                                   texte);
         if (g_boites->m_pendant)
             g_boites->m_pendant(boite);
     }

@@ -10,14 +10,9 @@
 #include <string>
 #include <vector>
 
-struct BoiteVue
-{
-    std::string titre, texte;
-    bool iconeErreur = false, iconeExclamation = false;
-};
-
-// The boxes shown while the object lives (the innermost one when nested); each is
-// answered by its default button, after `m_pendant` when set. Neither copied nor moved.
+// The boxes shown while the object lives (the innermost one when nested): their texts, and the
+// same after their caption and icon ("Erreur (x) ", "Vidalto (!) "). Each is answered by its
+// default button, after `m_pendant` when set. Neither copied nor moved.
 class CBoitesMessage
 {
 public:
@@ -26,7 +21,7 @@ public:
     CBoitesMessage(const CBoitesMessage&) = delete;
     CBoitesMessage& operator=(const CBoitesMessage&) = delete;
 
-    std::vector<BoiteVue> m_vues;
+    std::vector<std::string> m_textes, m_vues;
     // Run while a box is shown, before it is answered.
     std::function<void(HWND boite)> m_pendant;
 

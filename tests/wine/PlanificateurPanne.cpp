@@ -4,6 +4,38 @@
 
 namespace
 {
+// A real scheduler object behind its stand-in, which passes each call on unless it must fail.
+template <typename I> class CEnveloppe : public I
+{
+public:
+    CEnveloppe(std::unique_ptr<I> vrai, std::shared_ptr<CPannes> pannes, std::wstring nom = L"")
+        : m_vrai(std::move(vrai)), m_pannes(std::move(pannes)), m_nom(std::move(nom))
+    {
+    }
+    std::unique_ptr<I> m_vrai;
+
+protected:
+    using T = I;
+    using Texte = std::wstring;
+    template <typename... P, typename... A>
+    HRESULT Passer(const char* operation, HRESULT (I::*methode)(P...), A&&... a)
+    {
+        return m_pannes->Autour(operation, m_nom,
+                                [&] { return ((*m_vrai).*methode)(std::forward<A>(a)...); });
+    }
+    // What the real object handed out goes behind a stand-in of its own.
+    template <typename E, typename J>
+    HRESULT Envelopper(HRESULT hr, std::unique_ptr<J>& objet, const std::wstring& nom)
+    {
+        if (SUCCEEDED(hr) && objet)
+            objet = std::make_unique<E>(std::move(objet), m_pannes, nom);
+        return hr;
+    }
+
+    std::shared_ptr<CPannes> m_pannes;
+    std::wstring m_nom; // the work item's, for a work item and what it hands out
+};
+
 class CDeclencheurPanne : public CEnveloppe<CDeclencheur>
 {
 public:
@@ -81,15 +113,37 @@ public:
     HRESULT Suivants(ULONG demandes, std::vector<std::wstring>& noms) override
     {
         noms.clear();
-        const HRESULT hr = Passer("Next", &T::Suivants, demandes, noms);
-        for (std::wstring& nom : noms)
-        {
-            const auto donne = m_pannes->m_nomsDonnes.find(nom.substr(0, nom.size() - 4));
-            if (donne != m_pannes->m_nomsDonnes.end())
-                nom = donne->second + L".job";
-        }
-        return hr;
+        return Passer("Next", &T::Suivants, demandes, noms);
     }
+};
+
+class CPlanificateurPanne : public CEnveloppe<CPlanificateur>
+{
+public:
+    using CEnveloppe::CEnveloppe;
+    ~CPlanificateurPanne() override
+    {
+        m_vrai.reset();
+        m_pannes->Liberation();
+    }
+    HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& e) override
+    {
+        return Envelopper<CEnumerateurPanne>(Passer("Enum", &T::Enumerer, e), e, L"");
+    }
+    HRESULT Activer(const wchar_t* nom, std::unique_ptr<CTache>& t) override
+    {
+        return Envelopper<CTachePanne>(Passer("Activate", &T::Activer, nom, t), t, nom);
+    }
+    HRESULT NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& t) override
+    {
+        return Envelopper<CTachePanne>(Passer("NewWorkItem", &T::NouvelleTache, nom, t), t, nom);
+    }
+    // The store takes the real work item.
+    HRESULT AjouterTache(const wchar_t* nom, CTache& t) override
+    {
+        return Passer("AddWorkItem", &T::AjouterTache, nom, *static_cast<CTachePanne&>(t).m_vrai);
+    }
+    HRESULT Supprimer(const wchar_t* nom) override { return Passer("Delete", &T::Supprimer, nom); }
 };
 } // namespace
 
@@ -103,39 +157,16 @@ HRESULT CPannes::Appel(const std::string& operation, const std::wstring& nom)
                                                : S_OK;
 }
 
-HRESULT CPlanificateurPanne::Enumerer(std::unique_ptr<CEnumerateurTaches>& enumerateur)
+std::unique_ptr<CPlanificateur> EnvelopperPlanificateur(std::unique_ptr<CPlanificateur> vrai,
+                                                        std::shared_ptr<CPannes> pannes)
 {
-    return Envelopper<CEnumerateurPanne>(Passer("Enum", &CPlanificateur::Enumerer, enumerateur), enumerateur,
-                                         L"");
-}
-
-HRESULT CPlanificateurPanne::Activer(const wchar_t* nom, std::unique_ptr<CTache>& tache)
-{
-    std::wstring vrai = nom;
-    for (const auto& [reel, donne] : m_pannes->m_nomsDonnes)
-        if (donne == nom)
-            vrai = reel;
-    return Envelopper<CTachePanne>(Passer("Activate", &CPlanificateur::Activer, vrai.c_str(), tache), tache,
-                                   nom);
-}
-
-HRESULT CPlanificateurPanne::NouvelleTache(const wchar_t* nom, std::unique_ptr<CTache>& tache)
-{
-    return Envelopper<CTachePanne>(Passer("NewWorkItem", &CPlanificateur::NouvelleTache, nom, tache), tache,
-                                   nom);
-}
-
-// The store takes the real work item.
-HRESULT CPlanificateurPanne::AjouterTache(const wchar_t* nom, CTache& tache)
-{
-    return Passer("AddWorkItem", &CPlanificateur::AjouterTache, nom,
-                  *static_cast<CTachePanne&>(tache).m_vrai);
+    return std::make_unique<CPlanificateurPanne>(std::move(vrai), std::move(pannes));
 }
 
 HRESULT CreerPlanificateurPanne(const std::shared_ptr<CPannes>& pannes, std::unique_ptr<CPlanificateur>& p)
 {
     std::unique_ptr<CPlanificateur> vrai;
     const HRESULT hr = CreerPlanificateurCom(vrai);
-    p.reset(SUCCEEDED(hr) ? new CPlanificateurPanne(std::move(vrai), pannes) : nullptr);
+    p = SUCCEEDED(hr) ? EnvelopperPlanificateur(std::move(vrai), pannes) : nullptr;
     return hr;
 }

@@ -6,23 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace
 {
-// A crash ends the suite at once, after the test it stopped in, instead of leaving it waiting
-// for a debugger that is never started.
-LONG WINAPI Plantage(EXCEPTION_POINTERS* exception)
-{
-    std::fprintf(stderr, "\nCrash: exception 0x%08lX at %p\n",
-                 static_cast<unsigned long>(exception->ExceptionRecord->ExceptionCode),
-                 exception->ExceptionRecord->ExceptionAddress);
-    std::fflush(stderr);
-    TerminateProcess(GetCurrentProcess(), 3);
-    return EXCEPTION_EXECUTE_HANDLER;
-}
-
 // Each test starts, and leaves the prefix, with the TV folder in C:\TV, which holds the channel
 // database of a dozen channels, and no work item, whatever the test before it did or where it
 // stopped.
@@ -40,7 +27,6 @@ class CEtatInitial : public testing::EmptyTestEventListener
 
 int main(int argc, char** argv)
 {
-    SetUnhandledExceptionFilter(&Plantage);
     testing::InitGoogleTest(&argc, argv);
     // The C runtime takes a TZ of the environment for its own and does not read the name of a
     // zone there: the suites pin the zone of the system instead, which the program then follows

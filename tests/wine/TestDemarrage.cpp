@@ -36,16 +36,6 @@ void VerifierFin(const Rencontre& r, const std::string& texte)
     EXPECT_EQ(r.boites, std::vector<std::string>(texte.empty() ? 0 : 1, texte));
 }
 
-// A work item of the real store, started on 14 March at 20:45 of that year (the coming one by
-// default) by a trigger of that type.
-bool Creer(const std::wstring& nom, const std::wstring& parametres, const std::wstring& commentaire = L"",
-           WORD type = TASK_TIME_TRIGGER_ONCE, WORD annee = DeclencheurAVenir().wBeginYear)
-{
-    TASK_TRIGGER declencheur = DeclencheurAVenir();
-    declencheur.TriggerType = static_cast<TASK_TRIGGER_TYPE>(type);
-    declencheur.wBeginYear = annee;
-    return CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE", parametres, commentaire, declencheur});
-}
 } // namespace
 
 // The TV folder comes from the registry, kept exactly as read (no check, no separator added).
@@ -70,7 +60,7 @@ TEST(Demarrage, LeDossierDuProgrammeTVVientDuRegistre)
         SCOPED_TRACE(valeur.substr(0, 10) + " " + std::to_string(octetsEnPlus));
         EcrireCheminTV(valeur, octetsEnPlus, type);
         std::string chemin;
-        VerifierFin(Demarrer(nullptr, {}, [&chemin](CFenetreEssai& f) { chemin = f.CheminTV(); }), message);
+        VerifierFin(Demarrer(nullptr, [&chemin](CFenetreEssai& f) { chemin = f.CheminTV(); }), message);
         EXPECT_EQ(chemin, message.empty() ? valeur : "");
     }
 }
@@ -98,88 +88,64 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
     }
 }
 
-// A work item that cannot be read is reported, or passed over, and the listing goes on. Names
-// longer than the 260-byte buffers are no work items of ours; a comment is shown cut.
-TEST(Demarrage, LesEchecsDeLectureDUneTacheSontSignalesEtLaListeContinue)
+// The real store's work items, ours and those written by another program or damaged: none brings
+// the program down. Our recordings are listed with their columns (a comment, cut to the 260-byte
+// buffer; a next run, none for a trigger gone by: a success code other than S_OK), more than one
+// batch of the enumerator whole, each row beside its work item's name; one that cannot be read is
+// reported, or passed over, and the listing goes on. Editing or deleting any row gets an answer,
+// and acts on that row's work item only: a name the code page cannot hold (a full-width J, which
+// it would turn into J) is not listed.
+TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
 {
-    const auto pannes = std::make_shared<CPannes>();
-    ASSERT_TRUE(CreerEnregistrement(L"SansDeclencheur", L"", std::nullopt));
-    for (const wchar_t* nom : {L"ParametresIllisibles", L"ApplicationIllisible", L"CommentaireIllisible",
-                               L"NomTropLong", L"Nom259"})
+    // A recording on channel 4 of that length, its parameters padded with blanks to `taille`.
+    const auto creer = [](const std::wstring& nom, const std::wstring& limite = L"60", std::size_t taille = 0,
+                          WORD annee = 0, TASK_TRIGGER_TYPE type = TASK_TIME_TRIGGER_ONCE,
+                          const std::wstring& commentaire = L"") {
+        std::wstring parametres = L" -c3 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite;
+        parametres.resize(std::max(taille, parametres.size()), L' ');
+        TASK_TRIGGER t = DeclencheurAVenir(type);
+        t.wBeginYear = annee != 0 ? annee : t.wBeginYear;
+        return CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE", parametres, commentaire, t});
+    };
+    const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
+    ASSERT_TRUE(creer(L"ListeB", L"5400", 0, 0, TASK_TIME_TRIGGER_ONCE, L"Journal de 20 h") &&
+                creer(L"ListeD", L"3600", 0, 2001));
+    // Of the foreign work items, only the file name is checked.
+    Lignes attendues = {{"ListeB.mpg", prochaine, "Journal de 20 h", "qvcd", "01:30:00"},
+                        {"ListeD.mpg", "", "", "qvcd", "01:00:00"},
+                        {"ListeJ.mpg", prochaine, "", "qvcd", "00:01:00"},
+                        {"CommentaireLong.mpg", prochaine, std::string(259, 'c'), "qvcd", "01:30:00"},
+                        {"CommentaireIllisible.mpg", prochaine, "", "qvcd", "01:30:00"},
+                        {"ApplicationIllisible.mpg", "", "", "qvcd", ""},
+                        {"ListeEtrange259.mpg"},
+                        {"ListeEtrangeLimite.mpg"},
+                        {"ListeEtrangeType1.mpg"},
+                        {"ListeEtrangeType8.mpg"}};
+    for (int i = 1000; i < 1300; ++i)
+    {
+        const std::wstring nom = L"ListeLot" + std::to_wstring(i);
+        ASSERT_TRUE(creer(nom));
+        attendues.push_back({VersEtroit(nom) + ".mpg", prochaine, "", "qvcd", "00:01:00"});
+    }
+    // Without parameters or trigger, or with more than 259 bytes of parameters, a work item is no
+    // recording.
+    ASSERT_TRUE(
+        CreerTacheReelle({L"ListeEtrangeVide", L"C:\\TV\\WinTV2K.EXE", L"", L"", DeclencheurAVenir()}) &&
+        CreerEnregistrement(L"SansDeclencheur", L"", std::nullopt));
+    for (const std::size_t taille : {259, 260, 10000})
+        ASSERT_TRUE(creer(L"ListeEtrange" + std::to_wstring(taille), L"60", taille));
+    ASSERT_TRUE(creer(L"ListeEtrangeLimite", L"123456789012") && creer(L"ListeJ") && creer(L"Liste\xFF2A") &&
+                creer(L"ListeEtrangeType1", L"60", 0, 0, TASK_TIME_TRIGGER_DAILY) &&
+                creer(L"ListeEtrangeType8", L"60", 0, 0, TASK_EVENT_TRIGGER_AT_LOGON));
+    for (const wchar_t* nom : {L"ParametresIllisibles", L"ApplicationIllisible", L"CommentaireIllisible"})
         ASSERT_TRUE(CreerEnregistrement(nom));
     ASSERT_TRUE(CreerEnregistrement(L"CommentaireLong", std::wstring(300, L'c')));
-    pannes->m_nomsDonnes = {{L"NomTropLong", std::wstring(260, L'N')}, {L"Nom259", std::wstring(259, L'M')}};
+    const auto pannes = std::make_shared<CPannes>();
     // Wine finds a trigger 0 in a work item saved without one; Windows does not.
     pannes->InjecterEchec("GetTrigger", static_cast<HRESULT>(0x80041309), L"SansDeclencheur");
     pannes->InjecterEchec("GetParameters", ACCES_REFUSE, L"ParametresIllisibles");
     pannes->InjecterEchec("GetApplicationName", INTROUVABLE, L"ApplicationIllisible");
     pannes->InjecterEchec("GetComment", ACCES_REFUSE, L"CommentaireIllisible");
-    Rencontre r = Demarrer(pannes);
-    EXPECT_EQ(r.fin, IDCANCEL);
-    std::sort(r.boites.begin(), r.boites.end());
-    EXPECT_EQ(r.boites, (std::vector<std::string>{"Access denied.\r\n", "File not found.\r\n"}));
-    const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
-    Lignes attendues = {
-        {"Nom259.mpg", prochaine, "Infos", "qvcd", "01:30:00"},
-        {"CommentaireLong.mpg", prochaine, std::string(259, 'c'), "qvcd", "01:30:00"},
-        {"CommentaireIllisible.mpg", prochaine, "", "qvcd", "01:30:00"},
-        {"ApplicationIllisible.mpg", "", "", "qvcd", ""},
-    };
-    // Each row's name is its work item's.
-    for (std::size_t i = 0; i < r.lignes.size() && i < r.noms.size(); ++i)
-        r.lignes[i].push_back(r.noms[i]);
-    for (auto& ligne : attendues)
-        ligne.push_back(ligne[0] == "Nom259.mpg" ? std::string(259, 'M')
-                                                 : ligne[0].substr(0, ligne[0].size() - 4));
-    std::sort(r.lignes.begin(), r.lignes.end());
-    std::sort(attendues.begin(), attendues.end());
-    EXPECT_EQ(r.lignes, attendues);
-}
-
-// The real store's work items, ours and those written by another program or damaged: none brings
-// the program down. Our recordings are listed with their columns (a comment, a next run, none for
-// a trigger gone by: a success code other than S_OK), more than one batch of the enumerator whole;
-// editing or deleting any row gets an answer, and acts on that row's work item only: a name the
-// code page cannot hold (a full-width J, which it would turn into J) is not listed.
-TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
-{
-    const auto parametres = [](const std::wstring& nom, const std::wstring& limite = L"60",
-                               std::size_t taille = 0) {
-        std::wstring texte = L" -c3 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite;
-        texte.resize(std::max(taille, texte.size()), L' ');
-        return texte;
-    };
-    const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
-    ASSERT_TRUE(Creer(L"ListeB", parametres(L"ListeB", L"5400"), L"Journal de 20 h"));
-    ASSERT_TRUE(Creer(L"ListeD", parametres(L"ListeD", L"3600"), L"", TASK_TIME_TRIGGER_ONCE, 2001));
-    // Of the foreign work items, only the file name is checked.
-    Lignes attendues = {{"ListeB.mpg", prochaine, "Journal de 20 h", "qvcd", "01:30:00"},
-                        {"ListeD.mpg", "", "", "qvcd", "01:00:00"},
-                        {"ListeEtrange259.mpg"},
-                        {"ListeEtrangeLimite.mpg"}};
-    for (int i = 1000; i < 1300; ++i)
-    {
-        const std::wstring nom = L"ListeLot" + std::to_wstring(i);
-        ASSERT_TRUE(Creer(nom, parametres(nom)));
-        attendues.push_back({VersEtroit(nom) + ".mpg", prochaine, "", "qvcd", "00:01:00"});
-    }
-    // Without parameters, or with more than 259 bytes of them, a work item is no recording.
-    ASSERT_TRUE(Creer(L"ListeEtrangeVide", L""));
-    for (const std::size_t taille : {259, 260, 10000})
-    {
-        const std::wstring nom = L"ListeEtrange" + std::to_wstring(taille);
-        ASSERT_TRUE(Creer(nom, parametres(nom, L"60", taille)));
-    }
-    ASSERT_TRUE(Creer(L"ListeEtrangeLimite", parametres(L"ListeEtrangeLimite", L"123456789012")));
-    for (const wchar_t* nom : {L"ListeJ", L"Liste\xFF2A"})
-        ASSERT_TRUE(Creer(nom, parametres(nom)));
-    attendues.push_back({"ListeJ.mpg", prochaine, "", "qvcd", "00:01:00"});
-    for (const WORD type : {TASK_TIME_TRIGGER_DAILY, TASK_EVENT_TRIGGER_AT_LOGON})
-    {
-        const std::wstring nom = L"ListeEtrangeType" + std::to_wstring(type);
-        ASSERT_TRUE(Creer(nom, parametres(nom), L"", type));
-        attendues.push_back({VersEtroit(nom) + ".mpg"});
-    }
     // A file the scheduler cannot make sense of stops the program at start-up, as any work item
     // it cannot open does (the program cannot tell whose it is).
     std::ofstream("C:\\windows\\tasks\\ListeCorrompue.job", std::ios::binary)
@@ -193,14 +159,14 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     // parameters longer than the program writes, or without "startr:"; every row is deleted.
     std::vector<std::string> editees;
     const Script noter = [&editees](HWND d) {
-        const std::string fichier = TexteFenetre(GetDlgItem(d, IDC_FICHIER));
-        if (fichier.rfind("ListeEtrange", 0) == 0)
-            editees.push_back(fichier + " " + TexteFenetre(GetDlgItem(d, IDC_MINUTES)));
-        SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
+        if (Texte(d, {IDC_FICHIER}).rfind("ListeEtrange", 0) == 0)
+            editees.push_back(Texte(d, {IDC_FICHIER, IDC_MINUTES}));
+        Cliquer(d, IDCANCEL);
     };
-    Rencontre r = Demarrer(nullptr, {}, [&](CFenetreEssai& f) {
-        Creer(L"ListeD", parametres(L"ListeD", L"3600", 300), L"", TASK_TIME_TRIGGER_ONCE, 2001);
-        Creer(L"ListeB", L" -c3 -ntod -Startr:ListeB.mpg -qvcd -limit:5400");
+    Rencontre r = Demarrer(pannes, [&](CFenetreEssai& f) {
+        creer(L"ListeD", L"3600", 300, 2001);
+        CreerTacheReelle({L"ListeB", L"C:\\TV\\WinTV2K.EXE",
+                          L" -c3 -ntod -Startr:ListeB.mpg -qvcd -limit:5400", L"", DeclencheurAVenir()});
         for (int i = static_cast<int>(LireLignes(f).size()) - 1; i >= 0; --i)
         {
             Commande(f, IDC_EDITER, i, {noter});
@@ -216,7 +182,9 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     std::sort(editees.begin(), editees.end());
     EXPECT_EQ(editees,
               (std::vector<std::string>{"ListeEtrange259 0", "ListeEtrangeLimite 0", "ListeEtrangeType1 1"}));
-    EXPECT_EQ(r.boites, std::vector<std::string>(3, MESSAGE_PROGRAMME_ILLISIBLE));
-    EXPECT_TRUE(r.apres.empty());
-    EXPECT_TRUE(LireTacheReelle(L"Liste\xFF2A").trouvee);
+    std::sort(r.boites.begin(), r.boites.begin() + std::min<std::ptrdiff_t>(2, r.boites.size()));
+    EXPECT_EQ(r.boites, (std::vector<std::string>{"Access denied.\r\n", "File not found.\r\n",
+                                                  MESSAGE_PROGRAMME_ILLISIBLE, MESSAGE_PROGRAMME_ILLISIBLE,
+                                                  MESSAGE_PROGRAMME_ILLISIBLE}));
+    EXPECT_TRUE(r.apres.empty() && LireTacheReelle(L"Liste\xFF2A").trouvee);
 }

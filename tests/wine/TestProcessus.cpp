@@ -11,65 +11,41 @@ namespace
 // Long enough for a slow Wine start, short enough that a hung program fails the test.
 constexpr DWORD DELAI_MS = 30000;
 
-bool Attendre(const std::function<bool()>& condition, DWORD delai = DELAI_MS)
-{
-    for (const DWORD debut = GetTickCount(); !condition(); Sleep(50))
-    {
-        if (GetTickCount() - debut > delai)
-            return false;
-    }
-    return true;
-}
-
-// The dialog of that caption once visible, within `delai` (the test process shows none of its
-// own); null when there is none.
-HWND Fenetre(const char* titre, DWORD delai = DELAI_MS)
+// The program's dialog of that caption once visible (the test process shows none of its own);
+// null when there is none in time.
+HWND Fenetre(const char* titre)
 {
     HWND dialogue = nullptr;
-    Attendre([&] { return IsWindowVisible(dialogue = FindWindowA("#32770", titre)); }, delai);
-    return IsWindowVisible(dialogue) ? dialogue : nullptr;
+    return Attendre(DELAI_MS, [&] { return IsWindowVisible(dialogue = FindWindowA("#32770", titre)); })
+               ? dialogue
+               : nullptr;
 }
 
-void Cliquer(HWND dialogue, int bouton)
+// A click on a window of the other process, which a message sent would wait for.
+void Poster(HWND dialogue, int bouton)
 {
     PostMessageA(dialogue, WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
 }
 
-// vidalto.exe of the build, started; ended at the end of the test if it still runs.
-class CProcessus
+// vidalto.exe of the build, started; its exit status (-1 when it does not end in time). It is
+// ended at the end of the test if it still runs.
+long Lancer(const std::function<void()>& gestes)
 {
-public:
-    CProcessus()
-    {
-        std::string ligne = "\"" + CheminDos(VIDALTO_DOSSIER_BUILD "/vidalto.exe") + "\"";
-        STARTUPINFOA demarrage = {};
-        demarrage.cb = sizeof demarrage;
-        PROCESS_INFORMATION info = {};
-        if (CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage,
-                           &info))
-            CloseHandle(info.hThread);
-        m_processus = info.hProcess;
-    }
-    ~CProcessus()
-    {
-        TerminateProcess(m_processus, 99);
-        CloseHandle(m_processus);
-    }
-    CProcessus(const CProcessus&) = delete;
-    CProcessus& operator=(const CProcessus&) = delete;
-
-    // The exit status; -1 when the process did not end in time.
-    long Statut() const
-    {
-        DWORD statut = 0;
-        const bool fini = WaitForSingleObject(m_processus, DELAI_MS) == WAIT_OBJECT_0;
-        return fini && GetExitCodeProcess(m_processus, &statut) ? static_cast<long>(statut) : -1;
-    }
-
-private:
-    HANDLE m_processus = nullptr;
-};
-
+    std::string ligne = "\"" + CheminDos(VIDALTO_DOSSIER_BUILD "/vidalto.exe") + "\"";
+    STARTUPINFOA demarrage = {};
+    demarrage.cb = sizeof demarrage;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage, &info))
+        return -2;
+    gestes();
+    DWORD statut = 0;
+    const bool fini = WaitForSingleObject(info.hProcess, DELAI_MS) == WAIT_OBJECT_0 &&
+                      GetExitCodeProcess(info.hProcess, &statut);
+    TerminateProcess(info.hProcess, 99);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return fini ? static_cast<long>(statut) : -1;
+}
 } // namespace
 
 // Without its registry key the program stops with its "Erreur" box (its text is checked in
@@ -77,11 +53,7 @@ private:
 TEST(Processus, SansCleLeProgrammeSArreteAvecSonMessageEtLeStatutUn)
 {
     EcrireCheminTV("", -2);
-    CProcessus programme;
-    const HWND boite = Fenetre("Erreur");
-    EXPECT_NE(boite, nullptr);
-    Cliquer(boite, IDOK);
-    EXPECT_EQ(programme.Statut(), 1);
+    EXPECT_EQ(Lancer([] { Poster(Fenetre("Erreur"), IDOK); }), 1);
 }
 
 // Wine reads which DLLs a program loads, and whence, from its AppDefaults key (the environment's
@@ -94,15 +66,16 @@ TEST(Processus, UnInstallateurOdbcACoteDuProgrammeNEstPasCeluiQuIlCharge)
     const std::string copie = CheminDos(VIDALTO_DOSSIER_BUILD "/odbccp32.dll");
     RegSetKeyValueA(HKEY_CURRENT_USER, cle, "odbccp32", REG_SZ, "native,builtin", 15);
     CopyFileA(CheminDos(VIDALTO_DOSSIER_BUILD "/sans-config/odbccp32.dll").c_str(), copie.c_str(), FALSE);
-    CProcessus programme;
-    const HWND principale = Fenetre("Vidalto");
-    Cliquer(principale, IDOK);
-    const HWND editeur = Fenetre("Edition du Programme");
-    EXPECT_NE(editeur, nullptr);
-    Cliquer(editeur, IDCANCEL);
-    EXPECT_TRUE(Attendre([&] { return IsWindowEnabled(principale) != FALSE; }));
-    PostMessageA(principale, WM_CLOSE, 0, 0);
-    EXPECT_EQ(programme.Statut(), 0);
+    EXPECT_EQ(Lancer([] {
+                  const HWND principale = Fenetre("Vidalto");
+                  Poster(principale, IDOK);
+                  const HWND editeur = Fenetre("Edition du Programme");
+                  EXPECT_NE(editeur, nullptr);
+                  Poster(editeur, IDCANCEL);
+                  Attendre(DELAI_MS, [&] { return IsWindowEnabled(principale) != FALSE; });
+                  PostMessageA(principale, WM_CLOSE, 0, 0);
+              }),
+              0);
     RegDeleteKeyA(HKEY_CURRENT_USER, cle);
     DeleteFileA(copie.c_str());
 }
