@@ -37,8 +37,7 @@ int LectureNue()
     {
         const SQLHSTMT i = instruction.Get();
         std::string requete = REQUETE_CHAINES;
-        static std::vector<char> colonnes(COLONNES * LIGNES_PAR_BLOC *
-                                          CJeuEnregistrements::TAILLE_COLONNE);
+        static std::vector<char> colonnes(COLONNES * LIGNES_PAR_BLOC * CJeuEnregistrements::TAILLE_COLONNE);
         static std::vector<SQLLEN> indicateurs(COLONNES * LIGNES_PAR_BLOC);
         SQLULEN obtenues = 0;
         SQLSetStmtAttr(i, SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_FORWARD_ONLY), 0);
