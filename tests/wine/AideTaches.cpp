@@ -251,17 +251,17 @@ Lignes LireLignes(const CFenetreEssai& fenetre)
     return lignes;
 }
 
-INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script)
+INT_PTR Lancer(CDialogue& dialogue, const Script& script)
 {
-    Programmer([&fenetre, script](HWND principale) {
+    Programmer([script](HWND d) {
         if (script)
-            script(fenetre);
-        // A window the script ended is hidden at once.
-        if (IsWindowVisible(principale))
-            SendMessageA(principale, WM_CLOSE, 0, 0);
+            script(d);
+        // A dialog the script ended is hidden at once.
+        if (IsWindowVisible(d))
+            SendMessageA(d, WM_CLOSE, 0, 0);
     });
-    const INT_PTR fin = fenetre.DoModal();
-    // A window that stopped during its start-up never ran its script.
+    const INT_PTR fin = dialogue.DoModal();
+    // A dialog that ended while it opened never ran its script.
     Oublier();
     return fin;
 }

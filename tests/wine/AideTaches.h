@@ -113,9 +113,17 @@ protected:
 using Lignes = std::vector<std::vector<std::string>>;
 Lignes LireLignes(const CFenetreEssai& fenetre);
 
-// Runs the main window; `script` (if any) runs once it is shown, then it is closed. The window's
-// end: 2 once closed, CVidaltoDlg::STATUT_ARRET when its start-up stopped.
-INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {});
+// Runs a dialog of the program; `script` (if any) runs once it is shown, then it is closed as the
+// user closes it. The dialog's end; for the main window: 2 once closed, CVidaltoDlg::STATUT_ARRET
+// when its start-up stopped.
+INT_PTR Lancer(CDialogue& dialogue, const Script& script);
+inline INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {})
+{
+    return Lancer(fenetre, [&](HWND) {
+        if (script)
+            script(fenetre);
+    });
+}
 // A button of the main window clicked on that row (none selected: -1), the dialogs it opens
 // answered by `scripts` in turn.
 void Commande(CFenetreEssai& fenetre, int bouton, int ligne = -1, std::vector<Script> scripts = {});

@@ -94,21 +94,6 @@ protected:
                 << id;
         EXPECT_EQ(Actif(d, IDC_DATE_FIN), radio != IDC_UNE_FOIS);
     }
-    // Runs the editor modally; `script` gets its window once it is shown and must end it (else
-    // the test fails and the editor is cancelled, so that the suite goes on).
-    static INT_PTR Lancer(CEdition& edition, const std::function<void(HWND)>& script)
-    {
-        Programmer([&script](HWND d) {
-            script(d);
-            // EndDialog hides the dialog at once: still visible means the script left it open.
-            EXPECT_FALSE(IsWindowVisible(d)) << "the script left the editor open";
-            if (IsWindowVisible(d))
-                Cliquer(d, IDCANCEL);
-        });
-        const INT_PTR resultat = edition.DoModal();
-        Oublier();
-        return resultat;
-    }
     // The editor opened on a channel folder (its system calls through `pannes` when given), then
     // ended by `fin`, "&Annuler" or the close box, as the user meets it: "N chaînes" once shown
     // with the first selected, "fermé" when it ended before; then each request the setup DLL
