@@ -16,6 +16,11 @@ sans_ecran=
 . scripts/xvfb.sh
 . scripts/wine-env.sh "build/$cible"
 . scripts/odbc-env.sh "build/$cible"
+# French, as its users' Windows: Wine takes the user's locale (the pickers' date and time) from
+# the Unix one, which must exist here; fr-FR's ANSI code page is 1252 as well. The tests keep
+# their pinned locale: Wine sets the prefix's back from it at their first process.
+locale -a | grep -qx fr_FR.utf8 || localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
+export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
 
 vue=64
 [ "$cible" = win32 ] && vue=32
