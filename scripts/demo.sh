@@ -42,18 +42,22 @@ if [ -z "$sans_ecran" ]; then
   exec "$VIDALTO_WINE64" "$programme"
 fi
 
-# No display: the road of one recording, as a user would take it: "&Ajouter", the third
-# channel, "Journal", saved with a confirmed (empty) password; a screenshot of the main window
-# with it; then the TV program started with the recording's stored command line, as the
-# scheduler's service would at its time.
+# No display: the road of one recording, as a user would take it: "&Ajouter", a start at 20:45
+# (today, or tomorrow once that is past), the third channel, "Journal", saved with a confirmed
+# (empty) password; a screenshot of the main window with it and its next start; then the TV
+# program started with the recording's stored command line, as the scheduler's service would
+# at its time.
 capture="$PWD/$demo/vidalto.png"
+depart=$(date +%FT20:45)
+[[ $(date +%H:%M) < 20:45 ]] || depart=$(date -d tomorrow +%FT20:45)
 "$VIDALTO_WINE64" "$programme" &
 pid=$!
 piloter() {
-  "$VIDALTO_WINE64" "$demo/Pilote.exe" "$@" || echo "The demo found no \"$1\" window." >&2
+  "$VIDALTO_WINE64" "$demo/Pilote.exe" "$@" || echo "The demo could not drive the \"$1\" window." >&2
 }
 piloter "Vidalto" 1
-piloter "Edition du Programme" 1036+2 1038=Journal 1
+# The minutes typed again move the end time to the new start.
+piloter "Edition du Programme" 1036+2 "1031@$depart" "1043@$depart" 1024=60 1038=Journal 1
 piloter "Mot de passe" 1
 # The main window is enabled again once the add is over.
 piloter "Vidalto" 0
