@@ -133,6 +133,29 @@ TEST(Processus, UnInstallateurOdbcAbsentOuIncompletNOuvrePasLEditeur)
     }
 }
 
+// The program tells Windows what it is: its version resource, in French (language 040C, code
+// page 1252 = 0x04E4), read from the file as Windows reads it.
+TEST(Processus, LaRessourceDeVersionDitCeQuEstLeProgramme)
+{
+    const std::string exe = CheminDos(VIDALTO_DOSSIER_BUILD "/vidalto.exe");
+    std::string donnees(GetFileVersionInfoSizeA(exe.c_str(), nullptr), '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(donnees.size()), &donnees[0]));
+    const std::pair<const char*, const char*> attendus[] = {
+        {"\\VarFileInfo\\Translation", "\x0C\x04\xE4\x04"},
+        {"\\StringFileInfo\\040C04E4\\ProductName", "Vidalto"},
+        {"\\StringFileInfo\\040C04E4\\ProductVersion", "1.0"},
+        {"\\StringFileInfo\\040C04E4\\FileVersion", "1.0"},
+        {"\\StringFileInfo\\040C04E4\\FileDescription", "Programmateur d'enregistrements TV"},
+        {"\\StringFileInfo\\040C04E4\\Comments", "Programmation des enregistrements TV"}};
+    for (const auto& [chemin, attendu] : attendus)
+    {
+        char* valeur = nullptr;
+        UINT taille = 0;
+        VerQueryValueA(donnees.data(), chemin, reinterpret_cast<void**>(&valeur), &taille);
+        EXPECT_EQ(valeur ? std::string(valeur, strnlen(valeur, taille)) : "", attendu) << chemin;
+    }
+}
+
 // A recording's whole life in one run, through the dialogs as a user drives them, the channel
 // database in C:\TV: added on the third channel as "Journal", edited to 90 minutes, deleted.
 TEST(Processus, UnEnregistrementEstAjouteModifieEtSupprime)
