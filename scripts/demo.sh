@@ -3,8 +3,9 @@
 # folder: a Wine prefix whose registry holds TvAppPath = C:\TV; in C:\TV a stand-in WinTV2K.EXE
 # that logs the command line of each recording to C:\TV\WinTV2K.log, and a channel database
 # of a dozen channels reached through the ODBC set-up of the tests. With no display, the program
-# runs on an Xvfb display of its own, adds a programme as a user would, a screenshot of the main
-# window is saved, and the TV program is started with that programme's command line.
+# runs on an Xvfb display of its own, adds a programme as a user would, pictures of its editor,
+# password dialog and main window are saved, and the TV program is started with that
+# programme's command line.
 # The store starts with a few sample programmes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +17,11 @@ sans_ecran=
 . scripts/xvfb.sh
 . scripts/wine-env.sh "build/$cible"
 . scripts/odbc-env.sh "build/$cible"
+# French, as its users' Windows: Wine takes the user's locale (the pickers' date and time) from
+# the Unix one, which must exist here; fr-FR's ANSI code page is 1252 as well. The tests keep
+# their pinned locale: Wine sets the prefix's back from it at their first process.
+locale -a | grep -qx fr_FR.utf8 || localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
+export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
 
 vue=64
 [ "$cible" = win32 ] && vue=32
@@ -37,26 +43,37 @@ if [ -z "$sans_ecran" ]; then
   exec "$VIDALTO_WINE64" "$programme"
 fi
 
-# No display: the road of one recording, as a user would take it: "&Ajouter", the third
-# channel, "Journal", saved with a confirmed (empty) password; a screenshot of the main window
-# with it; then the TV program started with the recording's stored command line, as the
-# scheduler's service would at its time.
-capture="$PWD/$demo/vidalto.png"
+# No display: the road of one recording, as a user would take it: "&Ajouter", a start at 20:45
+# (today, or tomorrow once that is past), the third channel, "Journal", saved with a confirmed
+# (empty) password; pictures of the editor, of the password dialog and of the main window with
+# the new programme and its next start; then the TV program started with the recording's stored
+# command line, as the scheduler's service would at its time.
+depart=$(date +%FT20:45)
+[[ $(date +%H:%M) < 20:45 ]] || depart=$(date -d tomorrow +%FT20:45)
 "$VIDALTO_WINE64" "$programme" &
 pid=$!
 piloter() {
-  "$VIDALTO_WINE64" "$demo/Pilote.exe" "$@" || echo "The demo found no \"$1\" window." >&2
+  "$VIDALTO_WINE64" "$demo/Pilote.exe" "$@" || echo "The demo could not drive the \"$1\" window." >&2
+}
+photographier() {
+  sleep 1
+  import -window "$1" "$PWD/$demo/$2"
 }
 piloter "Vidalto" 1
-piloter "Edition du Programme" 1036+2 1038=Journal 1
+# The minutes typed again move the end time to the new start.
+piloter "Edition du Programme" 1036+2 "1031@$depart" "1043@$depart" 1024=60 1038=Journal 0
+photographier "Edition du Programme" edition.png
+piloter "Edition du Programme" 1
+piloter "Mot de passe" 0
+photographier "Mot de passe" passe.png
 piloter "Mot de passe" 1
 # The main window is enabled again once the add is over.
 piloter "Vidalto" 0
-sleep 1
-import -window root -crop 680x388+0+0 "$capture"
+photographier Vidalto vidalto.png
 "$VIDALTO_WINESERVER" -k 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
-echo "No display here: the program ran on Xvfb; screenshot of its main window: $capture"
+echo "No display here: the program ran on Xvfb; pictures of its main window, its editor and its"
+echo "password dialog: $PWD/$demo/{vidalto,edition,passe}.png"
 
 "$VIDALTO_WINE64" "$demo/Demo.exe" lancer Journal || echo "The work item Journal could not be started." >&2
 echo "What the TV program received for the recording \"Journal\" (from $dossier_tv/WinTV2K.log):"

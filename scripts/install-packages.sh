@@ -9,7 +9,7 @@ paquets=(
   wine wine64 wine32:i386
   libodbc2:i386 libodbcinst2:i386 libodbccr2:i386 unixodbc-dev:i386 libsqliteodbc:i386
   unixodbc libodbccr2 unixodbc-dev libsqliteodbc sqlite3
-  xvfb x11-utils imagemagick fonts-wine clang-format
+  xvfb x11-utils imagemagick fonts-wine clang-format locales
 )
 
 manquants=()

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace
 {
 // Long enough for a slow Wine start, short enough that a hung program fails the test.
@@ -78,4 +80,26 @@ TEST(Processus, UnInstallateurOdbcACoteDuProgrammeNEstPasCeluiQuIlCharge)
               0);
     RegDeleteKeyA(HKEY_CURRENT_USER, cle);
     DeleteFileA(copie.c_str());
+}
+
+// The program tells Windows what it is: its version resource, in French (language 040C, code
+// page 1252 = 0x04E4), read from the file as Windows reads it.
+TEST(Processus, LaRessourceDeVersionDitCeQuEstLeProgramme)
+{
+    const std::string exe = CheminDos(VIDALTO_DOSSIER_BUILD "/vidalto.exe");
+    std::string donnees(GetFileVersionInfoSizeA(exe.c_str(), nullptr), '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(donnees.size()), &donnees[0]));
+    std::string lu;
+    for (const char* chemin :
+         {"\\VarFileInfo\\Translation", "\\StringFileInfo\\040C04E4\\ProductName",
+          "\\StringFileInfo\\040C04E4\\ProductVersion", "\\StringFileInfo\\040C04E4\\FileVersion",
+          "\\StringFileInfo\\040C04E4\\FileDescription", "\\StringFileInfo\\040C04E4\\Comments"})
+    {
+        char* valeur = nullptr;
+        UINT taille = 0;
+        VerQueryValueA(donnees.data(), chemin, reinterpret_cast<void**>(&valeur), &taille);
+        lu += (valeur ? std::string(valeur, strnlen(valeur, taille)) : "") + "|";
+    }
+    EXPECT_EQ(lu, "\x0C\x04\xE4\x04|Vidalto|1.0|1.0|Programmateur d'enregistrements TV|"
+                  "Programmation des enregistrements TV|");
 }
