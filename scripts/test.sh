@@ -52,14 +52,13 @@ for cible in "${cibles[@]}"; do
   . scripts/wine-env.sh "build/$cible"
   . scripts/odbc-env.sh "build/$cible"
   # Under emulation, the end of a thread that ran a window breaks qemu's 32-bit Wine later in
-  # the same process: the one test that needs a thread of its own runs in the other builds, as
-  # does the longest whole-process road (a program started under emulation takes a minute).
+  # the same process: the one test that needs a thread of its own runs in the other builds.
   # qemu's 32-bit Wine also loses its server now and then: a suite that fails is run once more,
   # and fails for good only when it fails again.
   filtre=
   reprise=()
   if [ "$cible" = win32 ] && [ "$vidalto_i386" = emule ]; then
-    filtre="-FinFenetre.*:Processus.UnEnregistrementEstAjouteModifieEtSupprime"
+    filtre="-FinFenetre.*"
     reprise=(--repeat until-pass:2)
   fi
   GTEST_FILTER="${filtre:-*}" ctest --preset "$cible" "${reprise[@]}"
