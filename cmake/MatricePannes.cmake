@@ -13,7 +13,7 @@ set(TABLE "${RACINE}/docs/pannes.md")
 # The system functions whose result the program depends on; UI calls (windows, menus, icons,
 # timers, message boxes) are left out, their failure shows in the window itself.
 set(SYSTEME
-  DialogBoxParamA DialogBoxParamW FindClose FindFirstFileA FindFirstFileW FormatMessageA
+  DialogBoxParamA DialogBoxParamW ExpandEnvironmentStringsA ExpandEnvironmentStringsW FindClose FindFirstFileA FindFirstFileW FormatMessageA
   FormatMessageW FreeLibrary GetComputerNameA GetComputerNameW GetCurrentDirectoryA
   GetCurrentDirectoryW GetModuleFileNameA GetModuleFileNameW GetModuleHandleA GetModuleHandleW
   GetProcAddress GetSystemDirectoryA GetSystemDirectoryW GetUserNameA GetUserNameW LoadLibraryA LoadLibraryW LoadLibraryExA LoadLibraryExW

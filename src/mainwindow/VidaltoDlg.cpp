@@ -2,6 +2,7 @@
 
 #include "framework/Conversion.h"
 #include "framework/Echange.h"
+#include "tasks/Commandes.h"
 #include "tasks/LectureParametres.h"
 #include "tasks/PlanificateurCom.h"
 
@@ -100,12 +101,20 @@ bool CVidaltoDlg::LireCheminTV()
         RegQueryValueExA(cle.Get(), "TvAppPath", nullptr, &type, reinterpret_cast<BYTE*>(chemin), &taille);
     // A value stored without its terminator can fill the buffer to its last byte: it does
     // not fit either. A number or binary data is no folder, whatever its bytes.
-    if (lu != ERROR_SUCCESS || chemin[sizeof chemin - 1] != '\0' || (type != REG_SZ && type != REG_EXPAND_SZ))
+    const bool lisible =
+        lu == ERROR_SUCCESS && chemin[sizeof chemin - 1] == '\0' && (type == REG_SZ || type == REG_EXPAND_SZ);
+    // A folder stored as an expandable string (written with %ProgramFiles%...) is expanded and
+    // must still fit; a plain string is kept exactly as read. The ANSI expansion may want one
+    // byte more than it writes.
+    char etendu[TAILLE_TAMPON + 1] = {};
+    const DWORD longueur =
+        lisible && type == REG_EXPAND_SZ ? ExpandEnvironmentStringsA(chemin, etendu, sizeof etendu) : 1;
+    if (!lisible || longueur == 0 || longueur > TAILLE_TAMPON)
     {
         Arreter(VALEUR_ABSENTE);
         return false;
     }
-    m_cheminTV = chemin;
+    m_cheminTV = type == REG_EXPAND_SZ ? etendu : chemin;
     return true;
 }
 
@@ -156,7 +165,7 @@ bool CVidaltoDlg::ListerTaches()
                 nomListe.substr(0, nomListe.size() - (nomComplet.size() - nom.size()));
 
             std::unique_ptr<CTache> tache;
-            hr = m_planificateur->Activer(nomOuvert.c_str(), tache);
+            hr = OuvrirTache(*m_planificateur, nomOuvert.c_str(), tache);
             if (FAILED(hr))
             {
                 Arreter(hr, PHRASE_ADMINISTRATEUR);

@@ -60,14 +60,15 @@ HRESULT DefinirCompte(CTache& tache, CPersistance& persistance, CInterlocuteur& 
 // read back from the recording (the one just confirmed when the scheduler does not keep it).
 // Complete in the store or not there at all: every failure is shown, and a companion already
 // entered in the store is deleted again. A recording that will never start gets none, and the
-// user is told.
+// user is told. A "Shutdown" whose moment has gone is replaced; one still to come is kept.
 HRESULT CreerTacheArret(const ContexteCommande& contexte, CDeclencheur& declencheurEnregistrement,
                         CTache& tacheEnregistrement, std::int32_t dureeSecondes,
                         const std::wstring& compteConfirme);
 
-// Deletes the work item of that name. The scheduler's service reads a work item's file each
-// time it changes, and a delete that meets it there is refused (ERROR_SHARING_VIOLATION): it is
-// asked again for a short while before its answer counts.
+// Opens, or deletes, the work item of that name. The scheduler's service reads a work item's file
+// each time it changes, and a call that meets it there is refused (ERROR_SHARING_VIOLATION): it
+// is made again for a short while before its answer counts.
+HRESULT OuvrirTache(CPlanificateur& planificateur, const wchar_t* nom, std::unique_ptr<CTache>& tache);
 HRESULT SupprimerTache(CPlanificateur& planificateur, const wchar_t* nom);
 
 // A new recording work item named nom: created, entered in the store, given its command, its

@@ -1,6 +1,7 @@
 #include "tasks/Executions.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace
 {
@@ -155,4 +156,13 @@ bool ArretDe(const ChampsDeclencheur& arret, const ChampsDeclencheur& enregistre
                                arret.wStartMinute, 59, moment) &&
            moment.Plus(CDureeTemps(0, 0, 0, -(MARGE_ARRET + std::int64_t{dureeSecondes})), execution) &&
            execution.Local(local) && EstUneExecution(enregistrement, local);
+}
+
+bool ArretPasse(const ChampsDeclencheur& arret, const ChampsLocaux& maintenant)
+{
+    const auto moment = std::make_tuple(Jours(arret.wBeginYear, arret.wBeginMonth, arret.wBeginDay),
+                                        arret.wStartHour * 60 + arret.wStartMinute);
+    return arret.TriggerType == TYPE_UNE_FOIS &&
+           moment < std::make_tuple(Jours(maintenant.annee, maintenant.mois, maintenant.jour),
+                                    maintenant.heure * 60 + maintenant.minute);
 }

@@ -26,3 +26,8 @@ bool ChampsArret(const ChampsLocaux& execution, std::int32_t dureeSecondes, Cham
 // moment, less 5 minutes and the recording's duration, is one of the recording's runs.
 bool ArretDe(const ChampsDeclencheur& arret, const ChampsDeclencheur& enregistrement,
              std::int32_t dureeSecondes);
+
+// Whether a "Shutdown" work item's once moment is before the minute of `maintenant` (local
+// calendar time): it has run, or never will. Since Vista a once-only work item without an end
+// date may stay in the store after its run.
+bool ArretPasse(const ChampsDeclencheur& arret, const ChampsLocaux& maintenant);

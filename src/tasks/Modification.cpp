@@ -19,7 +19,7 @@ bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& n
     TASK_TRIGGER lu = {};
     HRESULT hr = VersLarge(nom, nomLarge, TAILLE_TAMPON) ? S_OK : COMMANDE_TROP_LONGUE;
     if (SUCCEEDED(hr))
-        hr = contexte.planificateur.Activer(nomLarge, e.tache);
+        hr = OuvrirTache(contexte.planificateur, nomLarge, e.tache);
     if (SUCCEEDED(hr))
         hr = e.tache->LireParametres(parametresLarges);
     if (SUCCEEDED(hr))

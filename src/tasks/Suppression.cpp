@@ -3,24 +3,6 @@
 #include "tasks/DeclencheurTache.h"
 #include "tasks/LectureParametres.h"
 
-namespace
-{
-constexpr HRESULT FICHIER_OCCUPE = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
-constexpr int ESSAIS = 40;
-constexpr DWORD PAUSE_MS = 25;
-} // namespace
-
-HRESULT SupprimerTache(CPlanificateur& planificateur, const wchar_t* nom)
-{
-    HRESULT hr = planificateur.Supprimer(nom);
-    for (int essai = 1; hr == FICHIER_OCCUPE && essai < ESSAIS; ++essai)
-    {
-        Sleep(PAUSE_MS);
-        hr = planificateur.Supprimer(nom);
-    }
-    return hr;
-}
-
 bool SupprimerEnregistrement(const ContexteCommande& contexte, const std::string& nom)
 {
     // Its trigger and length tell its companion, once it is gone.
@@ -32,7 +14,7 @@ bool SupprimerEnregistrement(const ContexteCommande& contexte, const std::string
         std::unique_ptr<CDeclencheur> declencheur;
         HRESULT hr = VersLarge(nom, nomLarge, TAILLE_TAMPON) ? S_OK : COMMANDE_TROP_LONGUE;
         if (SUCCEEDED(hr))
-            hr = contexte.planificateur.Activer(nomLarge, tache);
+            hr = OuvrirTache(contexte.planificateur, nomLarge, tache);
         if (SUCCEEDED(hr))
             hr = tache->LireParametres(parametresLarges);
         if (SUCCEEDED(hr))

@@ -81,6 +81,23 @@ HRESULT CompleterArret(CTache& arret, const wchar_t* application, const ChampsDe
     return PlacerArret(arret, *declencheur, *persistance, champs, compte, motDePasse);
 }
 
+// A "Shutdown" whose moment has gone makes room for the new companion. One that cannot be read
+// stays, and the store then refuses the name, as for a companion still to come.
+void RetirerArretPasse(const ContexteCommande& contexte)
+{
+    std::unique_ptr<CTache> arret;
+    std::unique_ptr<CDeclencheur> declencheur;
+    TASK_TRIGGER lu = {};
+    ChampsLocaux maintenant;
+    if (FAILED(OuvrirTache(contexte.planificateur, NOM_TACHE_ARRET, arret)) ||
+        FAILED(arret->LireDeclencheur(0, declencheur)) || FAILED(declencheur->Lire(lu)) ||
+        !CTemps::Maintenant().Local(maintenant) || !ArretPasse(DepuisTaskTrigger(lu), maintenant))
+        return;
+    declencheur.reset();
+    arret.reset();
+    SupprimerTache(contexte.planificateur, NOM_TACHE_ARRET);
+}
+
 // The companion deleted with its recording (the store's refusal is shown as any failure), or
 // because it cannot be made right (the user is then told it stays).
 void SupprimerArret(const ContexteCommande& contexte, bool avecEnregistrement)
@@ -115,13 +132,14 @@ HRESULT CreerTacheArret(const ContexteCommande& contexte, CDeclencheur& declench
             contexte.fenetre.AfficherErreur(hr);
         return hr;
     }
+    RetirerArretPasse(contexte);
     std::unique_ptr<CTache> arret;
     hr = contexte.planificateur.NouvelleTache(NOM_TACHE_ARRET, arret);
     if (SUCCEEDED(hr))
         hr = contexte.planificateur.AjouterTache(NOM_TACHE_ARRET, *arret);
     if (FAILED(hr))
     {
-        // The name may be an earlier programme's companion: it is left as it is.
+        // The name may be an earlier programme's companion still to come: it is left as it is.
         contexte.fenetre.AfficherErreur(hr);
         return hr;
     }
@@ -143,7 +161,7 @@ void SuivreArret(const ContexteCommande& contexte, const ChampsDeclencheur& anci
     std::unique_ptr<CTache> arret;
     std::unique_ptr<CDeclencheur> declencheurArret;
     TASK_TRIGGER lu = {};
-    HRESULT hr = contexte.planificateur.Activer(NOM_TACHE_ARRET, arret);
+    HRESULT hr = OuvrirTache(contexte.planificateur, NOM_TACHE_ARRET, arret);
     // No companion at all.
     if (hr == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND))
         return;

@@ -361,7 +361,8 @@ TEST(Executions, LaPremiereExecution)
 
 // The companion runs once, 5 minutes after the end of a run, counted on the absolute time; the
 // fields it does not set are cleared. A "Shutdown" is a recording's companion when its moment less
-// 5 minutes and the duration (its minute rounded down) is one of the recording's runs.
+// 5 minutes and the duration (its minute rounded down) is one of the recording's runs; it is spent
+// once its minute is gone.
 TEST(Executions, LeCompagnonEtSonEnregistrement)
 {
     // clang-format off
@@ -396,6 +397,17 @@ TEST(Executions, LeCompagnonEtSonEnregistrement)
     for (const auto& [enregistrement, duree, arret, attendu] : compagnons)
         EXPECT_EQ(ArretDe(Declencheur(arret), Declencheur(enregistrement), duree), attendu)
             << enregistrement << " " << duree << " " << arret;
+
+    // A once "Shutdown" before the current minute (20:30 on 9 December 2026) is spent.
+    ChampsLocaux maintenant;
+    ASSERT_TRUE(Instant(2026, 12, 9, 20, 30, 15).Local(maintenant));
+    const std::pair<const char*, bool> passes[] = {{"0 2 2026-12-9 20:29 0-0-0 0 0", true},
+                                                   {"0 2 2026-12-9 20:30 0-0-0 0 0", false},
+                                                   {"0 2 2001-1-1 23:59 0-0-0 0 0", true},
+                                                   {"0 2 2026-12-10 0:00 0-0-0 0 0", false},
+                                                   {"1 2 2001-1-1 1:00 0-0-0 1 0", false}};
+    for (const auto& [arret, passe] : passes)
+        EXPECT_EQ(ArretPasse(Declencheur(arret), maintenant), passe) << arret;
 }
 
 // A programme's trigger. Any non-zero flag counts, once before daily before weekly; weekday flags

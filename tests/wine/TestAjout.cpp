@@ -42,8 +42,8 @@ void Ajouter(CFenetreEssai& fenetre, const Saisie& saisie)
 // first run, five minutes after its end: for a weekly programme from a Wednesday, ticked Monday
 // and Friday, its Friday; for a daily one from today at a time gone, tomorrow. A recording that
 // will never start gets none, and the user is told, the recording kept. While a companion waits,
-// another is refused (the store's text) and the first is untouched; so is a work item whose name
-// is taken, without asking for a password.
+// another is refused (the store's text) and the first is untouched; one whose moment is gone is
+// replaced. A work item whose name is taken is untouched too, without asking for a password.
 TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
 {
     int mercredi = 7;
@@ -61,10 +61,13 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
     quotidien.periode = IDC_TOUS_LES_JOURS;
     quotidien.fin = Jour(10);
     passe.date = Jour(-1);
+    TASK_TRIGGER passee = DeclencheurAVenir();
+    passee.wBeginYear = 2001;
     char existe[TAILLE_TAMPON] = {};
     CVidaltoDlg::TexteErreur(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS), existe, sizeof existe);
     const std::string vendredi = Moment(Jour(mercredi + 2, 21, 50)), demain = Moment(Jour(1, 1, 5));
-    // The programme, whether the companion is deleted before; the companion then, the boxes.
+    // The programme, whether the companion is made spent before (its moment gone); the companion
+    // then, the boxes.
     const std::tuple<Saisie, bool, std::string, std::vector<std::string>> cas[] = {
         {hebdomadaire, false, vendredi, {}},
         {Programme("Troisieme", true), false, vendredi, {existe}},
@@ -77,11 +80,11 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
         const auto octets = [] {
             return OctetsTacheReelle(L"Le_journal_de_20_h") + OctetsTacheReelle(NOM_TACHE_ARRET);
         };
-        for (const auto& [saisie, libre, arret, textes] : cas)
+        for (const auto& [saisie, epuise, arret, textes] : cas)
         {
             SCOPED_TRACE(saisie.fichier);
-            if (libre)
-                SupprimerTacheReelle(NOM_TACHE_ARRET);
+            if (epuise)
+                CreerTacheReelle({NOM_TACHE_ARRET, L"C:\\Shutdown.exe", L"", L"", passee});
             const std::string avant = octets();
             CBoitesMessage boites;
             Ajouter(f, saisie);
@@ -125,8 +128,8 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
 // A failed add is deleted again; the scheduler's service, reading the file, refuses the delete
 // for a moment: asked again. When the delete fails for good, the half-made work item it leaves is
 // named to the user. A current directory too long to hold Shutdown.exe: the recording, without
-// its companion.
-TEST(Ajout, UneSuppressionRefuseeUnInstantEtUnDossierTropLong)
+// its companion. An edit whose work item the service holds for a moment: asked again too.
+TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtUnDossierTropLong)
 {
     const auto pannes = std::make_shared<CPannes>();
     char ici[MAX_PATH] = {}, refus[TAILLE_TAMPON] = {};
@@ -147,10 +150,16 @@ TEST(Ajout, UneSuppressionRefuseeUnInstantEtUnDossierTropLong)
         Ajouter(f, Programme("Profond", true));
         SetCurrentDirectoryA(ici);
         RemoveDirectoryA(profond.c_str());
+        for (const int rang : {1, 2})
+            pannes->InjecterEchec("Activate", HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), rang);
+        Saisie demiHeure;
+        demiHeure.minutes = "30";
+        Commande(f, IDC_EDITER, 0, {Enregistrer(demiHeure), Confirmer("secret")});
     });
     EXPECT_EQ(r.boites, (std::vector<std::string>{refus, refus, TexteTacheRestee("Occupe"),
                                                   MESSAGE_DOSSIER_ARRET_TROP_LONG}));
-    EXPECT_TRUE(LireTacheReelle(L"Profond").trouvee && !LireTacheReelle(NOM_TACHE_ARRET).trouvee);
+    EXPECT_EQ(LireTacheReelle(L"Profond").parametres, L" -c3 -ntod -startr:Profond.mpg -qvcd -limit:1800");
+    EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
 }
 
 // "&Ajouter" with its companion, each of its scheduler calls failed once: the recording and its
@@ -175,11 +184,12 @@ TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
                                     : !t.parametres.empty());
         return std::string(!t.trouvee ? "absente" : complete ? "complete" : "partielle");
     };
-    // A missing account read back is replaced by the one just confirmed, a missing next run or
+    // A "Shutdown" that cannot be opened is left to the store, which refuses the name when there is
+    // one; a missing account read back is replaced by the one just confirmed, a missing next run or
     // comment leaves its column empty.
     const std::size_t appels = ChaqueAppelEchoue(
         preparer, [](CFenetreEssai& f) { Ajouter(f, Programme("Une panne", true)); },
-        {"GetAccountInformation", "GetNextRunTime", "GetComment"},
+        {"Activate", "GetAccountInformation", "GetNextRunTime", "GetComment"},
         [&etat](const Panne& panne, const CPannes& pannes, CFenetreEssai& fenetre) {
             const std::string etats = etat(L"Une_panne", pannes) + " " + etat(NOM_TACHE_ARRET, pannes);
             EXPECT_TRUE(

@@ -38,35 +38,43 @@ void VerifierFin(const Rencontre& r, const std::string& texte)
 
 } // namespace
 
-// The TV folder comes from the registry, kept exactly as read (no check, no separator added).
-// 259 characters fit the 260-byte buffer with their terminator; 260, or 260 bytes stored without
-// one, do not. A value of another type than a string is no folder: its bytes are never taken as
-// one.
+// The TV folder comes from the registry, a plain string kept exactly as read (no check, no
+// separator added), an expandable one expanded. 259 characters fit the 260-byte buffer with their
+// terminator; 260, or 260 bytes stored without one, do not, before or after the expansion. A
+// value of another type than a string is no folder: its bytes are never taken as one.
 TEST(Demarrage, LeDossierDuProgrammeTVVientDuRegistre)
 {
     const std::string long259 = "C:\\" + std::string(256, 'x');
-    // The value, the bytes stored past its characters (-1: no value, -2: no key), its type, its box.
-    const std::tuple<std::string, int, DWORD, std::string> cas[] = {
-        {"", -2, REG_SZ, CLE_ABSENTE},
-        {"", -1, REG_SZ, VALEUR_ABSENTE},
-        {long259, 1, REG_SZ, ""},
-        {long259 + "y", 1, REG_SZ, VALEUR_ABSENTE},
-        {long259 + "y", 0, REG_SZ, VALEUR_ABSENTE},
-        {"C:\\TV", 1, REG_BINARY, VALEUR_ABSENTE},
-        {"C:\\TV", 1, REG_EXPAND_SZ, ""},
+    char programmes[MAX_PATH] = {};
+    const std::size_t x = 258 - (ExpandEnvironmentStringsA("%ProgramFiles%", programmes, MAX_PATH) - 1);
+    const std::string etendu259 = "%ProgramFiles%\\" + std::string(x, 'x');
+    // The value, the bytes stored past its characters (-1: no value, -2: no key), its type, its box,
+    // the folder read.
+    const std::tuple<std::string, int, DWORD, std::string, std::string> cas[] = {
+        {"", -2, REG_SZ, CLE_ABSENTE, ""},
+        {"", -1, REG_SZ, VALEUR_ABSENTE, ""},
+        {long259, 1, REG_SZ, "", long259},
+        {long259 + "y", 1, REG_SZ, VALEUR_ABSENTE, ""},
+        {long259 + "y", 0, REG_SZ, VALEUR_ABSENTE, ""},
+        {"C:\\TV", 1, REG_BINARY, VALEUR_ABSENTE, ""},
+        {"%SystemRoot%\\TV", 1, REG_SZ, "", "%SystemRoot%\\TV"},
+        {"%SystemRoot%\\TV", 1, REG_EXPAND_SZ, "", "C:\\windows\\TV"},
+        {etendu259, 1, REG_EXPAND_SZ, "", programmes + ("\\" + std::string(x, 'x'))},
+        {etendu259 + "x", 1, REG_EXPAND_SZ, VALEUR_ABSENTE, ""},
     };
-    for (const auto& [valeur, octetsEnPlus, type, message] : cas)
+    for (const auto& [valeur, octetsEnPlus, type, message, lu] : cas)
     {
-        SCOPED_TRACE(valeur.substr(0, 10) + " " + std::to_string(octetsEnPlus));
+        SCOPED_TRACE(valeur.substr(0, 16) + " " + std::to_string(octetsEnPlus));
         EcrireCheminTV(valeur, octetsEnPlus, type);
         std::string chemin;
         VerifierFin(Demarrer(nullptr, [&chemin](CFenetreEssai& f) { chemin = f.CheminTV(); }), message);
-        EXPECT_EQ(chemin, message.empty() ? valeur : "");
+        EXPECT_EQ(chemin, lu);
     }
 }
 
 // No scheduler, or one that fails to list, ends the program with the system's text (when it
-// has one) and the sentence; so does one work item that cannot be opened, after rows were listed.
+// has one) and the sentence; so does one work item that cannot be opened, after rows were listed,
+// unless the scheduler's service only held its file for a moment.
 TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
 {
     // The call failed, its code and rank, the box.
@@ -75,6 +83,8 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
         {"Enum", ACCES_REFUSE, 1, "Access denied.\r\n" + PHRASE_ADMINISTRATEUR},
         {"Enum", static_cast<HRESULT>(0x80041309), 1, PHRASE_ADMINISTRATEUR},
         {"Activate", INTROUVABLE, 2, "File not found.\r\n" + PHRASE_ADMINISTRATEUR},
+        // The scheduler's service reading a file: asked again.
+        {"Activate", HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), 1, ""},
         // The enumerator failing ends the list where it is, without a word.
         {"Next", ACCES_REFUSE, 1, ""},
     };

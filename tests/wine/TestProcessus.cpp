@@ -83,8 +83,9 @@ TEST(Processus, UnInstallateurOdbcACoteDuProgrammeNEstPasCeluiQuIlCharge)
 }
 
 // The program tells Windows what it is: its version resource, in French (language 040C, code
-// page 1252 = 0x04E4), read from the file as Windows reads it.
-TEST(Processus, LaRessourceDeVersionDitCeQuEstLeProgramme)
+// page 1252 = 0x04E4), read from the file as Windows reads it. Its manifest asks for the common
+// controls 6 and no execution level, which would end the file virtualization a legacy program gets.
+TEST(Processus, SesRessourcesDisentCeQuEstLeProgramme)
 {
     const std::string exe = CheminDos(VIDALTO_DOSSIER_BUILD "/vidalto.exe");
     std::string donnees(GetFileVersionInfoSizeA(exe.c_str(), nullptr), '\0');
@@ -102,4 +103,13 @@ TEST(Processus, LaRessourceDeVersionDitCeQuEstLeProgramme)
     }
     EXPECT_EQ(lu, "\x0C\x04\xE4\x04|Vidalto|1.0|1.0|Programmateur d'enregistrements TV|"
                   "Programmation des enregistrements TV|");
+
+    const HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC ressource = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
+    const std::string manifeste(static_cast<const char*>(LockResource(LoadResource(module, ressource))),
+                                SizeofResource(module, ressource));
+    FreeLibrary(module);
+    EXPECT_TRUE(manifeste.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
+                manifeste.find("<requestedExecutionLevel") == std::string::npos)
+        << manifeste;
 }
