@@ -5,7 +5,6 @@
 #include "AideTaches.h"
 
 #include "framework/Echange.h"
-#include "tasks/PlanificateurCom.h"
 
 #include <gtest/gtest.h>
 
