@@ -23,8 +23,10 @@ public:
     virtual HRESULT Autour(const char* operation, const std::wstring& nom,
                            const std::function<HRESULT()>& appel)
     {
-        const HRESULT hr = Appel(operation, nom);
-        return FAILED(hr) ? hr : appel();
+        HRESULT hr = Appel(operation, nom);
+        if (SUCCEEDED(hr) && FAILED(hr = appel()))
+            ++m_echecsReels[operation];
+        return hr;
     }
     // Fails the rang-th next call of that operation with code, a failure; or its calls on the
     // work item `nom`.
@@ -45,6 +47,8 @@ public:
     // Wine's scheduler keeps no account: by work item, the account and password given, then
     // those of its last save.
     std::map<std::wstring, std::pair<std::wstring, std::wstring>> m_comptesDonnes, m_comptes;
+    // The calls the real scheduler failed itself, by operation (its service may hold a file).
+    std::map<std::string, int> m_echecsReels;
 
 private:
     std::map<std::pair<std::string, int>, HRESULT> m_echecs; // by operation and its call's rank
