@@ -81,6 +81,18 @@ HRESULT CompleterArret(CTache& arret, const wchar_t* application, const ChampsDe
     return PlacerArret(arret, *declencheur, *persistance, champs, compte, motDePasse);
 }
 
+// The "Shutdown" work item opened, and its trigger read; the first failure's code.
+HRESULT LireArret(CPlanificateur& planificateur, std::unique_ptr<CTache>& arret,
+                  std::unique_ptr<CDeclencheur>& declencheur, TASK_TRIGGER& lu)
+{
+    HRESULT hr = OuvrirTache(planificateur, NOM_TACHE_ARRET, arret);
+    if (SUCCEEDED(hr))
+        hr = arret->LireDeclencheur(0, declencheur);
+    if (SUCCEEDED(hr))
+        hr = declencheur->Lire(lu);
+    return hr;
+}
+
 // A "Shutdown" whose moment has gone makes room for the new companion. One that cannot be read
 // stays, and the store then refuses the name, as for a companion still to come.
 void RetirerArretPasse(const ContexteCommande& contexte)
@@ -89,8 +101,7 @@ void RetirerArretPasse(const ContexteCommande& contexte)
     std::unique_ptr<CDeclencheur> declencheur;
     TASK_TRIGGER lu = {};
     ChampsLocaux maintenant;
-    if (FAILED(OuvrirTache(contexte.planificateur, NOM_TACHE_ARRET, arret)) ||
-        FAILED(arret->LireDeclencheur(0, declencheur)) || FAILED(declencheur->Lire(lu)) ||
+    if (FAILED(LireArret(contexte.planificateur, arret, declencheur, lu)) ||
         !CTemps::Maintenant().Local(maintenant) || !ArretPasse(DepuisTaskTrigger(lu), maintenant))
         return;
     declencheur.reset();
@@ -161,14 +172,10 @@ void SuivreArret(const ContexteCommande& contexte, const ChampsDeclencheur& anci
     std::unique_ptr<CTache> arret;
     std::unique_ptr<CDeclencheur> declencheurArret;
     TASK_TRIGGER lu = {};
-    HRESULT hr = OuvrirTache(contexte.planificateur, NOM_TACHE_ARRET, arret);
+    HRESULT hr = LireArret(contexte.planificateur, arret, declencheurArret, lu);
     // No companion at all.
-    if (hr == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND))
+    if (!arret && hr == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND))
         return;
-    if (SUCCEEDED(hr))
-        hr = arret->LireDeclencheur(0, declencheurArret);
-    if (SUCCEEDED(hr))
-        hr = declencheurArret->Lire(lu);
     if (FAILED(hr))
     {
         contexte.fenetre.AfficherErreur(hr);
