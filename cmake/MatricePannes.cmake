@@ -13,11 +13,14 @@ set(TABLE "${RACINE}/docs/pannes.md")
 # The system functions whose result the program depends on; UI calls (windows, menus, icons,
 # timers, message boxes) are left out, their failure shows in the window itself.
 set(SYSTEME
-  DialogBoxParamA DialogBoxParamW ExpandEnvironmentStringsA ExpandEnvironmentStringsW FindClose FindFirstFileA FindFirstFileW FormatMessageA
-  FormatMessageW FreeLibrary GetComputerNameA GetComputerNameW GetCurrentDirectoryA
-  GetCurrentDirectoryW GetModuleFileNameA GetModuleFileNameW GetModuleHandleA GetModuleHandleW
-  GetProcAddress GetSystemDirectoryA GetSystemDirectoryW GetUserNameA GetUserNameW LoadLibraryA LoadLibraryW LoadLibraryExA LoadLibraryExW
-  MultiByteToWideChar WideCharToMultiByte)
+  AdjustTokenPrivileges CloseHandle DialogBoxParamA DialogBoxParamW ExpandEnvironmentStringsA
+  ExpandEnvironmentStringsW FindClose FindFirstFileA FindFirstFileW FormatMessageA FormatMessageW
+  FreeLibrary GetComputerNameA GetComputerNameW GetCurrentDirectoryA GetCurrentDirectoryW
+  GetFileAttributesA GetFileAttributesW GetModuleFileNameA GetModuleFileNameW GetModuleHandleA
+  GetModuleHandleW GetProcAddress GetSystemDirectoryA GetSystemDirectoryW GetUserNameA GetUserNameW
+  InitiateSystemShutdownExA InitiateSystemShutdownExW LoadLibraryA LoadLibraryW LoadLibraryExA
+  LoadLibraryExW LookupPrivilegeValueA LookupPrivilegeValueW MultiByteToWideChar OpenProcessToken
+  WideCharToMultiByte)
 
 set(ident "[A-Za-z_][A-Za-z0-9_]*")
 set(sep "[ \t\r\n]*")

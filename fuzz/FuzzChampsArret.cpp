@@ -1,7 +1,8 @@
-// The first run of any trigger from any moment (PremiereExecution), the shutdown companion's
-// trigger after it (ChampsArret), and whether that companion is found to be the recording's
-// (ArretDe). Input: the trigger's 44 bytes, the duration in seconds (4 bytes), then the moment
-// (4 bytes, seconds of the program's date-time).
+// The first run of any trigger from any moment (PremiereExecution), the run an edit at that
+// moment follows (ExecutionSuivie), the shutdown companion's trigger after it (ChampsArret), and
+// whether that companion is found to be the recording's, by its time (ArretDe) or by the name its
+// comment gives (ArretDeLEnregistrement). Input: the trigger's 44 bytes, the duration in seconds
+// (4 bytes), then the moment (4 bytes, seconds of the program's date-time).
 #include "Entree.h"
 
 #include "tasks/Executions.h"
@@ -43,13 +44,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     COctets octets(donnees, taille);
     const ChampsDeclencheur enregistrement = LireDeclencheur(octets);
     const std::int32_t duree = octets.Lire<std::int32_t>();
+    const CTemps moment(octets.Lire<std::int32_t>());
     ChampsLocaux maintenant;
-    if (!CTemps(octets.Lire<std::int32_t>()).Local(maintenant))
+    if (!moment.Local(maintenant))
         return 0;
 
     // A run of the trigger, at its start time, not before the moment's day.
     ChampsLocaux execution;
-    if (!PremiereExecution(enregistrement, maintenant, execution))
+    const bool aVenir = PremiereExecution(enregistrement, maintenant, execution);
+
+    // After an edit that keeps the trigger: the first run to come, or a run begun less than the
+    // duration ago.
+    ChampsLocaux suivie;
+    std::int64_t debut = 0;
+    if (ExecutionSuivie(enregistrement, enregistrement, duree, moment, suivie))
+    {
+        VERIFIER(EstUneExecution(enregistrement, suivie));
+        const bool premiere = aVenir && suivie.annee == execution.annee && suivie.mois == execution.mois &&
+                              suivie.jour == execution.jour;
+        VERIFIER(premiere ||
+                 (InstantLocal(suivie.annee, suivie.mois, suivie.jour, suivie.heure, suivie.minute, debut) &&
+                  debut <= moment.Secondes() && moment.Secondes() - debut < duree));
+    }
+    else
+        VERIFIER(!aVenir);
+    if (!aVenir)
         return 0;
     VERIFIER(EstUneExecution(enregistrement, execution));
     VERIFIER(execution.heure == enregistrement.wStartHour && execution.minute == enregistrement.wStartMinute);
@@ -83,6 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     attendu.rgFlags = DRAPEAU_ARRET_A_LA_FIN;
     attendu.TriggerType = TYPE_UNE_FOIS;
     VERIFIER(MemesChamps(arret, attendu));
+    // Named in its comment, it is that recording's whatever its time, and no other's.
+    VERIFIER(ArretDeLEnregistrement(CommentaireArret("Journal"), arret, "Journal", enregistrement, duree));
+    VERIFIER(!ArretDeLEnregistrement(CommentaireArret("Journal"), arret, "Journal2", enregistrement, duree));
 
     // A real local date and time, that of the end plus five minutes, to the minute. Where the
     // clocks go back the same local time comes twice: it may name the other one, an hour away.

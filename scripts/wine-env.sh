@@ -1,6 +1,6 @@
 # Sourced: the project's own Wine environment for one build folder.
 #   . scripts/wine-env.sh BUILD_DIR
-# Exports WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES, ODBCSYSINI, ODBCINI and a pinned locale,
+# Exports WINEPREFIX, WINEDEBUG, WINEDLLOVERRIDES, ODBCSYSINI, ODBCINI, a pinned locale and zone,
 # and creates the prefix once (kept afterwards). Never touches ~/.wine.
 
 vidalto_build=$(cd "$1" && pwd)
@@ -12,6 +12,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export ODBCSYSINI="$vidalto_build/odbc"
 export ODBCINI="$vidalto_build/odbc/odbc.ini"
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# Each Wine process takes its local time from its own TZ, the scheduler's service included, which
+# the first process of the prefix starts: all of them share the tests' pinned zone, so that the
+# service runs a work item at the local time the tests and the program wrote.
+export TZ=Europe/Paris
 mkdir -p "$ODBCSYSINI"
 
 if [ -x /usr/lib/wine/wine64 ]; then VIDALTO_WINE64=/usr/lib/wine/wine64; else VIDALTO_WINE64=wine64; fi

@@ -1,5 +1,17 @@
 #include "editor/DefinitionProgramme.h"
 
+const char* const MESSAGE_NOM_INTERDIT =
+    "Ce nom ne peut pas servir de nom de fichier : il ne peut contenir aucun des caractères "
+    "\\ / : * ? \" < > | ni caractère de contrôle, et ne peut pas être « . » ou « .. ».\nChoisissez un "
+    "autre nom.";
+const char* const MESSAGE_NOM_RESERVE =
+    "Ce nom est réservé par Windows à un périphérique : CON, PRN, AUX, NUL, COM1 à COM9 et LPT1 à "
+    "LPT9, en majuscules ou en minuscules, seuls ou suivis d'un point, ne peuvent pas nommer un "
+    "enregistrement.\nChoisissez un autre nom.";
+const char* const MESSAGE_NOM_ARRET =
+    "« Shutdown » est le nom de la tâche qui arrête l'ordinateur après un enregistrement : il ne "
+    "peut pas nommer un enregistrement.\nChoisissez un autre nom.";
+
 namespace
 {
 // White space as isspace sees it in the C locale, whatever locale the program runs in.
@@ -7,23 +19,47 @@ bool EstBlanc(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
+
+// The text in upper case, for the letters of ASCII only: Windows compares device names so.
+std::string Majuscules(std::string texte)
+{
+    for (char& c : texte)
+    {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return texte;
+}
+
+// Windows also takes the superscript digits of code page 1252 for those of COM and LPT.
+bool EstChiffrePeripherique(char c)
+{
+    return (c >= '1' && c <= '9') || c == '\xB9' || c == '\xB2' || c == '\xB3';
+}
+
+bool EstPeripherique(const std::string& nom)
+{
+    const std::string base = Majuscules(nom.substr(0, nom.find('.')));
+    return base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" ||
+           (base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+            EstChiffrePeripherique(base[3]));
+}
 } // namespace
 
-const char* const MESSAGE_NOM_INTERDIT =
-    "Ce nom ne peut pas servir de nom de fichier : il ne peut contenir aucun des caractères "
-    "\\ / : * ? \" < > | ni caractère de contrôle, et ne peut pas être « . » ou « .. ».\nChoisissez un "
-    "autre nom.";
-
-bool NomFichierPermis(const std::string& nom)
+const char* RefusNomTache(const std::string& nom)
 {
     if (nom == "." || nom == "..")
-        return false;
+        return MESSAGE_NOM_INTERDIT;
     for (const char c : nom)
     {
         if (static_cast<unsigned char>(c) < 0x20 || std::string("\\/:*?\"<>|").find(c) != std::string::npos)
-            return false;
+            return MESSAGE_NOM_INTERDIT;
     }
-    return true;
+    if (EstPeripherique(nom))
+        return MESSAGE_NOM_RESERVE;
+    if (Majuscules(nom) == "SHUTDOWN")
+        return MESSAGE_NOM_ARRET;
+    return nullptr;
 }
 
 CDureeTemps MinutesEnDuree(const std::string& minutes)

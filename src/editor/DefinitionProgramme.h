@@ -14,10 +14,16 @@ constexpr std::int64_t MINUTES_MAX = INT32_MAX / 60;
 // +/- MINUTES_MAX so that its seconds always fit a 32-bit count.
 CDureeTemps MinutesEnDuree(const std::string& minutes);
 
-// Whether a file name can name a work item and a file: none of \ / : * ? " < > |, no control
-// character, neither "." nor "..". MESSAGE_NOM_INTERDIT tells the user otherwise.
-bool NomFichierPermis(const std::string& nom);
+// Why a work item's name (the file name, blanks turned into "_") cannot name a recording, as the
+// user is told; null when it can. Refused: the characters \ / : * ? " < > | and control
+// characters, "." and ".." (MESSAGE_NOM_INTERDIT); Windows' device names CON, PRN, AUX, NUL, COM1
+// to COM9 and LPT1 to LPT9 in any case, alone or before a dot, which the recording's file would
+// open in place of a file (MESSAGE_NOM_RESERVE); "Shutdown" in any case, the shutdown
+// companion's (MESSAGE_NOM_ARRET).
+const char* RefusNomTache(const std::string& nom);
 extern const char* const MESSAGE_NOM_INTERDIT;
+extern const char* const MESSAGE_NOM_RESERVE;
+extern const char* const MESSAGE_NOM_ARRET;
 
 class CDefinitionProgramme
 {

@@ -99,10 +99,12 @@ void CEdition::OnOK()
     EchangerDonnees(true);
     const char* refus = nullptr;
     if (IsWindowEnabled(Controle(IDC_FICHIER)))
-        refus = !NomFichierPermis(m_fichier) ? MESSAGE_NOM_INTERDIT
-                : !CommandeTient(m_dossierTV, m_chaine, m_dureeSecondes, NomTache(m_fichier))
-                    ? MESSAGE_NOM_TROP_LONG
-                    : nullptr;
+    {
+        const std::string nom = NomTache(m_fichier);
+        refus = RefusNomTache(nom);
+        if (refus == nullptr && !CommandeTient(m_dossierTV, m_chaine, m_dureeSecondes, nom))
+            refus = MESSAGE_NOM_TROP_LONG;
+    }
     if (refus == nullptr)
     {
         EndDialog(IDOK);

@@ -155,6 +155,9 @@ INT_PTR CDialogue::Traiter(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnClose();
         return TRUE;
+    case WM_ENDSESSION:
+        OnEndSession(wParam != FALSE);
+        return TRUE;
     default:
         return FALSE;
     }

@@ -49,6 +49,9 @@ protected:
     virtual HICON OnQueryDragIcon() { return nullptr; }
     // Default close handling: the cancel command.
     virtual void OnClose() { OnCancel(); }
+    // The session ends (fin) or goes on after all: once this returns with fin, Windows may end the
+    // process at any moment.
+    virtual void OnEndSession(bool /*fin*/) {}
     virtual void OnOK();
     virtual void OnCancel();
 

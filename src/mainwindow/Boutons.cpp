@@ -50,11 +50,10 @@ void CVidaltoDlg::OnAjouter()
     // Owned by the main window, which stays disabled meanwhile.
     auto edition = std::make_unique<CEdition>(m_hWnd);
     edition->DefinirDossierTV(m_cheminTV.c_str());
-    if (edition->DoModal() != IDOK)
+    if (edition->DoModal() != IDOK || m_sessionTerminee)
         return;
     const std::string nom = NomTache(edition->m_fichier);
-    const ContexteCommande contexte = {*m_planificateur, *this, m_cheminTV, m_motDePasseCompte};
-    const std::unique_ptr<CTache> tache = AjouterProgramme(contexte, *edition, nom);
+    const std::unique_ptr<CTache> tache = AjouterProgramme(Contexte(), *edition, nom);
     // The row is made from the parameters just stored, so that a failed read-back cannot leave
     // a complete recording out of the list.
     if (tache)
@@ -70,11 +69,11 @@ void CVidaltoDlg::OnEditer()
         return;
     auto edition = std::make_unique<CEdition>(m_hWnd);
     edition->DefinirDossierTV(m_cheminTV.c_str());
-    const ContexteCommande contexte = {*m_planificateur, *this, m_cheminTV, m_motDePasseCompte};
+    const ContexteCommande contexte = Contexte();
     EnregistrementOuvert enregistrement;
     if (!RelireEnregistrement(contexte, m_nomsTaches[static_cast<std::size_t>(ligne)],
                               m_liste.Texte(ligne, COLONNE_FICHIER), *edition, enregistrement) ||
-        edition->DoModal() != IDOK)
+        edition->DoModal() != IDOK || m_sessionTerminee)
         return;
     std::string parametres;
     if (ModifierEnregistrement(contexte, enregistrement, *edition, parametres))
@@ -88,8 +87,7 @@ void CVidaltoDlg::OnSupprimer()
     const int ligne = LigneChoisie();
     if (ligne < 0)
         return;
-    const ContexteCommande contexte = {*m_planificateur, *this, m_cheminTV, m_motDePasseCompte};
-    if (!SupprimerEnregistrement(contexte, m_nomsTaches[static_cast<std::size_t>(ligne)]))
+    if (!SupprimerEnregistrement(Contexte(), m_nomsTaches[static_cast<std::size_t>(ligne)]))
         return;
     // The names stay parallel to the rows, even should the list refuse.
     if (m_liste.SupprimerLigne(ligne))
@@ -102,9 +100,16 @@ int CVidaltoDlg::LigneChoisie() const
     return ligne >= 0 && static_cast<std::size_t>(ligne) < m_nomsTaches.size() ? ligne : -1;
 }
 
+ContexteCommande CVidaltoDlg::Contexte()
+{
+    return {*m_planificateur, *this, m_cheminTV, m_motDePasseCompte, m_tacheInachevee};
+}
+
 INT_PTR CVidaltoDlg::DemanderCompte(CPasse& passe)
 {
-    // Modal over the main window, as the editor is.
+    // Modal over the main window, as the editor is. Confirmed after the session's end, it would
+    // have the command write what Windows may cut at any moment.
     passe.DefinirProprietaire(m_hWnd);
-    return passe.DoModal();
+    const INT_PTR resultat = passe.DoModal();
+    return m_sessionTerminee ? IDCANCEL : resultat;
 }

@@ -229,6 +229,15 @@ void CVidaltoDlg::OnClose()
         Fermer();
 }
 
+void CVidaltoDlg::OnEndSession(bool fin)
+{
+    if (!fin)
+        return;
+    m_sessionTerminee = true;
+    if (m_occupe)
+        AbandonnerTache(Contexte());
+}
+
 void CVidaltoDlg::Fermer()
 {
     m_planificateur.reset();

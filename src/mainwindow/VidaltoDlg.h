@@ -6,6 +6,7 @@
 #include "framework/Dialogue.h"
 #include "framework/Ressources.h"
 #include "resources/resource.h"
+#include "tasks/Commandes.h"
 #include "tasks/Interlocuteur.h"
 #include "tasks/Planificateur.h"
 
@@ -66,6 +67,9 @@ protected:
     bool OnPaint() override;
     HICON OnQueryDragIcon() override;
     void OnClose() override;
+    // Windows ends the session: a work item that a command left half-made while it waits on the
+    // user goes at once, and the command writes nothing more.
+    void OnEndSession(bool fin) override;
 
     // Commands
     void OnAjouter();
@@ -103,6 +107,8 @@ private:
     };
     // The close: the scheduler released, COM uninitialised, the window ended.
     void Fermer();
+    // What a command borrows from the window.
+    ContexteCommande Contexte();
 
     // The selected row, when it has its work-item name; -1 otherwise.
     int LigneChoisie() const;
@@ -121,6 +127,8 @@ private:
     HICON m_hIcone;
     wchar_t m_motDePasseCompte[TAILLE_TAMPON] = {};
     std::unique_ptr<CPlanificateur> m_planificateur;
+    std::wstring m_tacheInachevee;
     bool m_occupe = false;
     bool m_fermetureDemandee = false;
+    bool m_sessionTerminee = false;
 };

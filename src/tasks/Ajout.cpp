@@ -46,11 +46,7 @@ std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
     }
 
     std::unique_ptr<CTache> tache;
-    HRESULT hr = contexte.planificateur.NouvelleTache(nomLarge, tache);
-    // A name the store refuses may be another programme's: it is left untouched, and this work
-    // item never saved (a save would write over the one of that name).
-    if (SUCCEEDED(hr))
-        hr = contexte.planificateur.AjouterTache(nomLarge, *tache);
+    const HRESULT hr = EntrerTache(contexte, nomLarge, tache);
     if (FAILED(hr))
     {
         contexte.fenetre.AfficherErreur(hr);
@@ -63,11 +59,12 @@ std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
     {
         // Nothing half-made stays in the store, where it would block its name for good; unless
         // the store refuses, and then the user must know which one.
-        if (FAILED(SupprimerTache(contexte.planificateur, nomLarge)))
+        if (!AbandonnerTache(contexte))
             contexte.fenetre.AfficherErreur(TexteTacheRestee(nom).c_str());
         return nullptr;
     }
+    AcheverTache(contexte);
     if (programme.m_arreter != 0)
-        CreerTacheArret(contexte, *declencheur, *tache, programme.m_dureeSecondes, compteConfirme);
+        CreerTacheArret(contexte, nom, *declencheur, *tache, programme.m_dureeSecondes, compteConfirme);
     return tache;
 }

@@ -23,7 +23,7 @@ HRESULT DefinirCommande(CTache& tache, const CDefinitionProgramme& programme, co
         return hr;
     // Stores the work item as it stands, before its command changes; the command itself is
     // stored by the save of the account step.
-    hr = persistance->Enregistrer();
+    hr = EnregistrerTache(*persistance);
     if (SUCCEEDED(hr))
         hr = tache.DefinirApplication(cheminLarge);
     if (SUCCEEDED(hr))

@@ -21,6 +21,7 @@ constexpr HRESULT COMPTE_ANNULE = static_cast<HRESULT>(0x80041312);
 // The name of the shutdown companion: one at a time.
 extern const wchar_t* const NOM_TACHE_ARRET;
 extern const char* const MESSAGE_DOSSIER_ARRET_TROP_LONG;
+extern const char* const MESSAGE_ARRET_ABSENT;
 extern const char* const MESSAGE_PROGRAMME_ILLISIBLE;
 extern const char* const MESSAGE_JAMAIS_DEMARRE;
 
@@ -35,6 +36,9 @@ struct ContexteCommande
     const std::string& dossierTV;
     // The password of the account step, kept for the shutdown companion.
     wchar_t (&motDePasseCompte)[TAILLE_TAMPON];
+    // The name of the work item the command entered in the store and has not completed yet, empty
+    // when there is none: the window deletes it should the session end while the command waits.
+    std::wstring& tacheInachevee;
 };
 
 // Saves the work item once as it stands, then sets its application (the TV folder followed by
@@ -55,21 +59,31 @@ HRESULT DefinirDeclencheur(CDeclencheur& declencheur, const CDefinitionProgramme
 HRESULT DefinirCompte(CTache& tache, CPersistance& persistance, CInterlocuteur& fenetre,
                       wchar_t (&motDePasseCompte)[TAILLE_TAMPON], std::wstring& compteConfirme);
 
-// The work item "Shutdown" that runs Shutdown.exe of the current directory once, five minutes
-// after the end of the recording's first run, and deletes itself after its run. The account is
-// read back from the recording (the one just confirmed when the scheduler does not keep it).
-// Complete in the store or not there at all: every failure is shown, and a companion already
-// entered in the store is deleted again. A recording that will never start gets none, and the
-// user is told. A "Shutdown" whose moment has gone is replaced; one still to come is kept.
-HRESULT CreerTacheArret(const ContexteCommande& contexte, CDeclencheur& declencheurEnregistrement,
-                        CTache& tacheEnregistrement, std::int32_t dureeSecondes,
-                        const std::wstring& compteConfirme);
+// The work item "Shutdown" that runs the Shutdown.exe beside the program (in its folder, which is
+// also its working directory) once, five minutes after the end of the recording's first run, and
+// deletes itself after its run; its comment names the recording `nom`. The account is read back
+// from the recording (the one just confirmed when the scheduler does not keep it). Complete in the
+// store or not there at all: every failure is shown, and a companion already entered in the store
+// is deleted again. A recording that will never start gets none, nor one whose Shutdown.exe is
+// missing, and the user is told. A "Shutdown" whose moment has gone is replaced; one still to come
+// is kept.
+HRESULT CreerTacheArret(const ContexteCommande& contexte, const std::string& nom,
+                        CDeclencheur& declencheurEnregistrement, CTache& tacheEnregistrement,
+                        std::int32_t dureeSecondes, const std::wstring& compteConfirme);
 
-// Opens, or deletes, the work item of that name. The scheduler's service reads a work item's file
-// each time it changes, and a call that meets it there is refused (ERROR_SHARING_VIOLATION): it
-// is made again for a short while before its answer counts.
+// Opens, deletes or saves a work item. The scheduler's service reads a work item's file each time
+// it changes, and a call that meets it there is refused (ERROR_SHARING_VIOLATION): it is made
+// again for a short while before its answer counts.
 HRESULT OuvrirTache(CPlanificateur& planificateur, const wchar_t* nom, std::unique_ptr<CTache>& tache);
 HRESULT SupprimerTache(CPlanificateur& planificateur, const wchar_t* nom);
+HRESULT EnregistrerTache(CPersistance& persistance);
+
+// A new work item of that name, entered in the store and noted as the command's unfinished one;
+// the store's refusal leaves none. AcheverTache once it is complete; AbandonnerTache deletes it
+// again (false, when the store refuses, that it is left there), unless the session's end did.
+HRESULT EntrerTache(const ContexteCommande& contexte, const wchar_t* nom, std::unique_ptr<CTache>& tache);
+void AcheverTache(const ContexteCommande& contexte);
+bool AbandonnerTache(const ContexteCommande& contexte);
 
 // A new recording work item named nom: created, entered in the store, given its command, its
 // trigger and its account, and saved; then its companion when the programme asks for one. The
@@ -78,10 +92,11 @@ HRESULT SupprimerTache(CPlanificateur& planificateur, const wchar_t* nom);
 std::unique_ptr<CTache> AjouterProgramme(const ContexteCommande& contexte,
                                          const CDefinitionProgramme& programme, const std::string& nom);
 
-// A recording opened for an edit: its work item, its first trigger, and what that trigger and
-// its length (the seconds after "-limit:") were when it was read.
+// A recording opened for an edit: its work item's name, the work item, its first trigger, and what
+// that trigger and its length (the seconds after "-limit:") were when it was read.
 struct EnregistrementOuvert
 {
+    std::string nom;
     std::unique_ptr<CTache> tache;
     std::unique_ptr<CDeclencheur> declencheur;
     ChampsDeclencheur lu;
@@ -106,10 +121,12 @@ bool ModifierEnregistrement(const ContexteCommande& contexte, EnregistrementOuve
 // is still in the store.
 bool SupprimerEnregistrement(const ContexteCommande& contexte, const std::string& nom);
 
-// The companion of a recording whose trigger and length were those given: moved five minutes
-// after the end of the recording's new first run (the trigger of `declencheur` now), with the
-// account just confirmed; deleted, and the user told, when the recording will never start again
-// (no declencheur: the recording is gone). A companion of any other recording is not touched.
-void SuivreArret(const ContexteCommande& contexte, const ChampsDeclencheur& ancien,
+// The companion of the recording `nom`, whose trigger and length were those given: moved five
+// minutes after the end of the run it now follows (the trigger of `declencheur` now: the run in
+// progress, or the first to come), with the account just confirmed; deleted, and the user told,
+// when the recording will never start again; deleted with it when the recording is gone (no
+// declencheur). One that has run already stays as it is through an edit. A companion of any other
+// recording is not touched.
+void SuivreArret(const ContexteCommande& contexte, const std::string& nom, const ChampsDeclencheur& ancien,
                  std::int32_t ancienneDuree, CDeclencheur* declencheur, std::int32_t duree,
                  const std::wstring& compteConfirme);

@@ -44,7 +44,7 @@ HRESULT DefinirCompte(CTache& tache, CPersistance& persistance, CInterlocuteur& 
 
     HRESULT hr = tache.DefinirCompte(compte, motDePasseCompte);
     if (SUCCEEDED(hr))
-        hr = persistance.Enregistrer();
+        hr = EnregistrerTache(persistance);
     if (FAILED(hr))
         fenetre.AfficherErreur(hr);
     return hr;

@@ -7,6 +7,9 @@ namespace
 {
 constexpr std::uint32_t DRAPEAU_DESACTIVE = 0x4; // TASK_TRIGGER_FLAG_DISABLED
 constexpr std::int32_t MARGE_ARRET = 5 * 60;
+// The companion's comment around its recording's name.
+const std::string PREFIXE_COMMENTAIRE = "Arrêt de l'ordinateur après l'enregistrement « ";
+const std::string SUFFIXE_COMMENTAIRE = " »";
 
 // Days since 1970-01-01 of a date of the proleptic Gregorian calendar.
 std::int64_t Jours(int annee, int mois, int jour)
@@ -121,6 +124,44 @@ bool EstUneExecution(const ChampsDeclencheur& d, const ChampsLocaux& moment)
            debut <= jour && jour <= fin && Declenche(d, debut, jour);
 }
 
+bool ExecutionSuivie(const ChampsDeclencheur& avant, const ChampsDeclencheur& apres,
+                     std::int32_t dureeSecondes, CTemps maintenant, ChampsLocaux& execution)
+{
+    ChampsLocaux local;
+    std::int64_t debut = 0, fin = 0;
+    if (!maintenant.Local(local))
+        return false;
+    if (dureeSecondes > 0 && Periode(apres, debut, fin))
+    {
+        // The latest run begun: today's once its minute has come, else an earlier day's. Older
+        // runs ended sooner; none older than the duration (and a day for a clock change) counts.
+        const std::int64_t aujourdhui = Jours(local.annee, local.mois, local.jour);
+        const bool commencee = apres.wStartHour * 60 + apres.wStartMinute <= local.heure * 60 + local.minute;
+        const std::int64_t plusAncien = std::max(debut, aujourdhui - dureeSecondes / 86400 - 1);
+        for (std::int64_t jour = std::min(fin, aujourdhui - (commencee ? 0 : 1)); jour >= plusAncien; --jour)
+        {
+            if (!Declenche(apres, debut, jour))
+                continue;
+            ChampsLocaux enCours;
+            Date(jour, enCours);
+            enCours.heure = apres.wStartHour;
+            enCours.minute = apres.wStartMinute;
+            enCours.jourSemaine = JourSemaine(jour) + 1;
+            CTemps depart;
+            if (EstUneExecution(avant, enCours) &&
+                CTemps::DepuisLocal(enCours.annee, enCours.mois, enCours.jour, enCours.heure, enCours.minute,
+                                    0, depart) &&
+                maintenant.Secondes() - std::int64_t{depart.Secondes()} < dureeSecondes)
+            {
+                execution = enCours;
+                return true;
+            }
+            break;
+        }
+    }
+    return PremiereExecution(apres, local, execution);
+}
+
 bool ChampsArret(const ChampsLocaux& execution, std::int32_t dureeSecondes, ChampsDeclencheur& arret)
 {
     CTemps debut;
@@ -156,6 +197,24 @@ bool ArretDe(const ChampsDeclencheur& arret, const ChampsDeclencheur& enregistre
                                arret.wStartMinute, 59, moment) &&
            moment.Plus(CDureeTemps(0, 0, 0, -(MARGE_ARRET + std::int64_t{dureeSecondes})), execution) &&
            execution.Local(local) && EstUneExecution(enregistrement, local);
+}
+
+std::string CommentaireArret(const std::string& nom)
+{
+    return PREFIXE_COMMENTAIRE + nom + SUFFIXE_COMMENTAIRE;
+}
+
+bool ArretDeLEnregistrement(const std::string& commentaire, const ChampsDeclencheur& arret,
+                            const std::string& nom, const ChampsDeclencheur& enregistrement,
+                            std::int32_t dureeSecondes)
+{
+    const std::size_t prefixe = PREFIXE_COMMENTAIRE.size(), suffixe = SUFFIXE_COMMENTAIRE.size();
+    const bool nomme = commentaire.size() >= prefixe + suffixe &&
+                       commentaire.compare(0, prefixe, PREFIXE_COMMENTAIRE) == 0 &&
+                       commentaire.compare(commentaire.size() - suffixe, suffixe, SUFFIXE_COMMENTAIRE) == 0;
+    if (nomme)
+        return commentaire.compare(prefixe, commentaire.size() - prefixe - suffixe, nom) == 0;
+    return ArretDe(arret, enregistrement, dureeSecondes);
 }
 
 bool ArretPasse(const ChampsDeclencheur& arret, const ChampsLocaux& maintenant)

@@ -42,6 +42,7 @@ bool RelireEnregistrement(const ContexteCommande& contexte, const std::string& n
         return false;
     }
     e.duree = LireDuree(parametres);
+    e.nom = nom;
     return true;
 }
 
@@ -62,6 +63,6 @@ bool ModifierEnregistrement(const ContexteCommande& contexte, EnregistrementOuve
     if (FAILED(DefinirCompte(*e.tache, *persistance, contexte.fenetre, contexte.motDePasseCompte, compte)))
         return false;
     parametres = ConstruireParametres(programme.m_chaine, programme.m_dureeSecondes, programme.m_fichier);
-    SuivreArret(contexte, e.lu, e.duree, e.declencheur.get(), programme.m_dureeSecondes, compte);
+    SuivreArret(contexte, e.nom, e.lu, e.duree, e.declencheur.get(), programme.m_dureeSecondes, compte);
     return true;
 }

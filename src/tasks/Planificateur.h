@@ -42,6 +42,8 @@ public:
     virtual HRESULT LireCommentaire(std::wstring& commentaire) = 0;
     virtual HRESULT DefinirApplication(const wchar_t* application) = 0;
     virtual HRESULT DefinirParametres(const wchar_t* parametres) = 0;
+    virtual HRESULT DefinirDossierTravail(const wchar_t* dossier) = 0;
+    virtual HRESULT DefinirCommentaire(const wchar_t* commentaire) = 0;
 
     // S_OK only when a run is still to come.
     virtual HRESULT ProchaineExecution(SYSTEMTIME& prochaine) = 0;

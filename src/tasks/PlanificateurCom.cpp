@@ -103,6 +103,14 @@ public:
     {
         return m_tache->SetParameters(parametres);
     }
+    HRESULT DefinirDossierTravail(const wchar_t* dossier) override
+    {
+        return m_tache->SetWorkingDirectory(dossier);
+    }
+    HRESULT DefinirCommentaire(const wchar_t* commentaire) override
+    {
+        return m_tache->SetComment(commentaire);
+    }
     HRESULT ProchaineExecution(SYSTEMTIME& prochaine) override
     {
         prochaine = SYSTEMTIME{};

@@ -33,6 +33,6 @@ bool SupprimerEnregistrement(const ContexteCommande& contexte, const std::string
     }
     std::string parametres;
     VersAnsi(parametresLarges.c_str(), parametres);
-    SuivreArret(contexte, DepuisTaskTrigger(lu), LireDuree(parametres), nullptr, 0, std::wstring());
+    SuivreArret(contexte, nom, DepuisTaskTrigger(lu), LireDuree(parametres), nullptr, 0, std::wstring());
     return true;
 }

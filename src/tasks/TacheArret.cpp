@@ -3,10 +3,15 @@
 #include "tasks/DeclencheurTache.h"
 #include "tasks/Executions.h"
 
+#include <vector>
+
 const wchar_t* const NOM_TACHE_ARRET = L"Shutdown";
 const char* const MESSAGE_DOSSIER_ARRET_TROP_LONG =
-    "Le dossier courant du programme est trop long pour y trouver Shutdown.exe : l'ordinateur "
-    "ne sera pas arrêté à la fin de l'enregistrement.";
+    "Le dossier de Vidalto est trop long pour y trouver Shutdown.exe : l'ordinateur ne sera pas "
+    "arrêté à la fin de l'enregistrement.";
+const char* const MESSAGE_ARRET_ABSENT =
+    "Shutdown.exe n'est pas dans le dossier de Vidalto : l'ordinateur ne sera pas arrêté à la fin "
+    "de l'enregistrement.\nRemettez Shutdown.exe à côté de vidalto.exe.";
 const char* const MESSAGE_JAMAIS_DEMARRE =
     "Cet enregistrement ne démarrera jamais (sa date est passée, ou aucun jour n'est coché) : "
     "l'ordinateur ne sera pas arrêté à sa fin.";
@@ -15,20 +20,56 @@ namespace
 {
 const char* const NOM_ARRET = "Shutdown";
 
-// The current directory followed by "\Shutdown.exe"; false when it does not fit 259 units.
-bool CheminArret(wchar_t (&chemin)[TAILLE_TAMPON])
+// What the companion runs: Shutdown.exe beside the running program, whatever the current directory
+// (a shortcut or a command prompt may start the program from anywhere), in the program's folder.
+struct CommandeArret
 {
-    char dossier[TAILLE_TAMPON] = {};
-    const DWORD longueur = GetCurrentDirectoryA(TAILLE_TAMPON, dossier);
-    if (longueur == 0 || longueur >= TAILLE_TAMPON)
+    wchar_t application[TAILLE_TAMPON];
+    wchar_t dossier[TAILLE_TAMPON];
+};
+
+// False, the user told why, when the program's folder cannot be had, is too long for the
+// scheduler's buffers, or holds no Shutdown.exe.
+bool TrouverCommandeArret(CInterlocuteur& fenetre, CommandeArret& commande)
+{
+    char module[TAILLE_TAMPON] = {};
+    const DWORD longueur = GetModuleFileNameA(nullptr, module, TAILLE_TAMPON);
+    if (longueur == 0)
+    {
+        const DWORD erreur = GetLastError();
+        fenetre.AfficherErreur(erreur != ERROR_SUCCESS ? HRESULT_FROM_WIN32(erreur) : E_FAIL);
         return false;
-    const std::string application = std::string(dossier) + "\\Shutdown.exe";
-    return application.size() < TAILLE_TAMPON && VersLarge(application, chemin, TAILLE_TAMPON);
+    }
+    // A path that fills the buffer was cut: it names another file.
+    const std::string chemin(module, longueur);
+    const std::string dossier = chemin.substr(0, chemin.find_last_of('\\'));
+    const std::string application = dossier + "\\Shutdown.exe";
+    if (longueur >= TAILLE_TAMPON || application.size() >= TAILLE_TAMPON ||
+        !VersLarge(application, commande.application, TAILLE_TAMPON) ||
+        !VersLarge(dossier, commande.dossier, TAILLE_TAMPON))
+    {
+        fenetre.AfficherErreur(MESSAGE_DOSSIER_ARRET_TROP_LONG);
+        return false;
+    }
+    const DWORD attributs = GetFileAttributesA(application.c_str());
+    if (attributs == INVALID_FILE_ATTRIBUTES || (attributs & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    {
+        fenetre.AfficherErreur(MESSAGE_ARRET_ABSENT);
+        return false;
+    }
+    return true;
 }
 
-// The companion's trigger from the recording's, as it is stored: five minutes after the end of
-// its first run from now. The scheduler's own next run time is not taken: Wine's leaves out the
-// runs of the end date, which Windows keeps (the last date on which a trigger runs).
+// The companion's trigger five minutes after the end of `execution`; S_FALSE when there is none.
+HRESULT ChampsArretApres(bool trouvee, const ChampsLocaux& execution, std::int32_t duree,
+                         ChampsDeclencheur& arret)
+{
+    return trouvee && ChampsArret(execution, duree, arret) ? S_OK : S_FALSE;
+}
+
+// The companion's trigger from the recording's, as it is stored: five minutes after the end of its
+// first run from now. The scheduler's own next run time is not taken: Wine's leaves out the runs
+// of the end date, which Windows keeps (the last date on which a trigger runs).
 HRESULT ChampsArretSuivant(CDeclencheur& declencheurEnregistrement, std::int32_t duree,
                            ChampsDeclencheur& arret)
 {
@@ -38,11 +79,9 @@ HRESULT ChampsArretSuivant(CDeclencheur& declencheurEnregistrement, std::int32_t
         return hr;
     ChampsLocaux maintenant;
     ChampsLocaux execution;
-    return CTemps::Maintenant().Local(maintenant) &&
-                   PremiereExecution(DepuisTaskTrigger(enregistrement), maintenant, execution) &&
-                   ChampsArret(execution, duree, arret)
-               ? S_OK
-               : S_FALSE;
+    const bool trouvee = CTemps::Maintenant().Local(maintenant) &&
+                         PremiereExecution(DepuisTaskTrigger(enregistrement), maintenant, execution);
+    return ChampsArretApres(trouvee, execution, duree, arret);
 }
 
 // Gives the companion its trigger and its account, then saves it; the first failure's code.
@@ -53,20 +92,28 @@ HRESULT PlacerArret(CTache& arret, CDeclencheur& declencheur, CPersistance& pers
     if (SUCCEEDED(hr))
         hr = arret.DefinirCompte(compte.c_str(), motDePasse);
     if (SUCCEEDED(hr))
-        hr = persistance.Enregistrer();
+        hr = EnregistrerTache(persistance);
     return hr;
 }
 
 // Everything the companion gets once it is in the store; the first failure's code.
-HRESULT CompleterArret(CTache& arret, const wchar_t* application, const ChampsDeclencheur& champs,
-                       CTache& tacheEnregistrement, const std::wstring& compteConfirme,
-                       const wchar_t* motDePasse)
+HRESULT CompleterArret(CTache& arret, const CommandeArret& commande, const std::string& nom,
+                       const ChampsDeclencheur& champs, CTache& tacheEnregistrement,
+                       const std::wstring& compteConfirme, const wchar_t* motDePasse)
 {
+    // The comment may be longer than the buffers of names and paths.
+    const std::string texte = CommentaireArret(nom);
+    std::vector<wchar_t> commentaire(texte.size() + 1);
+    if (!VersLarge(texte, commentaire.data(), static_cast<int>(commentaire.size())))
+        return COMMANDE_TROP_LONGUE;
     std::unique_ptr<CPersistance> persistance;
     HRESULT hr = arret.ObtenirPersistance(persistance);
     if (FAILED(hr))
         return hr;
-    if (FAILED(hr = persistance->Enregistrer()) || FAILED(hr = arret.DefinirApplication(application)))
+    if (FAILED(hr = EnregistrerTache(*persistance)) ||
+        FAILED(hr = arret.DefinirApplication(commande.application)) ||
+        FAILED(hr = arret.DefinirDossierTravail(commande.dossier)) ||
+        FAILED(hr = arret.DefinirCommentaire(commentaire.data())))
         return hr;
     WORD index = 0;
     std::unique_ptr<CDeclencheur> declencheur;
@@ -81,15 +128,21 @@ HRESULT CompleterArret(CTache& arret, const wchar_t* application, const ChampsDe
     return PlacerArret(arret, *declencheur, *persistance, champs, compte, motDePasse);
 }
 
-// The "Shutdown" work item opened, and its trigger read; the first failure's code.
+// The "Shutdown" work item opened, its trigger and its comment read; the first failure's code. A
+// comment that cannot be read, or not exactly in the code page, names no recording: the
+// companion is then known by its time, as those that name none.
 HRESULT LireArret(CPlanificateur& planificateur, std::unique_ptr<CTache>& arret,
-                  std::unique_ptr<CDeclencheur>& declencheur, TASK_TRIGGER& lu)
+                  std::unique_ptr<CDeclencheur>& declencheur, TASK_TRIGGER& lu, std::string& commentaire)
 {
     HRESULT hr = OuvrirTache(planificateur, NOM_TACHE_ARRET, arret);
     if (SUCCEEDED(hr))
         hr = arret->LireDeclencheur(0, declencheur);
     if (SUCCEEDED(hr))
         hr = declencheur->Lire(lu);
+    std::wstring commentaireLarge;
+    if (SUCCEEDED(hr) && (FAILED(arret->LireCommentaire(commentaireLarge)) ||
+                          !VersAnsi(commentaireLarge.c_str(), commentaire, 4 * TAILLE_TAMPON)))
+        commentaire.clear();
     return hr;
 }
 
@@ -100,39 +153,24 @@ void RetirerArretPasse(const ContexteCommande& contexte)
     std::unique_ptr<CTache> arret;
     std::unique_ptr<CDeclencheur> declencheur;
     TASK_TRIGGER lu = {};
+    std::string commentaire;
     ChampsLocaux maintenant;
-    if (FAILED(LireArret(contexte.planificateur, arret, declencheur, lu)) ||
+    if (FAILED(LireArret(contexte.planificateur, arret, declencheur, lu, commentaire)) ||
         !CTemps::Maintenant().Local(maintenant) || !ArretPasse(DepuisTaskTrigger(lu), maintenant))
         return;
     declencheur.reset();
     arret.reset();
     SupprimerTache(contexte.planificateur, NOM_TACHE_ARRET);
 }
-
-// The companion deleted with its recording (the store's refusal is shown as any failure), or
-// because it cannot be made right (the user is then told it stays).
-void SupprimerArret(const ContexteCommande& contexte, bool avecEnregistrement)
-{
-    const HRESULT hr = SupprimerTache(contexte.planificateur, NOM_TACHE_ARRET);
-    if (SUCCEEDED(hr))
-        return;
-    if (avecEnregistrement)
-        contexte.fenetre.AfficherErreur(hr);
-    else
-        contexte.fenetre.AfficherErreur(TexteTacheRestee(NOM_ARRET).c_str());
-}
 } // namespace
 
-HRESULT CreerTacheArret(const ContexteCommande& contexte, CDeclencheur& declencheurEnregistrement,
-                        CTache& tacheEnregistrement, std::int32_t dureeSecondes,
-                        const std::wstring& compteConfirme)
+HRESULT CreerTacheArret(const ContexteCommande& contexte, const std::string& nom,
+                        CDeclencheur& declencheurEnregistrement, CTache& tacheEnregistrement,
+                        std::int32_t dureeSecondes, const std::wstring& compteConfirme)
 {
-    wchar_t application[TAILLE_TAMPON];
-    if (!CheminArret(application))
-    {
-        contexte.fenetre.AfficherErreur(MESSAGE_DOSSIER_ARRET_TROP_LONG);
+    CommandeArret commande;
+    if (!TrouverCommandeArret(contexte.fenetre, commande))
         return COMMANDE_TROP_LONGUE;
-    }
     ChampsDeclencheur champs;
     HRESULT hr = ChampsArretSuivant(declencheurEnregistrement, dureeSecondes, champs);
     if (hr == S_FALSE)
@@ -145,34 +183,37 @@ HRESULT CreerTacheArret(const ContexteCommande& contexte, CDeclencheur& declench
     }
     RetirerArretPasse(contexte);
     std::unique_ptr<CTache> arret;
-    hr = contexte.planificateur.NouvelleTache(NOM_TACHE_ARRET, arret);
-    if (SUCCEEDED(hr))
-        hr = contexte.planificateur.AjouterTache(NOM_TACHE_ARRET, *arret);
+    hr = EntrerTache(contexte, NOM_TACHE_ARRET, arret);
     if (FAILED(hr))
     {
         // The name may be an earlier programme's companion still to come: it is left as it is.
         contexte.fenetre.AfficherErreur(hr);
         return hr;
     }
-    hr = CompleterArret(*arret, application, champs, tacheEnregistrement, compteConfirme,
+    hr = CompleterArret(*arret, commande, nom, champs, tacheEnregistrement, compteConfirme,
                         contexte.motDePasseCompte);
-    if (FAILED(hr))
+    arret.reset();
+    if (SUCCEEDED(hr))
     {
-        // A companion that cannot run would block every later one: it goes again.
-        contexte.fenetre.AfficherErreur(hr);
-        SupprimerArret(contexte, false);
+        AcheverTache(contexte);
+        return hr;
     }
+    // A companion that cannot run would block every later one: it goes again.
+    contexte.fenetre.AfficherErreur(hr);
+    if (!AbandonnerTache(contexte))
+        contexte.fenetre.AfficherErreur(TexteTacheRestee(NOM_ARRET).c_str());
     return hr;
 }
 
-void SuivreArret(const ContexteCommande& contexte, const ChampsDeclencheur& ancien,
+void SuivreArret(const ContexteCommande& contexte, const std::string& nom, const ChampsDeclencheur& ancien,
                  std::int32_t ancienneDuree, CDeclencheur* declencheur, std::int32_t duree,
                  const std::wstring& compteConfirme)
 {
     std::unique_ptr<CTache> arret;
     std::unique_ptr<CDeclencheur> declencheurArret;
     TASK_TRIGGER lu = {};
-    HRESULT hr = LireArret(contexte.planificateur, arret, declencheurArret, lu);
+    std::string commentaire;
+    HRESULT hr = LireArret(contexte.planificateur, arret, declencheurArret, lu, commentaire);
     // No companion at all.
     if (!arret && hr == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND))
         return;
@@ -181,13 +222,25 @@ void SuivreArret(const ContexteCommande& contexte, const ChampsDeclencheur& anci
         contexte.fenetre.AfficherErreur(hr);
         return;
     }
-    if (!ArretDe(DepuisTaskTrigger(lu), ancien, ancienneDuree))
+    const ChampsDeclencheur champsArret = DepuisTaskTrigger(lu);
+    if (!ArretDeLEnregistrement(commentaire, champsArret, nom, ancien, ancienneDuree))
+        return;
+    const CTemps maintenant = CTemps::Maintenant();
+    ChampsLocaux local;
+    // Run already, since Vista it may stay in the store: an edit must not start it again later.
+    if (declencheur != nullptr && maintenant.Local(local) && ArretPasse(champsArret, local))
         return;
 
     ChampsDeclencheur champs;
-    hr = declencheur != nullptr ? ChampsArretSuivant(*declencheur, duree, champs) : S_FALSE;
-    if (hr == S_FALSE && declencheur != nullptr)
-        contexte.fenetre.AfficherErreur(MESSAGE_JAMAIS_DEMARRE);
+    TASK_TRIGGER nouveau = {};
+    hr = S_FALSE;
+    if (declencheur != nullptr && SUCCEEDED(hr = declencheur->Lire(nouveau)))
+    {
+        ChampsLocaux execution;
+        const bool trouvee =
+            ExecutionSuivie(ancien, DepuisTaskTrigger(nouveau), duree, maintenant, execution);
+        hr = ChampsArretApres(trouvee, execution, duree, champs);
+    }
     std::unique_ptr<CPersistance> persistance;
     if (hr == S_OK)
         hr = arret->ObtenirPersistance(persistance);
@@ -196,11 +249,19 @@ void SuivreArret(const ContexteCommande& contexte, const ChampsDeclencheur& anci
                          contexte.motDePasseCompte);
     if (SUCCEEDED(hr) && hr != S_FALSE)
         return;
-    if (FAILED(hr))
-        contexte.fenetre.AfficherErreur(hr);
     // A companion left at its old time would shut the computer down for nothing, or in the
-    // middle of the recording.
+    // middle of the recording. It goes before the user is told, who may be ending the session.
     arret.reset();
     declencheurArret.reset();
-    SupprimerArret(contexte, declencheur == nullptr);
+    const HRESULT suppression = SupprimerTache(contexte.planificateur, NOM_TACHE_ARRET);
+    if (FAILED(hr))
+        contexte.fenetre.AfficherErreur(hr);
+    else if (declencheur != nullptr)
+        contexte.fenetre.AfficherErreur(MESSAGE_JAMAIS_DEMARRE);
+    // Gone with its recording, a companion the store keeps is a failure of the deletion; left
+    // because it could not be moved, the user must know it stays.
+    if (FAILED(suppression) && declencheur == nullptr)
+        contexte.fenetre.AfficherErreur(suppression);
+    else if (FAILED(suppression))
+        contexte.fenetre.AfficherErreur(TexteTacheRestee(NOM_ARRET).c_str());
 }

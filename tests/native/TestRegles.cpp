@@ -162,14 +162,28 @@ TEST(Parametres, TextesDeLaListeEtNoms)
     for (const auto& [nom, attendu] : cas)
         EXPECT_EQ(NomSansSuffixeJob(nom), attendu) << nom;
 
-    // A file name that can name a work item and a file: each character Windows refuses in a file
-    // name, a control character, "." and ".." are not.
-    for (const std::string nom : {"Journal", "Le journal de 20 h", "a.b", "...", "\xE9t\xE9", ""})
-        EXPECT_TRUE(NomFichierPermis(nom)) << nom;
-    for (const std::string& nom :
-         std::vector<std::string>{"a\\b", "a/b", "c:", "*", "a?", "\"", "<", ">", "|", ".", "..", "a\tb",
-                                  std::string("a\0b", 3), "\x1F"})
-        EXPECT_FALSE(NomFichierPermis(nom)) << nom;
+    // A work item's name that can name a recording: each character Windows refuses in a file name,
+    // a control character, "." and ".." are not; nor a device name before any dot, in any case (the
+    // superscript digits of code page 1252 count for COM and LPT); nor the companion's name.
+    // clang-format off
+    const std::pair<std::string, const char*> noms[] = {
+        {"Journal", nullptr}, {"Le_journal_de_20_h", nullptr}, {"a.b", nullptr}, {"...", nullptr},
+        {"\xE9t\xE9", nullptr}, {"", nullptr}, {"CONSOLE", nullptr}, {"NULL.txt", nullptr}, {"COM10", nullptr},
+        {"COM0", nullptr}, {"LPT", nullptr}, {"x.CON", nullptr}, {"Shutdown2", nullptr}, {"Shutdown.mpg", nullptr},
+        {"a\\b", MESSAGE_NOM_INTERDIT}, {"a/b", MESSAGE_NOM_INTERDIT}, {"c:", MESSAGE_NOM_INTERDIT},
+        {"*", MESSAGE_NOM_INTERDIT}, {"a?", MESSAGE_NOM_INTERDIT}, {"\"", MESSAGE_NOM_INTERDIT},
+        {"<", MESSAGE_NOM_INTERDIT}, {">", MESSAGE_NOM_INTERDIT}, {"|", MESSAGE_NOM_INTERDIT},
+        {".", MESSAGE_NOM_INTERDIT}, {"..", MESSAGE_NOM_INTERDIT}, {"a\tb", MESSAGE_NOM_INTERDIT},
+        {std::string("a\0b", 3), MESSAGE_NOM_INTERDIT}, {"\x1F", MESSAGE_NOM_INTERDIT},
+        {"CON", MESSAGE_NOM_RESERVE}, {"prn", MESSAGE_NOM_RESERVE}, {"Aux.x", MESSAGE_NOM_RESERVE},
+        {"nUl.", MESSAGE_NOM_RESERVE}, {"COM1", MESSAGE_NOM_RESERVE}, {"com9.a.b", MESSAGE_NOM_RESERVE},
+        {"LPT1", MESSAGE_NOM_RESERVE}, {"lpt9", MESSAGE_NOM_RESERVE}, {"COM\xB9", MESSAGE_NOM_RESERVE},
+        {"LPT\xB2", MESSAGE_NOM_RESERVE}, {"lpt\xB3.x", MESSAGE_NOM_RESERVE},
+        {"Shutdown", MESSAGE_NOM_ARRET}, {"sHUTDOWN", MESSAGE_NOM_ARRET},
+    };
+    // clang-format on
+    for (const auto& [nom, refus] : noms)
+        EXPECT_EQ(RefusNomTache(nom), refus) << nom;
     EXPECT_EQ(MotifRechercheBase("C:\\TV") + CheminBase("C:\\TV", ""), "C:\\TV\\*.mdb*");
 }
 
@@ -313,7 +327,13 @@ TEST(DefinitionProgramme, DefinirDossierTV)
     }
 }
 
-// A local calendar time "year-month-day hour:minute".
+// A local calendar time "year-month-day hour:minute", and back.
+std::string Texte(const ChampsLocaux& m)
+{
+    char texte[32];
+    std::snprintf(texte, sizeof texte, "%d-%d-%d %d:%02d", m.annee, m.mois, m.jour, m.heure, m.minute);
+    return texte;
+}
 ChampsLocaux Moment(const char* texte)
 {
     ChampsLocaux m;
@@ -351,11 +371,8 @@ TEST(Executions, LaPremiereExecution)
     for (const auto& [declencheur, attendu] : cas)
     {
         ChampsLocaux execution;
-        char texte[32] = "";
-        if (PremiereExecution(Declencheur(declencheur), maintenant, execution))
-            std::snprintf(texte, sizeof texte, "%d-%d-%d %d:%02d", execution.annee, execution.mois,
-                          execution.jour, execution.heure, execution.minute);
-        EXPECT_STREQ(texte, attendu) << declencheur;
+        const bool trouvee = PremiereExecution(Declencheur(declencheur), maintenant, execution);
+        EXPECT_EQ(trouvee ? Texte(execution) : "", attendu) << declencheur;
     }
 }
 
@@ -398,6 +415,29 @@ TEST(Executions, LeCompagnonEtSonEnregistrement)
         EXPECT_EQ(ArretDe(Declencheur(arret), Declencheur(enregistrement), duree), attendu)
             << enregistrement << " " << duree << " " << arret;
 
+    // A companion named in its comment belongs to that recording only, whatever its time; one whose
+    // comment names none keeps the time rule.
+    const char* const journal = "0 0 2026-12-9 20:00 0-0-0 0 0";
+    const std::tuple<std::string, std::string, bool> nommes[] = {
+        {CommentaireArret("Journal"), "Journal", true},
+        {CommentaireArret("Journal"), "Autre", false},
+        {CommentaireArret("Journal"), "Journal ", false},
+        {CommentaireArret("Le journal \xBB x"), "Le journal \xBB x", true},
+        {CommentaireArret(""), "", true},
+        {"", "Autre", true},
+        {"Une note", "Autre", true},
+        {CommentaireArret("Journal").substr(1), "Autre", true},
+    };
+    for (const auto& [commentaire, nom, attendu] : nommes)
+        EXPECT_EQ(ArretDeLEnregistrement(commentaire, Declencheur("0 2 2026-12-9 21:05 0-0-0 0 0"), nom,
+                                         Declencheur(journal), 3600),
+                  attendu)
+            << commentaire << " " << nom;
+    EXPECT_EQ(CommentaireArret("Journal"),
+              "Arr\xEAt de l'ordinateur apr\xE8s l'enregistrement \xAB Journal \xBB");
+    EXPECT_FALSE(ArretDeLEnregistrement("", Declencheur("0 2 2026-12-9 21:06 0-0-0 0 0"), "Journal",
+                                        Declencheur(journal), 3600));
+
     // A once "Shutdown" before the current minute (20:30 on 9 December 2026) is spent.
     ChampsLocaux maintenant;
     ASSERT_TRUE(Instant(2026, 12, 9, 20, 30, 15).Local(maintenant));
@@ -408,6 +448,37 @@ TEST(Executions, LeCompagnonEtSonEnregistrement)
                                                    {"1 2 2001-1-1 1:00 0-0-0 1 0", false}};
     for (const auto& [arret, passe] : passes)
         EXPECT_EQ(ArretPasse(Declencheur(arret), maintenant), passe) << arret;
+}
+
+// After an edit at 20:30:15 on Wednesday 9 December 2026, the companion follows the run in
+// progress (begun in a minute gone by, less than the duration ago) when the trigger started it
+// before the edit and keeps it after; otherwise the first run to come.
+TEST(Executions, LExecutionSuivieApresUneModification)
+{
+    const CTemps maintenant = Instant(2026, 12, 9, 20, 30, 15);
+    // clang-format off
+    const std::tuple<const char*, const char*, std::int32_t, const char*> cas[] = {
+        {"0 0 2026-12-9 20:00 0-0-0 0 0", "0 0 2026-12-9 20:00 0-0-0 0 0", 5400, "2026-12-9 20:00"}, // lengthened
+        {"0 0 2026-12-9 20:00 0-0-0 0 0", "0 0 2026-12-9 20:00 0-0-0 0 0", 1816, "2026-12-9 20:00"},
+        {"0 0 2026-12-9 20:00 0-0-0 0 0", "0 0 2026-12-9 20:00 0-0-0 0 0", 1815, ""},                // over
+        {"0 0 2026-12-9 20:30 0-0-0 0 0", "0 0 2026-12-9 20:30 0-0-0 0 0", 60, "2026-12-9 20:30"},   // this minute
+        {"0 0 2026-12-9 20:00 0-0-0 0 0", "0 0 2026-12-9 20:00 0-0-0 0 0", 0, ""},
+        {"1 0 2026-12-1 20:00 0-0-0 1 0", "1 0 2026-12-1 20:00 0-0-0 1 0", 3600, "2026-12-9 20:00"}, // unchanged
+        {"1 0 2026-12-1 20:00 0-0-0 1 0", "1 0 2026-12-1 20:00 0-0-0 1 0", 1800, "2026-12-10 20:00"},
+        {"1 0 2026-12-1 19:00 0-0-0 1 0", "1 0 2026-12-1 20:00 0-0-0 1 0", 3600, "2026-12-10 20:00"}, // not begun so
+        {"1 0 2026-12-1 20:00 0-0-0 1 0", "1 1 2026-12-1 20:00 2026-12-8 1 0", 3600, ""},            // ended before
+        {"1 0 2026-12-1 23:00 0-0-0 1 0", "1 0 2026-12-1 23:00 0-0-0 1 0", 86400, "2026-12-8 23:00"}, // yesterday's
+        {"2 0 2026-12-1 20:00 0-0-0 1 8", "2 0 2026-12-1 20:00 0-0-0 1 8", 3600, "2026-12-9 20:00"}, // Wednesdays
+        {"2 0 2026-12-1 20:00 0-0-0 1 10", "2 0 2026-12-1 20:00 0-0-0 1 10", 3600, "2026-12-10 20:00"},
+    };
+    // clang-format on
+    for (const auto& [avant, apres, duree, attendu] : cas)
+    {
+        ChampsLocaux execution;
+        const bool trouvee =
+            ExecutionSuivie(Declencheur(avant), Declencheur(apres), duree, maintenant, execution);
+        EXPECT_EQ(trouvee ? Texte(execution) : "", attendu) << avant << " / " << apres << " " << duree;
+    }
 }
 
 // A programme's trigger. Any non-zero flag counts, once before daily before weekly; weekday flags

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <tuple>
 
 using Microsoft::WRL::ComPtr;
 
@@ -79,11 +80,17 @@ TacheLue LireTacheReelle(const std::wstring& nom)
                                                          reinterpret_cast<IUnknown**>(tache.GetAddressOf()))))
         return lue;
     lue.trouvee = true;
-    CTexteCom application, parametres;
+    CTexteCom application, parametres, dossier, commentaire;
     if (SUCCEEDED(tache->GetApplicationName(application.Adresse())))
         lue.application = application.Get();
     if (SUCCEEDED(tache->GetParameters(parametres.Adresse())))
         lue.parametres = parametres.Get();
+    if (SUCCEEDED(tache->GetWorkingDirectory(dossier.Adresse())))
+        lue.dossier = dossier.Get();
+    if (SUCCEEDED(tache->GetComment(commentaire.Adresse())))
+        lue.commentaire = commentaire.Get();
+    tache->GetMostRecentRunTime(&lue.derniereExecution);
+    tache->GetExitCode(&lue.sortie);
     tache->GetFlags(&lue.indicateurs);
     tache->GetTriggerCount(&lue.declencheurs);
     ComPtr<ITaskTrigger> declencheur;
@@ -91,6 +98,25 @@ TacheLue LireTacheReelle(const std::wstring& nom)
     if (SUCCEEDED(tache->GetTrigger(0, &declencheur)))
         declencheur->GetTrigger(&lue.declencheur);
     return lue;
+}
+
+bool DeplacerTacheReelle(const std::wstring& nom, const SYSTEMTIME& moment)
+{
+    const ComPtr<ITaskScheduler> planificateur = Planificateur();
+    ComPtr<ITask> tache;
+    ComPtr<ITaskTrigger> declencheur;
+    ComPtr<IPersistFile> fichier;
+    TASK_TRIGGER t = {};
+    t.cbTriggerSize = sizeof t;
+    return planificateur &&
+           SUCCEEDED(planificateur->Activate(nom.c_str(), IID_ITask,
+                                             reinterpret_cast<IUnknown**>(tache.GetAddressOf()))) &&
+           SUCCEEDED(tache->GetTrigger(0, &declencheur)) && SUCCEEDED(declencheur->GetTrigger(&t)) &&
+           (std::tie(t.wBeginYear, t.wBeginMonth, t.wBeginDay, t.wStartHour, t.wStartMinute) =
+                std::make_tuple(moment.wYear, moment.wMonth, moment.wDay, moment.wHour, moment.wMinute),
+            SUCCEEDED(declencheur->SetTrigger(&t))) &&
+           SUCCEEDED(tache.As(&fichier)) && SUCCEEDED(planificateur->Delete(nom.c_str())) &&
+           (Sleep(1000), SUCCEEDED(fichier->Save(nullptr, FALSE)));
 }
 
 std::string OctetsTacheReelle(const std::wstring& nom)
@@ -111,11 +137,19 @@ void SupprimerTacheReelle(const std::wstring& nom)
     }
 }
 
-void SupprimerTachesReelles()
+std::vector<std::wstring> NomsTachesReelles()
 {
+    std::vector<std::wstring> noms;
     for (const auto& fichier : std::filesystem::directory_iterator(DOSSIER_TACHES))
         if (fichier.path().extension() == L".job")
-            SupprimerTacheReelle(fichier.path().stem().wstring());
+            noms.push_back(fichier.path().stem().wstring());
+    return noms;
+}
+
+void SupprimerTachesReelles()
+{
+    for (const std::wstring& nom : NomsTachesReelles())
+        SupprimerTacheReelle(nom);
 }
 
 void EcrireCheminTV(const std::string& valeur, int octetsEnPlus, DWORD type)
@@ -147,6 +181,22 @@ SYSTEMTIME Jour(int jours, int heure, int minute)
     st.wHour = static_cast<WORD>(heure);
     st.wMinute = static_cast<WORD>(minute);
     st.wSecond = st.wMilliseconds = 0;
+    return st;
+}
+
+long long Secondes(const SYSTEMTIME& st)
+{
+    FILETIME ft = {};
+    SystemTimeToFileTime(&st, &ft);
+    return static_cast<long long>((ULONGLONG{ft.dwHighDateTime} << 32 | ft.dwLowDateTime) / 10000000);
+}
+
+SYSTEMTIME DepuisSecondes(long long secondes)
+{
+    const ULONGLONG n = static_cast<ULONGLONG>(secondes) * 10000000;
+    const FILETIME ft = {static_cast<DWORD>(n), static_cast<DWORD>(n >> 32)};
+    SYSTEMTIME st = {};
+    FileTimeToSystemTime(&ft, &st);
     return st;
 }
 

@@ -40,17 +40,25 @@ bool CreerEnregistrement(const std::wstring& nom, const std::wstring& commentair
 struct TacheLue
 {
     bool trouvee = false;
-    std::wstring application, parametres;
+    std::wstring application, parametres, dossier, commentaire;
     DWORD indicateurs = 0;
     WORD declencheurs = 0;
     TASK_TRIGGER declencheur = {}; // the first one
+    SYSTEMTIME derniereExecution = {};
+    DWORD sortie = 0; // the exit status of its last run
 };
 TacheLue LireTacheReelle(const std::wstring& nom);
+// The first trigger of a work item of the real store moved to that local date, hour and minute.
+// Wine's scheduler service reads only the first of the changes its folder reports at once, so
+// that a work item entered with others may be unknown to it: the work item is entered anew,
+// alone, a second after it went.
+bool DeplacerTacheReelle(const std::wstring& nom, const SYSTEMTIME& moment);
 // The bytes of C:\windows\tasks\NAME.job; empty when there is none.
 std::string OctetsTacheReelle(const std::wstring& nom);
 void SupprimerTacheReelle(const std::wstring& nom);
-// Every work item of the real store.
+// Every work item of the real store: deleted; their names.
 void SupprimerTachesReelles();
+std::vector<std::wstring> NomsTachesReelles();
 
 // HKLM\SOFTWARE\Hauppauge\Radio and its value TvAppPath: the bytes of `valeur` and `octetsEnPlus`
 // more (its terminator, when 1), of registry type `type`; -1: the key without the value, -2: no
@@ -59,6 +67,9 @@ void EcrireCheminTV(const std::string& valeur, int octetsEnPlus = 1, DWORD type 
 
 // The local calendar time of an instant; its time of day at hour:minute, `jours` days later.
 SYSTEMTIME Jour(int jours = 0, int heure = 0, int minute = 0);
+// A local time as seconds (from 1601), and back.
+long long Secondes(const SYSTEMTIME& st);
+SYSTEMTIME DepuisSecondes(long long secondes);
 // "year-month-day hh:mm" of a local time; of the shutdown companion's moment in the store, "" when
 // there is none.
 std::string Moment(const SYSTEMTIME& st);

@@ -25,13 +25,14 @@ template <int N, typename R, typename... A> struct CSonde<N, R(WINAPI*)(A...)>
         const HRESULT hr = g_pannes != nullptr ? g_pannes->Appel(s_nom, L"") : S_OK;
         if (SUCCEEDED(hr))
             return s_original(a...);
-        // COM's code as injected, ODBC's failure, or the system's FALSE or null.
+        // COM's code as injected, ODBC's failure, or the system's FALSE or null with the code
+        // as its last error.
         if constexpr (std::is_same<R, HRESULT>::value)
             return hr;
         else if constexpr (std::is_same<R, SQLRETURN>::value)
             return SQL_ERROR;
-        else
-            return R{};
+        SetLastError(HRESULT_CODE(hr));
+        return R{};
     }
 };
 
@@ -68,6 +69,12 @@ const Detour DETOURS[] = {
     Faire<14, decltype(&GetSystemDirectoryA)>("GetSystemDirectoryA"),
     Faire<15, decltype(&LoadLibraryA)>("LoadLibraryA"),
     Faire<16, decltype(&GetProcAddress)>("GetProcAddress"),
+    Faire<17, decltype(&GetModuleFileNameA)>("GetModuleFileNameA"),
+    Faire<18, decltype(&GetFileAttributesA)>("GetFileAttributesA"),
+    Faire<19, decltype(&OpenProcessToken)>("OpenProcessToken"),
+    Faire<20, decltype(&LookupPrivilegeValueA)>("LookupPrivilegeValueA"),
+    Faire<21, decltype(&AdjustTokenPrivileges)>("AdjustTokenPrivileges"),
+    Faire<22, decltype(&InitiateSystemShutdownExA)>("InitiateSystemShutdownExA"),
 };
 
 // Points this executable's imports of those functions at their stand-ins, or back.

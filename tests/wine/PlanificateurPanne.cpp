@@ -86,6 +86,11 @@ public:
     {
         return Passer("SetParameters", &T::DefinirParametres, t);
     }
+    HRESULT DefinirDossierTravail(LPCWSTR t) override
+    {
+        return Passer("SetWorkingDirectory", &T::DefinirDossierTravail, t);
+    }
+    HRESULT DefinirCommentaire(LPCWSTR t) override { return Passer("SetComment", &T::DefinirCommentaire, t); }
     HRESULT ProchaineExecution(SYSTEMTIME& t) override
     {
         return Passer("GetNextRunTime", &T::ProchaineExecution, t);

@@ -3,6 +3,8 @@
 // call of an add failed once.
 
 #include "AideTaches.h"
+#include "OutilsOdbc.h"
+#include "PannesImports.h"
 
 #include "tasks/Commandes.h"
 
@@ -27,6 +29,19 @@ Saisie Programme(const std::string& fichier, bool arreter = false)
     s.chaine = 2;
     s.arreter = arreter;
     return s;
+}
+
+// The program's path that GetModuleFileNameA gives, as the system gives it: cut to the buffer.
+std::string g_module;
+DWORD WINAPI CheminModule(HMODULE /*module*/, LPSTR tampon, DWORD taille)
+{
+    const DWORD longueur =
+        static_cast<DWORD>(g_module.size()) < taille ? static_cast<DWORD>(g_module.size()) : taille - 1;
+    std::memcpy(tampon, g_module.c_str(), longueur);
+    tampon[longueur] = '\0';
+    if (longueur < g_module.size())
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return longueur < g_module.size() ? taille : longueur;
 }
 
 // "&Ajouter" in `fenetre`, the editor filled with `saisie`, the password confirmed.
@@ -114,30 +129,35 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
     attendu.Type.Weekly = {1, TASK_MONDAY | TASK_FRIDAY};
     EXPECT_EQ(lue.declencheurs, 1);
     EXPECT_EQ(std::memcmp(&lue.declencheur, &attendu, sizeof attendu), 0);
-    // Shutdown.exe of the current directory, once, deleting itself after its run.
-    char dossier[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, dossier);
+    // Shutdown.exe beside the program (this suite stands beside it; its current directory is
+    // elsewhere), from its folder, once, deleting itself after its run, naming its recording.
     const TacheLue arret = LireTacheReelle(NOM_TACHE_ARRET);
-    EXPECT_EQ(std::make_tuple(VersEtroit(arret.application), arret.indicateurs & TASK_FLAG_DELETE_WHEN_DONE,
-                              arret.declencheurs, arret.declencheur.TriggerType, arret.declencheur.rgFlags),
-              std::make_tuple(std::string(dossier) + "\\Shutdown.exe", DWORD{TASK_FLAG_DELETE_WHEN_DONE},
-                              WORD{1}, TASK_TIME_TRIGGER_ONCE,
+    const std::string dossier = CheminDos(VIDALTO_DOSSIER_BUILD);
+    EXPECT_EQ(VersEtroit(arret.application), dossier + "\\Shutdown.exe");
+    EXPECT_EQ(VersEtroit(arret.dossier), dossier);
+    EXPECT_EQ(arret.commentaire,
+              L"Arr\u00eat de l'ordinateur apr\u00e8s l'enregistrement \u00ab Quotidien \u00bb");
+    EXPECT_EQ(std::make_tuple(arret.indicateurs & TASK_FLAG_DELETE_WHEN_DONE, arret.declencheurs,
+                              arret.declencheur.TriggerType, arret.declencheur.rgFlags),
+              std::make_tuple(DWORD{TASK_FLAG_DELETE_WHEN_DONE}, WORD{1}, TASK_TIME_TRIGGER_ONCE,
                               DWORD{TASK_TRIGGER_FLAG_KILL_AT_DURATION_END}));
 }
 
 // A failed add is deleted again; the scheduler's service, reading the file, refuses the delete
-// for a moment: asked again. When the delete fails for good, the half-made work item it leaves is
-// named to the user. A current directory too long to hold Shutdown.exe: the recording, without
-// its companion. An edit whose work item the service holds for a moment: asked again too.
-TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtUnDossierTropLong)
+// for a moment, and each save of an add with its companion: asked again. When the delete fails for
+// good, the half-made work item it leaves is named to the user. Shutdown.exe is looked for beside
+// the program: in a folder too long to hold its path, or without it, or when the program's path
+// cannot be had, the recording is kept without companion and the user is told. An edit whose work
+// item the service holds for a moment: asked again too.
+TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvable)
 {
     const auto pannes = std::make_shared<CPannes>();
-    char ici[MAX_PATH] = {}, refus[TAILLE_TAMPON] = {};
-    GetCurrentDirectoryA(MAX_PATH, ici);
+    const HRESULT occupe = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
+    char refus[TAILLE_TAMPON] = {}, introuvable[TAILLE_TAMPON] = {};
     CVidaltoDlg::TexteErreur(E_ACCESSDENIED, refus, sizeof refus);
-    const std::string profond = "C:\\" + std::string(244, 'd');
+    CVidaltoDlg::TexteErreur(HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND), introuvable, sizeof introuvable);
     const Rencontre r = Demarrer(pannes, [&](CFenetreEssai& f) {
-        for (const HRESULT code : {HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), E_ACCESSDENIED})
+        for (const HRESULT code : {occupe, E_ACCESSDENIED})
         {
             pannes->InjecterEchec("SetParameters", E_ACCESSDENIED);
             for (const int rang : {1, 2})
@@ -145,20 +165,43 @@ TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtUnDossierTropLong)
             Commande(f, IDOK, -1, {Enregistrer(Programme("Occupe"))});
             EXPECT_EQ(LireTacheReelle(L"Occupe").trouvee, code == E_ACCESSDENIED);
         }
-        CreateDirectoryA(profond.c_str(), nullptr);
-        SetCurrentDirectoryA(profond.c_str());
-        Ajouter(f, Programme("Profond", true));
-        SetCurrentDirectoryA(ici);
-        RemoveDirectoryA(profond.c_str());
+        for (const int rang : {1, 3, 5, 7})
+            pannes->InjecterEchec("Save", occupe, rang);
+        Ajouter(f, Programme("Partage", true));
+        EXPECT_NE(LireTacheReelle(NOM_TACHE_ARRET).application, L"");
+        SupprimerTacheReelle(NOM_TACHE_ARRET);
+        // The program's path as the system gives it: in a folder without Shutdown.exe, one too long
+        // for it by a character, none.
+        for (const std::string& module : {std::string("C:\\TV\\vidalto.exe"),
+                                          "C:\\" + std::string(244, 'd') + "\\vidalto.exe", std::string()})
+        {
+            g_module = module;
+            std::map<std::string, void*> remplacement = {
+                {"GetModuleFileNameA", reinterpret_cast<void*>(&CheminModule)}};
+            if (module.empty())
+            {
+                pannes->InjecterEchec("GetModuleFileNameA", HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND));
+                remplacement.clear();
+            }
+            const CDetourImports detour(*pannes, remplacement);
+            Ajouter(f, Programme("Sans arret " + std::to_string(module.size()), true));
+        }
         for (const int rang : {1, 2})
-            pannes->InjecterEchec("Activate", HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION), rang);
+            pannes->InjecterEchec("Activate", occupe, rang);
         Saisie demiHeure;
         demiHeure.minutes = "30";
         Commande(f, IDC_EDITER, 0, {Enregistrer(demiHeure), Confirmer("secret")});
     });
-    EXPECT_EQ(r.boites, (std::vector<std::string>{refus, refus, TexteTacheRestee("Occupe"),
-                                                  MESSAGE_DOSSIER_ARRET_TROP_LONG}));
-    EXPECT_EQ(LireTacheReelle(L"Profond").parametres, L" -c3 -ntod -startr:Profond.mpg -qvcd -limit:1800");
+    EXPECT_EQ(r.boites,
+              (std::vector<std::string>{refus, refus, TexteTacheRestee("Occupe"), MESSAGE_ARRET_ABSENT,
+                                        MESSAGE_DOSSIER_ARRET_TROP_LONG, introuvable}));
+    const TacheLue partage = LireTacheReelle(L"Partage");
+    EXPECT_EQ(std::make_pair(partage.declencheurs, pannes->m_comptes.count(L"Partage")),
+              std::make_pair(WORD{1}, std::size_t{1}));
+    for (const wchar_t* nom : {L"Sans_arret_17", L"Sans_arret_259"})
+        EXPECT_TRUE(LireTacheReelle(nom).trouvee) << VersEtroit(nom);
+    EXPECT_EQ(LireTacheReelle(L"Sans_arret_0").parametres,
+              L" -c3 -ntod -startr:Sans_arret_0.mpg -qvcd -limit:1800");
     EXPECT_FALSE(LireTacheReelle(NOM_TACHE_ARRET).trouvee);
 }
 

@@ -151,7 +151,16 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
     const std::time_t avant = std::time(nullptr);
     std::time_t depart = 0;
     SYSTEMTIME heure = {}, date = {};
-    const std::string interdits[] = {"a:b", "x|y", "..", "\"a\"", "a\tb", std::string(221, 'n')};
+    // A file name refused, and why.
+    const std::pair<std::string, const char*> interdits[] = {{"a:b", MESSAGE_NOM_INTERDIT},
+                                                             {"x|y", MESSAGE_NOM_INTERDIT},
+                                                             {"..", MESSAGE_NOM_INTERDIT},
+                                                             {"\"a\"", MESSAGE_NOM_INTERDIT},
+                                                             {"a\tb", MESSAGE_NOM_INTERDIT},
+                                                             {"nul", MESSAGE_NOM_RESERVE},
+                                                             {"Com1.x", MESSAGE_NOM_RESERVE},
+                                                             {"SHUTDOWN", MESSAGE_NOM_ARRET},
+                                                             {std::string(221, 'n'), MESSAGE_NOM_TROP_LONG}};
     std::vector<std::string> refus;
     const auto script = [&](HWND d) {
         depart = Instant(Selecteur(d, IDC_HEURE_DEPART));
@@ -203,7 +212,7 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
         ChangerSelecteur(d, IDC_DATE_DEPART, date);
         EXPECT_EQ(Texte(d, {IDC_HEURE_FIN}), Fin(depart + 60));
         ChangerSelecteur(d, IDC_HEURE_DEPART, heure);
-        for (const std::string& nom : interdits)
+        for (const auto& [nom, pourquoi] : interdits)
         {
             SetDlgItemTextA(d, IDC_FICHIER, nom.c_str());
             Cliquer(d, IDOK);
@@ -212,8 +221,7 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
                         LOWORD(selection) == 0 && HIWORD(selection) == nom.size())
                 << nom;
             EXPECT_EQ(Texte(d, {IDC_FICHIER, IDC_MINUTES}), nom + " 1");
-            refus.push_back(std::string("Vidalto (!) ") +
-                            (nom.size() > 200 ? MESSAGE_NOM_TROP_LONG : MESSAGE_NOM_INTERDIT));
+            refus.push_back(std::string("Vidalto (!) ") + pourquoi);
         }
         SetDlgItemTextA(d, IDC_FICHIER, std::string(220, 'n').c_str());
         Cliquer(d, IDOK);

@@ -189,3 +189,43 @@ TEST(Fermeture, UneFermeturePendantUneCommandeAttendSaFin)
         EXPECT_EQ(boites.m_textes.size(), ajoute ? 0u : 1u);
     }
 }
+
+// Windows ends the session while the editor or the password dialog of an add or of an edit is
+// open: Windows may end the program as soon as its window has been told, so the work item the add
+// had entered in the store goes at once; and nothing is written afterwards, should the dialog
+// then be confirmed.
+TEST(Fermeture, UneFinDeSessionPendantUneCommandeNeLaisseRienAMoitieFait)
+{
+    for (const int bouton : {IDOK, IDC_EDITER})
+        for (const std::string pendant : {"editor", "password"})
+        {
+            SCOPED_TRACE(std::to_string(bouton) + " " + pendant);
+            SupprimerTachesReelles();
+            CreerEnregistrement(L"Journal");
+            const std::string octets = OctetsTacheReelle(L"Journal");
+            std::vector<std::wstring> alaFin;
+            const Rencontre r = Demarrer(nullptr, [&, bouton = bouton, pendant = pendant](CFenetreEssai& f) {
+                const auto finir = [&, pendant](const std::string& ici, const Script& suite) {
+                    return [&, pendant, ici, suite](HWND d) {
+                        if (ici == pendant)
+                        {
+                            SendMessageA(f.Fenetre(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+                            SendMessageA(f.Fenetre(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+                            alaFin = NomsTachesReelles();
+                        }
+                        suite(d);
+                    };
+                };
+                // Past the session's end, no dialog may open: the password dialog is expected only
+                // when the session ends while it is open.
+                std::vector<Script> scripts = {finir("editor", Enregistrer(Saisie("Fin")))};
+                if (pendant == "password")
+                    scripts.push_back(finir("password", Confirmer()));
+                Commande(f, bouton, bouton == IDOK ? -1 : 0, scripts);
+            });
+            EXPECT_EQ(alaFin, std::vector<std::wstring>{L"Journal"});
+            EXPECT_EQ(NomsTachesReelles(), std::vector<std::wstring>{L"Journal"});
+            EXPECT_EQ(OctetsTacheReelle(L"Journal"), octets);
+            EXPECT_EQ(r.boites, std::vector<std::string>());
+        }
+}

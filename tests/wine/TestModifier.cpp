@@ -5,10 +5,12 @@
 #include "AideTaches.h"
 
 #include "tasks/Commandes.h"
+#include "tasks/Executions.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace
 {
@@ -17,6 +19,20 @@ bool CreerArret(WORD heure, WORD minute)
 {
     return CreerTacheReelle(
         {NOM_TACHE_ARRET, L"", L"", L"", DeclencheurAVenir(TASK_TIME_TRIGGER_ONCE, heure, minute)});
+}
+
+// The row of the recording `nom` in the main window.
+int Ligne(const CFenetreEssai& fenetre, const std::string& nom)
+{
+    const std::vector<std::string>& noms = fenetre.Noms();
+    return static_cast<int>(std::find(noms.begin(), noms.end(), nom) - noms.begin());
+}
+
+// A text of the program's code page for the scheduler.
+std::wstring VersLarge(const std::string& texte)
+{
+    wchar_t large[4 * TAILLE_TAMPON];
+    return ::VersLarge(texte, large, 4 * TAILLE_TAMPON) ? large : L"?";
 }
 
 // The companion's time in the store, "absente" when there is none.
@@ -107,9 +123,11 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
     }
 }
 
-// The companion follows the recording it belongs to: moved five minutes after the end of the
-// edited recording's first run, deleted when the edited recording will never start (the user is
-// told) or when the recording is deleted. A "Shutdown" of another programme is never touched.
+// The companion follows the recording it belongs to: the one its comment names, or, made before
+// companions named their recordings, the one whose run it follows by its time. It moves five
+// minutes after the end of the edited recording's first run, goes when the edited recording will
+// never start (the user is told) or with the recording, and stays as it is once it has run. The
+// companion of another recording is never touched, one ending in the same minute included.
 TEST(Compagnon, LArretSuitSonEnregistrement)
 {
     Saisie plusTard;
@@ -118,29 +136,116 @@ TEST(Compagnon, LArretSuitSonEnregistrement)
     Saisie passe;
     passe.date = Jour();
     passe.date->wYear = 2001;
-    // The command and what the editor gets; the companion's time (the recording's, 20:45 for 90
-    // minutes, is 22:20); what the companion is then, the boxes.
-    const std::tuple<int, std::optional<Saisie>, WORD, std::string, std::vector<std::string>> cas[] = {
-        {IDC_EDITER, plusTard, 2220, "23:05", {}},
-        {IDC_EDITER, passe, 2220, "absente", {MESSAGE_JAMAIS_DEMARRE}},
-        {IDC_SUPPRIMER, std::nullopt, 2220, "absente", {}},
-        {IDC_EDITER, plusTard, 2300, "23:00", {}},
-        {IDC_SUPPRIMER, std::nullopt, 2300, "23:00", {}},
+    // The command and the row's recording, what the editor gets; the companion's moment (on the
+    // recordings' day, or in 2001: spent), the recording its comment names; what the companion is
+    // then ("intacte": as it was, byte for byte), the boxes. "Journal" at 20:45 for 90 minutes and
+    // "Autre" at 21:15 for 60 end at 22:15: the companion of either is at 22:20.
+    // clang-format off
+    const std::tuple<int, const char*, std::optional<Saisie>, const char*, const char*, std::string,
+                     std::vector<std::string>> cas[] = {
+        {IDC_EDITER, "Journal", plusTard, "22:20", "", "23:05", {}},
+        {IDC_EDITER, "Journal", passe, "22:20", "", "absente", {MESSAGE_JAMAIS_DEMARRE}},
+        {IDC_SUPPRIMER, "Journal", std::nullopt, "22:20", "", "absente", {}},
+        {IDC_EDITER, "Journal", plusTard, "23:00", "", "intacte", {}},
+        {IDC_SUPPRIMER, "Journal", std::nullopt, "23:00", "", "intacte", {}},
+        {IDC_SUPPRIMER, "Autre", std::nullopt, "22:20", "Journal", "intacte", {}},
+        {IDC_EDITER, "Autre", plusTard, "22:20", "Journal", "intacte", {}},
+        {IDC_SUPPRIMER, "Journal", std::nullopt, "22:20", "Journal", "absente", {}},
+        {IDC_EDITER, "Journal", plusTard, "23:50", "Journal", "23:05", {}},
+        {IDC_EDITER, "Journal", plusTard, "2001 22:20", "Journal", "intacte", {}},
     };
-    for (const auto& [bouton, saisie, arret, attendu, boites] : cas)
+    // clang-format on
+    for (const auto& [bouton, cible, saisie, moment, nomme, attendu, boites] : cas)
     {
-        SCOPED_TRACE(std::to_string(bouton) + " " + std::to_string(arret));
+        SCOPED_TRACE(std::to_string(bouton) + " " + cible + " " + moment + " " + nomme);
         SupprimerTachesReelles();
-        ASSERT_TRUE(CreerEnregistrement(L"Journal") && CreerArret(arret / 100, arret % 100));
+        unsigned annee = 0, heure = 0, minute = 0;
+        if (std::sscanf(moment, "%u:%u", &heure, &minute) != 2)
+            std::sscanf(moment, "%u %u:%u", &annee, &heure, &minute);
+        TASK_TRIGGER arret =
+            DeclencheurAVenir(TASK_TIME_TRIGGER_ONCE, static_cast<WORD>(heure), static_cast<WORD>(minute));
+        if (annee != 0)
+            arret.wBeginYear = static_cast<WORD>(annee);
+        TASK_TRIGGER autre = DeclencheurAVenir(TASK_TIME_TRIGGER_ONCE, 21, 15);
+        ASSERT_TRUE(CreerEnregistrement(L"Journal") && CreerEnregistrement(L"Autre", L"", autre, L"3600") &&
+                    CreerTacheReelle({NOM_TACHE_ARRET, L"", L"",
+                                      *nomme ? VersLarge(CommentaireArret(nomme)) : L"", arret}));
         const std::string octets = OctetsTacheReelle(NOM_TACHE_ARRET);
-        const Rencontre r = Demarrer(nullptr, [&, &saisie = saisie, bouton = bouton](CFenetreEssai& f) {
-            Commande(f, bouton, 0, {Enregistrer(saisie.value_or(Saisie())), Confirmer("secret")});
-        });
-        EXPECT_EQ(Arret(), attendu);
-        if (arret == 2300)
-        {
-            EXPECT_EQ(OctetsTacheReelle(NOM_TACHE_ARRET), octets);
-        }
+        const Rencontre r =
+            Demarrer(nullptr, [&, &saisie = saisie, bouton = bouton, cible = cible](CFenetreEssai& f) {
+                Commande(f, bouton, Ligne(f, cible),
+                         {Enregistrer(saisie.value_or(Saisie())), Confirmer("secret")});
+            });
+        EXPECT_EQ(OctetsTacheReelle(NOM_TACHE_ARRET) == octets ? "intacte" : Arret(), attendu);
         EXPECT_EQ(r.boites, boites);
+    }
+}
+
+// A recording edited while it records keeps its companion after the run in progress, five minutes
+// after the end it now has: a once recording begun half an hour ago, lengthened to 90 minutes; a
+// daily one saved unchanged.
+TEST(Compagnon, UnEnregistrementEnCoursGardeSonArret)
+{
+    SYSTEMTIME maintenant = {};
+    GetLocalTime(&maintenant);
+    const long long depart = Secondes(maintenant) / 60 * 60 - 30 * 60;
+    const SYSTEMTIME d = DepuisSecondes(depart);
+    Saisie allonge;
+    allonge.minutes = "90";
+    // The recording's period, what the editor gets; the companion then, from the run's start.
+    const std::tuple<TASK_TRIGGER_TYPE, Saisie, long long> cas[] = {
+        {TASK_TIME_TRIGGER_ONCE, allonge, 95 * 60},
+        {TASK_TIME_TRIGGER_DAILY, Saisie(), 65 * 60},
+    };
+    for (const auto& [type, saisie, apres] : cas)
+    {
+        SCOPED_TRACE(type);
+        SupprimerTachesReelles();
+        TASK_TRIGGER t = DeclencheurAVenir(type, d.wHour, d.wMinute);
+        std::tie(t.wBeginYear, t.wBeginMonth, t.wBeginDay) = std::make_tuple(d.wYear, d.wMonth, d.wDay);
+        t.Type.Daily.DaysInterval = 1;
+        TASK_TRIGGER arret = DeclencheurAVenir(TASK_TIME_TRIGGER_ONCE);
+        const SYSTEMTIME fin = DepuisSecondes(depart + 65 * 60);
+        std::tie(arret.wBeginYear, arret.wBeginMonth, arret.wBeginDay, arret.wStartHour, arret.wStartMinute) =
+            std::make_tuple(fin.wYear, fin.wMonth, fin.wDay, fin.wHour, fin.wMinute);
+        ASSERT_TRUE(
+            CreerEnregistrement(L"Direct", L"", t, L"3600") &&
+            CreerTacheReelle({NOM_TACHE_ARRET, L"", L"", VersLarge(CommentaireArret("Direct")), arret}));
+        const Rencontre r = Demarrer(nullptr, [&saisie = saisie](CFenetreEssai& f) {
+            Commande(f, IDC_EDITER, 0, {Enregistrer(saisie), Confirmer()});
+        });
+        EXPECT_EQ(MomentArret(), Moment(DepuisSecondes(depart + apres)));
+        EXPECT_EQ(r.boites, std::vector<std::string>());
+    }
+}
+
+// In the autumn's repeated hour a companion's local time names two instants: a recording at 01:30
+// for 60 minutes and one for 120 both have theirs at 02:35, the first before the clocks go back,
+// the second after. Each is made by the add and goes with its recording.
+TEST(Compagnon, LHeureRepeteeDeLAutomne)
+{
+    // The last Sunday of October next year, when Paris goes back from 03:00 to 02:00.
+    SYSTEMTIME dimanche = Jour();
+    dimanche = DepuisSecondes(Secondes({static_cast<WORD>(dimanche.wYear + 1), 10, 0, 31, 12, 0, 0, 0}));
+    while (dimanche.wDayOfWeek != 0)
+        dimanche = DepuisSecondes(Secondes(dimanche) - 86400);
+    for (const char* minutes : {"60", "120"})
+    {
+        SCOPED_TRACE(minutes);
+        Saisie nuit("Nuit");
+        nuit.date = nuit.heure = dimanche;
+        nuit.heure->wHour = 1;
+        nuit.heure->wMinute = 30;
+        nuit.minutes = minutes;
+        nuit.arreter = true;
+        std::string cree;
+        const Rencontre r = Demarrer(nullptr, [&](CFenetreEssai& f) {
+            Commande(f, IDOK, -1, {Enregistrer(nuit), Confirmer()});
+            cree = MomentArret();
+            Commande(f, IDC_SUPPRIMER, 0);
+        });
+        EXPECT_EQ(cree.substr(cree.size() - 5), "02:35");
+        EXPECT_EQ(MomentArret(), "");
+        EXPECT_EQ(r.boites, std::vector<std::string>());
     }
 }

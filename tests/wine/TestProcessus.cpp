@@ -29,17 +29,18 @@ void Poster(HWND dialogue, int bouton)
     PostMessageA(dialogue, WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
 }
 
-// vidalto.exe of the build, started; its exit status (-1 when it does not end in time). It is
-// ended at the end of the test if it still runs.
-long Lancer(const std::function<void()>& gestes)
+// A program of the build (vidalto.exe unless told), started; its exit status (-1 when it does not
+// end in time). It is ended at the end of the test if it still runs.
+long Lancer(const std::function<void()>& gestes, const std::string& programme = "vidalto.exe")
 {
-    std::string ligne = "\"" + CheminDos(VIDALTO_DOSSIER_BUILD "/vidalto.exe") + "\"";
+    std::string ligne = "\"" + CheminDos(VIDALTO_DOSSIER_BUILD "/" + programme) + "\"";
     STARTUPINFOA demarrage = {};
     demarrage.cb = sizeof demarrage;
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(nullptr, &ligne[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &demarrage, &info))
         return -2;
-    gestes();
+    if (gestes)
+        gestes();
     DWORD statut = 0;
     const bool fini = WaitForSingleObject(info.hProcess, DELAI_MS) == WAIT_OBJECT_0 &&
                       GetExitCodeProcess(info.hProcess, &statut);
@@ -112,4 +113,39 @@ TEST(Processus, SesRessourcesDisentCeQuEstLeProgramme)
     EXPECT_TRUE(manifeste.find("Microsoft.Windows.Common-Controls") != std::string::npos &&
                 manifeste.find("<requestedExecutionLevel") == std::string::npos)
         << manifeste;
+}
+
+// Shutdown.exe as the shutdown companion starts it. The built program ends with the status 0
+// (Wine's shutdown call only traces the request). Then the companion that the main window makes for
+// a recording, moved to the coming minute, is started by Wine's own scheduler service from the
+// folder of the program that made it, and the scheduler records its run at that minute with the
+// status 0: the whole road, with nothing replayed.
+TEST(Processus, LeServiceDuPlanificateurLanceLeShutdownExeDuCompagnon)
+{
+    EXPECT_EQ(Lancer({}, "Shutdown.exe"), 0);
+    CFenetreEssai fenetre;
+    LancerFenetre(fenetre, [](CFenetreEssai& f) {
+        Saisie saisie("Nuit");
+        saisie.date = Jour(400);
+        saisie.arreter = true;
+        Commande(f, IDOK, -1, {Enregistrer(saisie), Confirmer()});
+    });
+    // The coming minute, or the next when this one is about to end.
+    SYSTEMTIME maintenant = {};
+    GetLocalTime(&maintenant);
+    const SYSTEMTIME moment = DepuisSecondes(Secondes(maintenant) + (maintenant.wSecond < 50 ? 60 : 120));
+    ASSERT_TRUE(DeplacerTacheReelle(L"Shutdown", moment));
+    TacheLue arret;
+    for (int attente = 0; attente < 150 && arret.derniereExecution.wYear == 0; ++attente)
+    {
+        Sleep(1000);
+        arret = LireTacheReelle(L"Shutdown");
+    }
+    EXPECT_EQ(VersEtroit(arret.application), CheminDos(VIDALTO_DOSSIER_BUILD "/Shutdown.exe"));
+    // Wine's service starts a work item within the minute around its minute.
+    const long long ecart = Secondes(arret.derniereExecution) / 60 - Secondes(moment) / 60;
+    EXPECT_TRUE(arret.derniereExecution.wYear != 0 && ecart >= -1 && ecart <= 1)
+        << "the companion of " << Moment(moment) << " run by Wine's service at "
+        << Moment(arret.derniereExecution);
+    EXPECT_EQ(arret.sortie, 0u);
 }
