@@ -4,13 +4,18 @@
 //   Demo.exe lancer NAME  starts the work item NAME's application with its parameters, as the
 //                         scheduler's service does when its trigger comes due (Wine's does not
 //                         here), and waits for it
+//   Demo.exe compagnon    prints what the shutdown companion starts, moves it to the coming minute
+//                         and waits for Wine's scheduler service to run it (it does, the companion
+//                         having a working directory), then prints the run and its exit status
 #include "framework/Ressources.h"
 #include "tasks/ChaineParametres.h"
 #include "tasks/Commandes.h"
 #include "tasks/Passe.h"
 #include "tasks/PlanificateurCom.h"
 
+#include <mstask.h>
 #include <objbase.h>
+#include <wrl/client.h>
 
 #include <cstdio>
 #include <cstring>
@@ -57,8 +62,9 @@ int Exemples(CPlanificateur& planificateur)
     };
     std::string dossier = "C:\\TV";
     wchar_t motDePasse[TAILLE_TAMPON] = {};
+    std::wstring inachevee;
     CInterlocuteurDemo fenetre;
-    const ContexteCommande contexte = {planificateur, fenetre, dossier, motDePasse};
+    const ContexteCommande contexte = {planificateur, fenetre, dossier, motDePasse, inachevee};
     int echecs = 0;
     for (const Exemple& e : exemples)
     {
@@ -107,6 +113,77 @@ int Lancer(CPlanificateur& planificateur, const char* nom)
     CloseHandle(info.hProcess);
     return 0;
 }
+// A text of the scheduler for the terminal, which reads UTF-8.
+std::string Utf8(const std::wstring& texte)
+{
+    std::string sortie(texte.size() * 3 + 1, '\0');
+    const int n = WideCharToMultiByte(CP_UTF8, 0, texte.c_str(), -1, &sortie[0], static_cast<int>(sortie.size()),
+                                      nullptr, nullptr);
+    sortie.resize(n > 0 ? static_cast<std::size_t>(n - 1) : 0);
+    return sortie;
+}
+
+int Compagnon()
+{
+    using Microsoft::WRL::ComPtr;
+    ComPtr<ITaskScheduler> planificateur;
+    ComPtr<ITask> arret;
+    ComPtr<ITaskTrigger> declencheur;
+    ComPtr<IPersistFile> fichier;
+    TASK_TRIGGER t = {};
+    t.cbTriggerSize = sizeof t;
+    if (FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
+                                reinterpret_cast<void**>(planificateur.GetAddressOf()))) ||
+        FAILED(planificateur->Activate(NOM_TACHE_ARRET, IID_ITask, reinterpret_cast<IUnknown**>(arret.GetAddressOf()))) ||
+        FAILED(arret->GetTrigger(0, &declencheur)) || FAILED(declencheur->GetTrigger(&t)) || FAILED(arret.As(&fichier)))
+        return 1;
+    CTexteCom application, dossier, commentaire;
+    arret->GetApplicationName(application.Adresse());
+    arret->GetWorkingDirectory(dossier.Adresse());
+    arret->GetComment(commentaire.Adresse());
+    std::printf("The shutdown companion (%s) starts \"%s\" in %s.\n", Utf8(commentaire.Get()).c_str(),
+                Utf8(application.Get()).c_str(), Utf8(dossier.Get()).c_str());
+    // The coming minute, or the next once this one is nearly over. Wine's service reads only the
+    // first of the changes its folder reports at once: the companion is entered anew, alone.
+    SYSTEMTIME moment = {};
+    GetLocalTime(&moment);
+    FILETIME ft = {};
+    SystemTimeToFileTime(&moment, &ft);
+    ULARGE_INTEGER n = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+    n.QuadPart += (moment.wSecond < 50 ? 60ULL : 120ULL) * 10000000ULL;
+    ft = {n.LowPart, n.HighPart};
+    FileTimeToSystemTime(&ft, &moment);
+    t.wBeginYear = moment.wYear;
+    t.wBeginMonth = moment.wMonth;
+    t.wBeginDay = moment.wDay;
+    t.wStartHour = moment.wHour;
+    t.wStartMinute = moment.wMinute;
+    if (FAILED(declencheur->SetTrigger(&t)) || FAILED(planificateur->Delete(NOM_TACHE_ARRET)))
+        return 1;
+    Sleep(1000);
+    if (FAILED(fichier->Save(nullptr, FALSE)))
+        return 1;
+    std::printf("Moved to %02u:%02u for Wine's scheduler service to run it...\n", moment.wHour, moment.wMinute);
+    std::fflush(stdout);
+    SYSTEMTIME execution = {};
+    DWORD statut = 0;
+    for (int attente = 0; attente < 150 && execution.wYear == 0; ++attente)
+    {
+        Sleep(1000);
+        ComPtr<ITask> relue;
+        if (SUCCEEDED(planificateur->Activate(NOM_TACHE_ARRET, IID_ITask,
+                                              reinterpret_cast<IUnknown**>(relue.GetAddressOf()))))
+        {
+            relue->GetMostRecentRunTime(&execution);
+            relue->GetExitCode(&statut);
+        }
+    }
+    if (execution.wYear == 0)
+        return 1;
+    std::printf("Wine's scheduler service ran it at %02u:%02u:%02u; exit status %lu.\n", execution.wHour,
+                execution.wMinute, execution.wSecond, static_cast<unsigned long>(statut));
+    return 0;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -123,6 +200,8 @@ int main(int argc, char** argv)
             resultat = Exemples(*planificateur);
         else if (std::strcmp(argv[1], "lancer") == 0 && argc == 3)
             resultat = Lancer(*planificateur, argv[2]);
+        else if (std::strcmp(argv[1], "compagnon") == 0)
+            resultat = Compagnon();
     }
     CoUninitialize();
     return resultat;

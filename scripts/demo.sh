@@ -37,7 +37,7 @@ programme="build/$cible/vidalto.exe"
 demo="build/$cible/demo"
 # A store that shows what the program does: a few sample programmes, as the program adds them.
 rm -f "$WINEPREFIX/drive_c/windows/tasks/"*.job "$dossier_tv/WinTV2K.log"
-"$VIDALTO_WINE64" "$demo/Demo.exe" exemples || echo "Some sample programmes could not be made." >&2
+"$VIDALTO_WINE64" "build/$cible/Demo.exe" exemples || echo "Some sample programmes could not be made." >&2
 echo "Recordings are logged to $dossier_tv/WinTV2K.log"
 if [ -z "$sans_ecran" ]; then
   exec "$VIDALTO_WINE64" "$programme"
@@ -75,7 +75,20 @@ wait "$pid" 2>/dev/null || true
 echo "No display here: the program ran on Xvfb; pictures of its main window, its editor and its"
 echo "password dialog: $PWD/$demo/{vidalto,edition,passe}.png"
 
-"$VIDALTO_WINE64" "$demo/Demo.exe" lancer Journal || echo "The work item Journal could not be started." >&2
+"$VIDALTO_WINE64" "build/$cible/Demo.exe" lancer Journal || echo "The work item Journal could not be started." >&2
 echo "What the TV program received for the recording \"Journal\" (from $dossier_tv/WinTV2K.log):"
 tail -n 1 "$dossier_tv/WinTV2K.log" 2>/dev/null || echo "(nothing)"
+
+# The sample with a shutdown companion: the scheduler's own service runs the companion (it has a
+# working directory, which Wine's service needs), then what Shutdown.exe asks of Windows, read
+# from Wine's trace of the call.
+"$VIDALTO_WINE64" "build/$cible/Demo.exe" compagnon || echo "Wine's scheduler service did not run the companion." >&2
+echo "What Shutdown.exe asks of Windows (Wine's InitiateSystemShutdownEx only traces the request,"
+echo "and switches nothing off): computer, message, seconds, applications forced, restart, reason"
+trace="build/$cible/demo/shutdown-trace.txt"
+statut=0
+WINEDEBUG=-all,fixme+advapi "$VIDALTO_WINE64" "build/$cible/Shutdown.exe" 2>"$trace" >/dev/null || statut=$?
+demande=$(grep -a -m 1 InitiateSystemShutdown "$trace" | sed 's/^[0-9a-f]*:fixme:advapi://')
+printf '%b\n' "${demande:-(no request traced)}" | iconv -f latin1 -t utf-8
+echo "Shutdown.exe ended with the status $statut (0: the request accepted)."
 "$VIDALTO_WINESERVER" -k 2>/dev/null || true
