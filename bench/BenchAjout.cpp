@@ -19,7 +19,7 @@
 
 #include "editor/Edition.h"
 #include "mainwindow/VidaltoDlg.h"
-#include "tasks/Passe.h"
+#include "mainwindow/Passe.h"
 
 #include <algorithm>
 #include <cstdio>

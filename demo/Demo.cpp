@@ -8,10 +8,11 @@
 //                         and waits for Wine's scheduler service to run it (it does, the companion
 //                         having a working directory), then prints the run and its exit status
 #include "framework/Ressources.h"
-#include "tasks/ChaineParametres.h"
-#include "tasks/Commandes.h"
-#include "tasks/Passe.h"
+#include "programme/ChaineParametres.h"
+#include "tasks/AccesTache.h"
+#include "tasks/Ajout.h"
 #include "tasks/PlanificateurCom.h"
+#include "tasks/TacheArret.h"
 
 #include <mstask.h>
 #include <objbase.h>
@@ -32,7 +33,7 @@ public:
         std::fprintf(stderr, "error 0x%08lX\n", static_cast<unsigned long>(code));
     }
     void AfficherErreur(const char* texte) override { std::fprintf(stderr, "%s\n", texte); }
-    INT_PTR DemanderCompte(CPasse& /*passe*/) override { return IDOK; }
+    bool DemanderCompte(std::string& /*compte*/, CSecret<char>& /*motDePasse*/) override { return true; }
 };
 
 CTemps Dans(int jours, int heure, int minute)
@@ -61,7 +62,7 @@ int Exemples(CPlanificateur& planificateur)
         {"Match de nuit", 2, 3, 23, 30, "105", 0, true},
     };
     std::string dossier = "C:\\TV";
-    wchar_t motDePasse[TAILLE_TAMPON] = {};
+    CSecret<wchar_t> motDePasse;
     std::wstring inachevee;
     CInterlocuteurDemo fenetre;
     const ContexteCommande contexte = {planificateur, fenetre, dossier, motDePasse, inachevee};
@@ -117,8 +118,8 @@ int Lancer(CPlanificateur& planificateur, const char* nom)
 std::string Utf8(const std::wstring& texte)
 {
     std::string sortie(texte.size() * 3 + 1, '\0');
-    const int n = WideCharToMultiByte(CP_UTF8, 0, texte.c_str(), -1, &sortie[0], static_cast<int>(sortie.size()),
-                                      nullptr, nullptr);
+    const int n = WideCharToMultiByte(CP_UTF8, 0, texte.c_str(), -1, &sortie[0],
+                                      static_cast<int>(sortie.size()), nullptr, nullptr);
     sortie.resize(n > 0 ? static_cast<std::size_t>(n - 1) : 0);
     return sortie;
 }
@@ -134,8 +135,10 @@ int Compagnon()
     t.cbTriggerSize = sizeof t;
     if (FAILED(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
                                 reinterpret_cast<void**>(planificateur.GetAddressOf()))) ||
-        FAILED(planificateur->Activate(NOM_TACHE_ARRET, IID_ITask, reinterpret_cast<IUnknown**>(arret.GetAddressOf()))) ||
-        FAILED(arret->GetTrigger(0, &declencheur)) || FAILED(declencheur->GetTrigger(&t)) || FAILED(arret.As(&fichier)))
+        FAILED(planificateur->Activate(NOM_TACHE_ARRET, IID_ITask,
+                                       reinterpret_cast<IUnknown**>(arret.GetAddressOf()))) ||
+        FAILED(arret->GetTrigger(0, &declencheur)) || FAILED(declencheur->GetTrigger(&t)) ||
+        FAILED(arret.As(&fichier)))
         return 1;
     CTexteCom application, dossier, commentaire;
     arret->GetApplicationName(application.Adresse());
@@ -163,7 +166,8 @@ int Compagnon()
     Sleep(1000);
     if (FAILED(fichier->Save(nullptr, FALSE)))
         return 1;
-    std::printf("Moved to %02u:%02u for Wine's scheduler service to run it...\n", moment.wHour, moment.wMinute);
+    std::printf("Moved to %02u:%02u for Wine's scheduler service to run it...\n", moment.wHour,
+                moment.wMinute);
     std::fflush(stdout);
     SYSTEMTIME execution = {};
     DWORD statut = 0;

@@ -1,7 +1,7 @@
 // ConvertirEntier of any text, digits or not, of any length.
 #include "Entree.h"
 
-#include "tasks/LectureParametres.h"
+#include "programme/LectureParametres.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {

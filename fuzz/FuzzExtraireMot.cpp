@@ -1,7 +1,7 @@
 // ExtraireMot from any position of any text. Input: the position (4 bytes), then the text.
 #include "Entree.h"
 
-#include "tasks/LectureParametres.h"
+#include "programme/LectureParametres.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {

@@ -1,7 +1,7 @@
 // The channel position of a row (LireChaine) from any parameter text.
 #include "Entree.h"
 
-#include "tasks/LectureParametres.h"
+#include "programme/LectureParametres.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {

@@ -1,7 +1,7 @@
 // The column texts of the schedule list (LireLigne, TexteDuree) from any parameter text.
 #include "Entree.h"
 
-#include "tasks/LectureParametres.h"
+#include "programme/LectureParametres.h"
 #include "tasks/ProgrammeRelu.h"
 
 namespace

@@ -2,7 +2,7 @@
 // (CalculerFin). Input: the start instant (4 bytes, seconds since 1970), then the minutes text.
 #include "Entree.h"
 
-#include "editor/DefinitionProgramme.h"
+#include "programme/DefinitionProgramme.h"
 
 #include <algorithm>
 

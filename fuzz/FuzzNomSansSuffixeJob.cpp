@@ -1,7 +1,7 @@
 // The work-item name from any name the scheduler lists (NomSansSuffixeJob).
 #include "Entree.h"
 
-#include "tasks/LectureParametres.h"
+#include "programme/LectureParametres.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
 {

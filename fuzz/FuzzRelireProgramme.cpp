@@ -3,7 +3,7 @@
 // by a NUL.
 #include "Entree.h"
 
-#include "tasks/LectureParametres.h"
+#include "programme/LectureParametres.h"
 #include "tasks/ProgrammeRelu.h"
 
 #include <algorithm>

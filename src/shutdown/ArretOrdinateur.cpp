@@ -1,6 +1,6 @@
 #include "shutdown/ArretOrdinateur.h"
 
-#include "framework/Poignee.h"
+#include "commun/Poignee.h"
 
 #include <reason.h>
 

@@ -1,14 +1,14 @@
 // The rules, natively under ASan and UBSan. Calendar fields are those of local time: the time
 // zone is pinned to Paris (CET/CEST), and instants are built from Paris calendar times.
 #include "channels/BlocSourceDonnees.h"
-#include "editor/DefinitionProgramme.h"
-#include "framework/Poignee.h"
+#include "programme/DefinitionProgramme.h"
+#include "commun/Poignee.h"
 #include "framework/Temps.h"
 #include "mainwindow/TexteHorloge.h"
-#include "tasks/ChaineParametres.h"
+#include "programme/ChaineParametres.h"
 #include "tasks/ChampsDeclencheur.h"
 #include "tasks/Executions.h"
-#include "tasks/LectureParametres.h"
+#include "programme/LectureParametres.h"
 #include "tasks/ProgrammeRelu.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,8 @@
 #include "OutilsOdbc.h"
 #include "PannesImports.h"
 
-#include "tasks/Commandes.h"
+#include "tasks/AccesTache.h"
+#include "tasks/TacheArret.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "AideTaches.h"
 #include "PannesImports.h"
 
-#include "tasks/Commandes.h"
+#include "tasks/Modification.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include "channels/BlocSourceDonnees.h"
 #include "channels/SourceChaines.h"
 #include "editor/Edition.h"
-#include "tasks/ChaineParametres.h"
+#include "programme/ChaineParametres.h"
 
 #include <gtest/gtest.h>
 

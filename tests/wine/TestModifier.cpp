@@ -4,7 +4,7 @@
 
 #include "AideTaches.h"
 
-#include "tasks/Commandes.h"
+#include "tasks/TacheArret.h"
 #include "tasks/Executions.h"
 
 #include <gtest/gtest.h>
@@ -104,10 +104,10 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
                           std::make_pair(!partie, std::ptrdiff_t{partie ? 0 : 1}))
                     << nom;
             }
-            // Found by reading it (its trigger), moved by writing it.
+            // Found by reading it (its parameters and trigger), moved by writing it.
             const std::string arret = Arret(), &operation = panne.operation;
-            const bool lecture =
-                operation == "Activate" || operation == "GetTrigger" || operation == "GetTriggerData";
+            const bool lecture = operation == "Activate" || operation == "GetParameters" ||
+                                 operation == "GetTrigger" || operation == "GetTriggerData";
             if (!modifiee && !supprimee)
                 EXPECT_EQ(arret, "22:20");
             else if (panne.muet)

@@ -5,8 +5,7 @@
 #include "AideTaches.h"
 #include "PannesImports.h"
 
-#include "tasks/Commandes.h"
-#include "tasks/Passe.h"
+#include "mainwindow/Passe.h"
 
 #include <gtest/gtest.h>
 
