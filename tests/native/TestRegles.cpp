@@ -48,7 +48,7 @@ ChampsDeclencheur Declencheur(const char* texte)
 }
 
 // The same text back.
-std::string Texte(const ChampsDeclencheur& d)
+std::string TexteDeclencheur(const ChampsDeclencheur& d)
 {
     char texte[96];
     std::snprintf(texte, sizeof texte, "%u %x %u-%u-%u %u:%02u %u-%u-%u %u %x", d.TriggerType, d.rgFlags,
@@ -69,7 +69,8 @@ std::string Relu(const char* declencheur,
         return p.m_fichier == "avant" && !p.m_heureDepart.EstDefini() ? "refusé" : "refusé, modifié";
     EXPECT_EQ(std::tie(p.m_chaine, p.m_fichier, p.m_nomProgramme), std::make_tuple(11, "Journal", "Journal"));
     return std::to_string(p.m_uneFois) + std::to_string(p.m_tousLesJours) +
-           std::to_string(p.m_toutesLesSemaines) + " " + p.m_minutes + " " + Texte(ChampsDepuisProgramme(p));
+           std::to_string(p.m_toutesLesSemaines) + " " + p.m_minutes + " " +
+           TexteDeclencheur(ChampsDepuisProgramme(p));
 }
 
 // A handle kind whose null is 0 and whose releases are recorded in order.
@@ -82,29 +83,19 @@ struct RegleEssai
 } // namespace
 
 // What the list and the editor read back (recognised, file, recording word, channel, duration)
-// from the parameter strings the program writes, and from texts it did not write: other tools'
-// work items, names with a blank, damaged numbers. Name, path and parameters must each fit 259
-// characters; with channel 1 and 3600 s the parameters, 41 characters longer than the name, are
-// the first to overflow.
+// from the parameter strings the program writes, and from a text another tool wrote (the fuzz
+// targets check the readers on any text). Name, path and parameters must each fit 259 characters;
+// with channel 1 and 3600 s the parameters, 41 characters longer than the name, are the first to
+// overflow.
 TEST(Parametres, EcritsRelusEtLimites)
 {
     using Lu =
         std::tuple<std::string, bool, std::string, std::string, std::int32_t, std::string, std::int32_t>;
     EXPECT_EQ(ConstruireParametres(0, 3600, "WinTV_00"), " -c1 -ntod -startr:WinTV_00.mpg -qvcd -limit:3600");
     const Lu cas[] = {
-        {ConstruireParametres(0, 3600, "WinTV_00"), true, "WinTV_00.mpg", "qvcd", 0, "01:00:00", 3600},
-        {ConstruireParametres(-1, 0, ""), true, ".mpg", "qvcd", -1, "00:00:00", 0},
         {ConstruireParametres(98, 86399, "a.b"), true, "a.b.mpg", "qvcd", 98, "23:59:59", 86399},
         {ConstruireParametres(4, 90000, "a"), true, "a.mpg", "qvcd", 4, "01:00:00", 90000}, // days not shown
-        {ConstruireParametres(4, -1800, "a"), true, "a.mpg", "qvcd", 4, "-07:-50:00",
-         -28200}, // '-' counts -3
-        {ConstruireParametres(INT32_MAX, INT32_MIN, "a"), true, "a.mpg", "qvcd", INT32_MAX, "-11:-16:-16",
-         -2082712576},
-        {" -C1 -Startr:x -Limit:60", false, "", "", -1, "", 0},
-        {"-c -startr:Mon film.mpg -qvcd", true, "Mon", "ilm.mpg", -1, "", 0},
         {"-c12 xstartr:a.mpg -b -startr:c.mpg -limit:60 x", true, "a.mpg", "b", 11, "01:38:32", 5912},
-        {"-startr:", true, "", "", -1, "", 0},
-        {"-limit:", false, "", "", -1, "00:00:00", 0},
     };
     for (const Lu& attendu : cas)
     {
@@ -122,69 +113,36 @@ TEST(Parametres, EcritsRelusEtLimites)
             << dossier << " " << nom;
 }
 
-// Only the blank ends a word. Every character counts with its distance from '0', digits or not;
-// past nine digits the sum wraps modulo 2^32. The file column less its ".mpg" is the file name.
-TEST(Parametres, MotsEntiersEtColonnes)
-{
-    const std::pair<std::int32_t, std::string> mots[] = {{0, "abc"}, {4, "def"},      {3, ""},
-                                                         {7, ""},    {INT32_MAX, ""}, {-1, ""}};
-    for (const auto& [debut, attendu] : mots)
-        EXPECT_EQ(ExtraireMot("abc def", debut), attendu) << debut;
-    EXPECT_EQ(ExtraireMot("a\tb,c\nd e", 0), "a\tb,c\nd");
-
-    // clang-format off
-    const std::pair<std::string, std::int32_t> entiers[] = {
-        {"", 0}, {"007", 7}, {" 5", -155}, {"\xE9", static_cast<char>(0xE9) - '0'},
-        {"2147483647", INT32_MAX}, {"2147483648", INT32_MIN}, {"4294967296", 0},
-        {"123456789012", -1097262572}, {std::string(40, '9'), -1},
-    };
-    // clang-format on
-    for (const auto& [texte, attendu] : entiers)
-        EXPECT_EQ(ConvertirEntier(texte), attendu) << '"' << texte << '"';
-    (void)ConvertirEntier(std::string(1000, '\xFF')); // UBSan stops here on a signed overflow
-
-    EXPECT_EQ(FichierDeColonne(".mpg") + FichierDeColonne("abc") + FichierDeColonne("a b.mpg"), "a b");
-}
-
-// The texts of the list and the names: next run, work-item name from the file, listed name
-// without ".job", the data source's search pattern.
+// The texts of the list and the names: next run, work-item name from the file and file name from
+// its column, listed name without ".job", the data source's search pattern.
 TEST(Parametres, TextesDeLaListeEtNoms)
 {
     EXPECT_EQ(TexteProchainDemarrage(1, 1, 5, 0, 0), "01/01/05 \xE0 00:00"); // code page 1252
     EXPECT_EQ(NomTache("Le journal\tde 20 h\xA0"), "Le_journal\tde_20_h\xA0") << "only 0x20 is replaced";
+    EXPECT_EQ(FichierDeColonne(".mpg") + FichierDeColonne("abc") + FichierDeColonne("a b.mpg"), "a b");
+    EXPECT_EQ(NomSansSuffixeJob("Le journal.JOB") + NomSansSuffixeJob("A.job.job"), "Le journalA.job");
+    EXPECT_EQ(MotifRechercheBase("C:\\TV") + CheminBase("C:\\TV", ""), "C:\\TV\\*.mdb*");
+}
 
-    // clang-format off
-    const std::pair<std::string, std::string> cas[] = {
-        {"A.job", "A"}, {"Le journal.JOB", "Le journal"}, {".job", ""}, {"job", "job"}, {"Ajob", "Ajob"},
-        {"x.jobs", "x.jobs"}, {"A.job.job", "A.job"},
-    };
-    // clang-format on
-    for (const auto& [nom, attendu] : cas)
-        EXPECT_EQ(NomSansSuffixeJob(nom), attendu) << nom;
-
-    // A work item's name that can name a recording: each character Windows refuses in a file name,
-    // a control character, "." and ".." are not; nor a device name before any dot, in any case (the
-    // superscript digits of code page 1252 count for COM and LPT); nor the companion's name.
+// A work item's name that can name a recording: each character Windows refuses in a file name, a
+// control character, "." and ".." are not; nor a device name before any dot, in any case (the
+// superscript digits of code page 1252 count for COM and LPT); nor the companion's name.
+TEST(Parametres, NomsRefuses)
+{
     // clang-format off
     const std::pair<std::string, const char*> noms[] = {
-        {"Journal", nullptr}, {"Le_journal_de_20_h", nullptr}, {"a.b", nullptr}, {"...", nullptr},
-        {"\xE9t\xE9", nullptr}, {"", nullptr}, {"CONSOLE", nullptr}, {"NULL.txt", nullptr}, {"COM10", nullptr},
-        {"COM0", nullptr}, {"LPT", nullptr}, {"x.CON", nullptr}, {"Shutdown2", nullptr}, {"Shutdown.mpg", nullptr},
-        {"a\\b", MESSAGE_NOM_INTERDIT}, {"a/b", MESSAGE_NOM_INTERDIT}, {"c:", MESSAGE_NOM_INTERDIT},
-        {"*", MESSAGE_NOM_INTERDIT}, {"a?", MESSAGE_NOM_INTERDIT}, {"\"", MESSAGE_NOM_INTERDIT},
-        {"<", MESSAGE_NOM_INTERDIT}, {">", MESSAGE_NOM_INTERDIT}, {"|", MESSAGE_NOM_INTERDIT},
-        {".", MESSAGE_NOM_INTERDIT}, {"..", MESSAGE_NOM_INTERDIT}, {"a\tb", MESSAGE_NOM_INTERDIT},
+        {"Le_journal", nullptr}, {"...", nullptr}, {"\xE9t\xE9", nullptr}, {"CONSOLE", nullptr},
+        {"NULL.txt", nullptr}, {"COM10", nullptr}, {"COM0", nullptr}, {"x.CON", nullptr}, {"Shutdown2", nullptr},
+        {"a\\b", MESSAGE_NOM_INTERDIT}, {"c:", MESSAGE_NOM_INTERDIT}, {"a?", MESSAGE_NOM_INTERDIT},
+        {"\"", MESSAGE_NOM_INTERDIT}, {"|", MESSAGE_NOM_INTERDIT}, {"..", MESSAGE_NOM_INTERDIT},
         {std::string("a\0b", 3), MESSAGE_NOM_INTERDIT}, {"\x1F", MESSAGE_NOM_INTERDIT},
-        {"CON", MESSAGE_NOM_RESERVE}, {"prn", MESSAGE_NOM_RESERVE}, {"Aux.x", MESSAGE_NOM_RESERVE},
-        {"nUl.", MESSAGE_NOM_RESERVE}, {"COM1", MESSAGE_NOM_RESERVE}, {"com9.a.b", MESSAGE_NOM_RESERVE},
-        {"LPT1", MESSAGE_NOM_RESERVE}, {"lpt9", MESSAGE_NOM_RESERVE}, {"COM\xB9", MESSAGE_NOM_RESERVE},
-        {"LPT\xB2", MESSAGE_NOM_RESERVE}, {"lpt\xB3.x", MESSAGE_NOM_RESERVE},
-        {"Shutdown", MESSAGE_NOM_ARRET}, {"sHUTDOWN", MESSAGE_NOM_ARRET},
+        {"prn", MESSAGE_NOM_RESERVE}, {"Aux.x", MESSAGE_NOM_RESERVE}, {"nUl.", MESSAGE_NOM_RESERVE},
+        {"com9.a.b", MESSAGE_NOM_RESERVE}, {"LPT1", MESSAGE_NOM_RESERVE}, {"COM\xB9", MESSAGE_NOM_RESERVE},
+        {"lpt\xB3.x", MESSAGE_NOM_RESERVE}, {"sHUTDOWN", MESSAGE_NOM_ARRET},
     };
     // clang-format on
     for (const auto& [nom, refus] : noms)
         EXPECT_EQ(RefusNomTache(nom), refus) << nom;
-    EXPECT_EQ(MotifRechercheBase("C:\\TV") + CheminBase("C:\\TV", ""), "C:\\TV\\*.mdb*");
 }
 
 // Every byte of a block is written, as the ODBC installer reads it: the fixed strings from offset
@@ -264,50 +222,40 @@ TEST(Temps, CalendrierSecondesEtHorloge)
     EXPECT_EQ(instant.Secondes(), 123) << "a refused conversion leaves the result alone";
 }
 
-// The minutes text gives the duration (leading number, clamped so that its seconds fit 32 bits)
-// and the end time, counted on the absolute time; none when the sum leaves the 32-bit range.
+// The minutes text gives the duration and the end time, counted on the absolute time (the fuzz
+// target checks any text from any instant): across midnight and the clocks' changes, none past the
+// 32-bit range. A new programme starts now, for 60 minutes, on the first channel; the period is
+// not a default of its own: it stays.
 TEST(DefinitionProgramme, FinEtValeursNouvelles)
 {
     const CTemps soir = Instant(2030, 12, 3, 20, 0, 59);
-    // From 20:00:59 unless said. A no-break space is not white space in the C locale; "1000" ends
-    // the next day; "35791395", longer than the range, lands inside it; the clocks go forward at
-    // 02:00 on 28 March 2027, back at 03:00 on 31 October.
     // clang-format off
     const std::tuple<std::string, std::int64_t, std::string, CTemps> cas[] = {
-        {"90abc", 5400, "21:30", soir}, {" \t\n\v\f\r45", 2700, "20:45", soir}, {"-30", -1800, "19:30", soir},
-        {"+15", 900, "20:15", soir}, {"- 5", 0, "20:00", soir}, {"\xA0" "5", 0, "20:00", soir},
-        {"1000", 60000, "12:40", soir}, {std::string(1000, '9'), MINUTES_MAX * 60, "", soir},
-        {"35791395", MINUTES_MAX * 60, "00:40", CTemps(-2000000000)},
-        {"-99999999999999999999", -MINUTES_MAX * 60, "", CTemps(-2000000000)},
-        {"1", 60, "04:14", CTemps(INT32_MAX - 60)}, {"1", 60, "", CTemps(INT32_MAX - 59)},
-        {"-1", -60, "20:55", CTemps(INT32_MIN + 60)}, {"-1", -60, "", CTemps(INT32_MIN + 59)},
-        {"120", 7200, "04:30", Instant(2027, 3, 28, 1, 30)},
-        {"120", 7200, "02:30", Instant(2027, 10, 31, 1, 30)},
+        {"90abc", 5400, "21:30", soir}, {"1000", 60000, "12:40", soir}, {"1", 60, "", CTemps(INT32_MAX - 59)},
+        {"120", 7200, "04:30", Instant(2027, 3, 28, 1, 30)}, {"120", 7200, "02:30", Instant(2027, 10, 31, 1, 30)},
     };
     // clang-format on
     for (const auto& [minutes, secondes, fin, depart] : cas)
     {
-        SCOPED_TRACE(testing::Message() << depart.Secondes() << " + \"" << minutes << '"');
         CDefinitionProgramme programme;
         programme.m_heureDepart = depart;
         programme.m_minutes = minutes;
-        programme.m_heureFin = "xx:xx";
         programme.CalculerFin();
-        EXPECT_EQ(std::tie(programme.m_dureeSecondes, programme.m_heureFin), std::tie(secondes, fin));
+        EXPECT_EQ(programme.m_dureeSecondes, secondes) << minutes;
+        EXPECT_EQ(programme.m_heureFin, fin) << minutes;
     }
-
-    // A new programme starts now, for 60 minutes, on the first channel; the period is not a
-    // default of its own: it stays.
-    const std::int32_t maintenant = Instant(2030, 12, 3, 20, 31, 7).Secondes();
+    const CTemps maintenant = Instant(2030, 12, 3, 20, 31, 7);
     CDefinitionProgramme p;
     p.m_chaine = 5;
     p.m_tousLesJours = 1;
-    p.DefinirValeursNouvelles(CTemps(maintenant));
-    EXPECT_EQ(std::make_tuple(p.m_nomProgramme, p.m_fichier, p.m_minutes, p.m_heureFin, p.m_dureeSecondes,
-                              p.m_chaine, p.m_tousLesJours, p.m_dateDepart.Secondes(),
-                              p.m_heureDepart.Secondes(), p.m_dateFin.Secondes()),
-              std::make_tuple("WinTV_00", "WinTV_00", "60", "21:31", 3600, 0, 1, maintenant, maintenant,
-                              maintenant));
+    p.DefinirValeursNouvelles(maintenant);
+    EXPECT_EQ(p.m_fichier + " " + p.m_nomProgramme + " " + p.m_minutes + " " + p.m_heureFin,
+              "WinTV_00 WinTV_00 60 21:31");
+    EXPECT_EQ(p.m_dureeSecondes, 3600);
+    EXPECT_EQ(p.m_chaine, 0);
+    EXPECT_EQ(p.m_tousLesJours, 1);
+    for (const CTemps& instant : {p.m_dateDepart, p.m_heureDepart, p.m_dateFin})
+        EXPECT_EQ(instant.Secondes(), maintenant.Secondes());
 }
 
 // The TV folder is copied whole, terminated, or refused, never read nor written past the buffer:
@@ -328,13 +276,13 @@ TEST(DefinitionProgramme, DefinirDossierTV)
 }
 
 // A local calendar time "year-month-day hour:minute", and back.
-std::string Texte(const ChampsLocaux& m)
+std::string TexteCalendrier(const ChampsLocaux& m)
 {
     char texte[32];
     std::snprintf(texte, sizeof texte, "%d-%d-%d %d:%02d", m.annee, m.mois, m.jour, m.heure, m.minute);
     return texte;
 }
-ChampsLocaux Moment(const char* texte)
+ChampsLocaux Calendrier(const char* texte)
 {
     ChampsLocaux m;
     EXPECT_EQ(std::sscanf(texte, "%d-%d-%d %d:%d", &m.annee, &m.mois, &m.jour, &m.heure, &m.minute), 5)
@@ -372,79 +320,53 @@ TEST(Executions, LaPremiereExecution)
     {
         ChampsLocaux execution;
         const bool trouvee = PremiereExecution(Declencheur(declencheur), maintenant, execution);
-        EXPECT_EQ(trouvee ? Texte(execution) : "", attendu) << declencheur;
+        EXPECT_EQ(trouvee ? TexteCalendrier(execution) : "", attendu) << declencheur;
     }
 }
 
-// The companion runs once, 5 minutes after the end of a run, counted on the absolute time; the
-// fields it does not set are cleared. A "Shutdown" is a recording's companion when its moment less
-// 5 minutes and the duration (its minute rounded down) is one of the recording's runs; it is spent
-// once its minute is gone.
+// The companion runs once, 5 minutes after the end of a run, counted on the absolute time, across
+// the year's end and the clocks' changes; the fields it does not set are cleared (the fuzz target
+// checks it from any run). A "Shutdown" named in its comment belongs to that recording only; one
+// that names none is a recording's companion when its moment less 5 minutes and the duration (its
+// minute rounded down) is one of the recording's runs, its first day or its last included. It is
+// spent once its minute is gone.
 TEST(Executions, LeCompagnonEtSonEnregistrement)
 {
-    // clang-format off
     const std::tuple<const char*, std::int32_t, const char*> cas[] = {
         {"2026-12-31 23:30", 3600, "0 2 2027-1-1 0:35 0-0-0 0 0"},
-        {"2027-2-28 23:58", 0, "0 2 2027-3-1 0:03 0-0-0 0 0"},
         {"2027-3-28 1:30", 7200, "0 2 2027-3-28 4:35 0-0-0 0 0"},
-        {"2027-10-31 1:30", 7200, "0 2 2027-10-31 2:35 0-0-0 0 0"},
-        {"2026-12-7 20:00", -1800, "0 2 2026-12-7 19:35 0-0-0 0 0"}, {"2038-1-19 4:00", 3600, ""}, // none
+        {"2038-1-19 4:00", 3600, ""},
     };
-    // clang-format on
     for (const auto& [execution, duree, attendu] : cas)
     {
         ChampsDeclencheur arret = Declencheur("1 1 2026-1-1 1:00 2026-1-1 1 1");
-        const bool calcule = ChampsArret(Moment(execution), duree, arret);
-        EXPECT_EQ(calcule ? Texte(arret) : "", attendu) << execution;
+        EXPECT_EQ(ChampsArret(Calendrier(execution), duree, arret) ? TexteDeclencheur(arret) : "", attendu);
     }
 
-    const char* const lundiVendredi = "2 1 2026-12-9 20:00 2026-12-31 1 22";
+    // Mondays and Fridays from Wednesday 9 to Friday 25 December 2026.
+    const char* const lundiVendredi = "2 1 2026-12-9 20:00 2026-12-25 1 22";
+    // clang-format off
     const std::tuple<const char*, std::int32_t, const char*, bool> compagnons[] = {
-        {lundiVendredi, 3600, "0 2 2026-12-11 21:05 0-0-0 0 0", true},
-        {lundiVendredi, 3600, "0 2 2026-12-14 21:05 0-0-0 0 0", true},
-        {lundiVendredi, 3600, "0 2 2026-12-10 21:05 0-0-0 0 0", false}, // a Thursday
-        {lundiVendredi, 3600, "0 2 2026-12-11 21:06 0-0-0 0 0", false},
-        {lundiVendredi, 3600, "1 2 2026-12-11 21:05 0-0-0 1 0", false}, // not once
-        {lundiVendredi, 3600, "0 2 2027-1-1 21:05 0-0-0 0 0", false},   // a Friday past the end
-        {lundiVendredi, 5401, "0 2 2026-12-11 21:35 0-0-0 0 0", true},
-        {lundiVendredi, -1800, "0 2 2026-12-11 19:35 0-0-0 0 0", true},
-        {lundiVendredi, 3600, "0 2 2026-11-31 21:05 0-0-0 0 0", false}, // no such date
-        {"0 0 2027-3-28 1:30 0-0-0 0 0", 7200, "0 2 2027-3-28 4:35 0-0-0 0 0", true},
+        {"", 3600, "0 2 2026-12-11 21:05 0-0-0 0 0", true},   {"", 3600, "0 2 2026-12-25 21:05 0-0-0 0 0", true},
+        {"", 3600, "0 2 2026-12-10 21:05 0-0-0 0 0", false},  {"", 3600, "0 2 2026-12-11 21:06 0-0-0 0 0", false},
+        {"", 3600, "1 2 2026-12-11 21:05 0-0-0 1 0", false},  {"", 3600, "0 2 2026-12-28 21:05 0-0-0 0 0", false},
+        {"", -1800, "0 2 2026-12-11 19:35 0-0-0 0 0", true},  {"Journal", 3600, "0 2 2027-1-1 1:00 0-0-0 0 0", true},
+        {"Autre", 3600, "0 2 2026-12-11 21:05 0-0-0 0 0", false},
     };
-    for (const auto& [enregistrement, duree, arret, attendu] : compagnons)
-        EXPECT_EQ(ArretDe(Declencheur(arret), Declencheur(enregistrement), duree), attendu)
-            << enregistrement << " " << duree << " " << arret;
-
-    // A companion named in its comment belongs to that recording only, whatever its time; one whose
-    // comment names none keeps the time rule.
-    const char* const journal = "0 0 2026-12-9 20:00 0-0-0 0 0";
-    const std::tuple<std::string, std::string, bool> nommes[] = {
-        {CommentaireArret("Journal"), "Journal", true},
-        {CommentaireArret("Journal"), "Autre", false},
-        {CommentaireArret("Journal"), "Journal ", false},
-        {CommentaireArret("Le journal \xBB x"), "Le journal \xBB x", true},
-        {CommentaireArret(""), "", true},
-        {"", "Autre", true},
-        {"Une note", "Autre", true},
-        {CommentaireArret("Journal").substr(1), "Autre", true},
-    };
-    for (const auto& [commentaire, nom, attendu] : nommes)
-        EXPECT_EQ(ArretDeLEnregistrement(commentaire, Declencheur("0 2 2026-12-9 21:05 0-0-0 0 0"), nom,
-                                         Declencheur(journal), 3600),
+    // clang-format on
+    for (const auto& [nomme, duree, arret, attendu] : compagnons)
+        EXPECT_EQ(ArretDeLEnregistrement(*nomme ? CommentaireArret(nomme) : "", Declencheur(arret), "Journal",
+                                         Declencheur(lundiVendredi), duree),
                   attendu)
-            << commentaire << " " << nom;
+            << nomme << " " << duree << " " << arret;
     EXPECT_EQ(CommentaireArret("Journal"),
               "Arr\xEAt de l'ordinateur apr\xE8s l'enregistrement \xAB Journal \xBB");
-    EXPECT_FALSE(ArretDeLEnregistrement("", Declencheur("0 2 2026-12-9 21:06 0-0-0 0 0"), "Journal",
-                                        Declencheur(journal), 3600));
 
     // A once "Shutdown" before the current minute (20:30 on 9 December 2026) is spent.
     ChampsLocaux maintenant;
     ASSERT_TRUE(Instant(2026, 12, 9, 20, 30, 15).Local(maintenant));
     const std::pair<const char*, bool> passes[] = {{"0 2 2026-12-9 20:29 0-0-0 0 0", true},
                                                    {"0 2 2026-12-9 20:30 0-0-0 0 0", false},
-                                                   {"0 2 2001-1-1 23:59 0-0-0 0 0", true},
-                                                   {"0 2 2026-12-10 0:00 0-0-0 0 0", false},
                                                    {"1 2 2001-1-1 1:00 0-0-0 1 0", false}};
     for (const auto& [arret, passe] : passes)
         EXPECT_EQ(ArretPasse(Declencheur(arret), maintenant), passe) << arret;
@@ -477,7 +399,8 @@ TEST(Executions, LExecutionSuivieApresUneModification)
         ChampsLocaux execution;
         const bool trouvee =
             ExecutionSuivie(Declencheur(avant), Declencheur(apres), duree, maintenant, execution);
-        EXPECT_EQ(trouvee ? Texte(execution) : "", attendu) << avant << " / " << apres << " " << duree;
+        EXPECT_EQ(trouvee ? TexteCalendrier(execution) : "", attendu)
+            << avant << " / " << apres << " " << duree;
     }
 }
 
@@ -494,8 +417,6 @@ TEST(Declencheur, EcritEtRelu)
         {{7, 1, 1, 1, 1, 1, 1, 1, 1, 1}, "0 0 2026-12-6 20:45 0-0-0 0 0"},
         {{0, -2, 1, 1, 1, 0, 0, 0, 0, 0}, "1 1 2026-12-6 20:45 2026-12-31 1 0"},
         {{0, 0, 1, 5, 0, -1, 0, 1, 0, 9}, "2 1 2026-12-6 20:45 2026-12-31 1 55"},
-        {{0, 0, 1, 0, 1, 1, 0, 0, 1, 1}, "2 1 2026-12-6 20:45 2026-12-31 1 66"},
-        {{0, 0, 1, 0, 0, 0, 1, 1, 1, 1}, "2 1 2026-12-6 20:45 2026-12-31 1 78"},
     };
     for (const auto& [champs, attendu] : cas)
     {
@@ -505,39 +426,27 @@ TEST(Declencheur, EcritEtRelu)
         p.m_dateDepart = Instant(2026, 12, 6, 23, 59, 59);
         p.m_heureDepart = Instant(2031, 6, 15, 20, 45, 59); // seconds dropped, summer time
         p.m_dateFin = Instant(2026, 12, 31, 0, 0);
-        EXPECT_EQ(Texte(ChampsDepuisProgramme(p)), attendu) << attendu;
+        EXPECT_EQ(TexteDeclencheur(ChampsDepuisProgramme(p)), attendu) << attendu;
     }
 
-    // clang-format off
+    // Read back and saved again, a trigger is the same (the fuzz target checks any trigger); a
+    // monthly one or one on an event would become weekly, and is refused.
     const std::pair<const char*, const char*> relus[] = {
-        {"0 0 2027-3-28 20:45 0-0-0 0 7f", "100 90 0 0 2027-3-28 20:45 0-0-0 0 0"},
-        {"1 1 2027-3-28 20:45 2027-6-30 1 7f", "010 90 1 1 2027-3-28 20:45 2027-6-30 1 0"},
-        {"2 1 2027-3-28 20:45 2027-6-30 1 55", "001 90 2 1 2027-3-28 20:45 2027-6-30 1 55"},
         {"2 1 2027-3-28 20:45 2027-6-30 1 e6", "001 90 2 1 2027-3-28 20:45 2027-6-30 1 66"},
-        {"2 1 2027-3-28 20:45 2027-6-30 1 78", "001 90 2 1 2027-3-28 20:45 2027-6-30 1 78"},
         {"1 0 2027-3-28 0:00 0-0-0 0 0", "010 90 1 1 2027-3-28 0:00 2037-12-31 1 0"},
-        {"0 0 1970-1-1 1:01 0-0-0 0 0", "100 90 0 0 1970-1-1 1:01 0-0-0 0 0"},
-        // Monthly or on an event (saving would make it weekly), the instant 0, no such date or
-        // time, an end in the year 0, past the range.
-        {"3 1 2027-3-28 20:45 2027-6-30 1 d5", "refusé"}, {"5 0 2027-3-28 20:45 0-0-0 0 0", "refusé"},
-        {"0 0 1970-1-1 1:00 0-0-0 0 0", "refusé"},        {"2 1 2027-13-1 20:45 2027-6-30 1 1", "refusé"},
-        {"2 1 2027-2-31 20:45 2027-6-30 1 1", "refusé"},  {"2 1 2027-3-28 20:60 2027-6-30 1 1", "refusé"},
-        {"2 1 2027-3-28 20:45 0-6-30 1 1", "refusé"},     {"2 1 2040-3-28 20:45 2040-6-30 1 1", "refusé"},
+        {"3 1 2027-3-28 20:45 2027-6-30 1 d5", "refusé"},
+        {"5 0 2027-3-28 20:45 0-0-0 0 0", "refusé"},
     };
-    // clang-format on
     for (const auto& [declencheur, programme] : relus)
         EXPECT_EQ(Relu(declencheur), programme) << declencheur;
 
     // The minutes come from the seconds themselves, 24 hours and more included, the seconds
     // dropped; parameters another program rewrote without "startr:" are no recording's.
     const char* const uneFois = "0 0 2027-3-28 20:45 0-0-0 0 0";
-    // clang-format off
     const std::pair<const char*, const char*> longueurs[] = {
         {"-limit:90000", "100 1500 0 0 2027-3-28 20:45 0-0-0 0 0"},
-        {"-limit:5459", "100 90 0 0 2027-3-28 20:45 0-0-0 0 0"},
-        {"", "100 0 0 0 2027-3-28 20:45 0-0-0 0 0"}, {"-limit:-1800", "100 0 0 0 2027-3-28 20:45 0-0-0 0 0"},
+        {"-limit:-1800", "100 0 0 0 2027-3-28 20:45 0-0-0 0 0"},
     };
-    // clang-format on
     for (const auto& [limite, attendu] : longueurs)
         EXPECT_EQ(Relu(uneFois, std::string(" -c12 -ntod -startr:Journal.mpg -qvcd ") + limite), attendu);
     EXPECT_EQ(Relu(uneFois, " -c12 -ntod -Startr:Journal.mpg -qvcd -limit:60"), "refusé");

@@ -31,10 +31,18 @@ TASK_TRIGGER DeclencheurAVenir(TASK_TRIGGER_TYPE type = TASK_TIME_TRIGGER_ONCE, 
                                WORD minute = 45);
 // Writes the work item in the real store, replacing one of that name; false on failure.
 bool CreerTacheReelle(const TacheEssai& tache);
-// A recording: file NOM.mpg, channel 2, `limite` seconds, that comment and trigger.
-bool CreerEnregistrement(const std::wstring& nom, const std::wstring& commentaire = L"Infos",
-                         const std::optional<TASK_TRIGGER>& declencheur = DeclencheurAVenir(),
-                         const std::wstring& limite = L"5400");
+// A recording as the program writes it: file NOM.mpg on that channel for `limite` seconds, with
+// that comment and trigger (none: without one), its parameters padded with blanks to `taille`.
+struct Enregistrement
+{
+    std::wstring nom;
+    std::wstring limite = L"5400";
+    std::optional<TASK_TRIGGER> declencheur = DeclencheurAVenir();
+    std::wstring commentaire = L"Infos";
+    std::wstring chaine = L"2";
+    std::size_t taille = 0;
+};
+bool CreerEnregistrement(const Enregistrement& enregistrement);
 
 // A work item of the real store, read through the scheduler's own interfaces.
 struct TacheLue
@@ -65,11 +73,11 @@ std::vector<std::wstring> NomsTachesReelles();
 // key.
 void EcrireCheminTV(const std::string& valeur, int octetsEnPlus = 1, DWORD type = REG_SZ);
 
-// The local calendar time of an instant; its time of day at hour:minute, `jours` days later.
-SYSTEMTIME Jour(int jours = 0, int heure = 0, int minute = 0);
 // A local time as seconds (from 1601), and back.
-long long Secondes(const SYSTEMTIME& st);
+long long SecondesLocales(const SYSTEMTIME& st);
 SYSTEMTIME DepuisSecondes(long long secondes);
+// Today's date `jours` days later, at hour:minute.
+SYSTEMTIME Jour(int jours = 0, int heure = 0, int minute = 0);
 // "year-month-day hh:mm" of a local time; of the shutdown companion's moment in the store, "" when
 // there is none.
 std::string Moment(const SYSTEMTIME& st);
@@ -125,23 +133,17 @@ using Lignes = std::vector<std::vector<std::string>>;
 Lignes LireLignes(const CFenetreEssai& fenetre);
 
 // Runs a dialog of the program; `script` (if any) runs once it is shown, then it is closed as the
-// user closes it. The dialog's end; for the main window: 2 once closed, CVidaltoDlg::STATUT_ARRET
-// when its start-up stopped.
+// user closes it. The dialog's end.
 INT_PTR Lancer(CDialogue& dialogue, const Script& script);
-inline INT_PTR LancerFenetre(CFenetreEssai& fenetre, const std::function<void(CFenetreEssai&)>& script = {})
-{
-    return Lancer(fenetre, [&](HWND) {
-        if (script)
-            script(fenetre);
-    });
-}
-// A button of the main window clicked on that row (none selected: -1), the dialogs it opens
-// answered by `scripts` in turn.
-void Commande(CFenetreEssai& fenetre, int bouton, int ligne = -1, std::vector<Script> scripts = {});
+// A button of the main window clicked on that row (none selected: -1), the keyboard's focus on row
+// `focus` (that row unless given), the dialogs it opens answered by `scripts` in turn.
+void Commande(CFenetreEssai& fenetre, int bouton, int ligne = -1, std::vector<Script> scripts = {},
+              int focus = -2);
 
 // What the user meets in a main window started over the real store (through `pannes` when
-// given): the window's end, the texts of its "Erreur" boxes, its rows once started and after
-// `gestes`, each row beside its own work item's name.
+// given; `fenetre` when given, a window of the test's own): the window's end (2 once closed,
+// CVidaltoDlg::STATUT_ARRET when its start-up stopped), the texts of its "Erreur" boxes, its rows
+// once started and after `gestes`, each row beside its own work item's name.
 struct Rencontre
 {
     INT_PTR fin = 0;
@@ -149,7 +151,7 @@ struct Rencontre
     Lignes lignes, apres;
 };
 Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
-                   const std::function<void(CFenetreEssai&)>& gestes = {});
+                   const std::function<void(CFenetreEssai&)>& gestes = {}, CFenetreEssai* fenetre = nullptr);
 
 // An ASCII text of the scheduler as the program's.
 inline std::string VersEtroit(const std::wstring& texte)

@@ -62,8 +62,7 @@ void VoirBoite(HWND boite)
                                     : icone == LoadIconA(nullptr, IDI_EXCLAMATION) ? " (!) "
                                                                                    : " ") +
                                    texte);
-        if (g_boites->m_pendant)
-            g_boites->m_pendant(boite);
+        g_boites->Pendant(boite);
     }
     PostMessageA(boite, WM_COMMAND, IDOK, 0);
 }
@@ -105,6 +104,14 @@ CBoitesMessage::CBoitesMessage() : m_englobante(std::exchange(g_boites, this)) {
 CBoitesMessage::~CBoitesMessage()
 {
     g_boites = m_englobante;
+}
+
+void CBoitesMessage::Pendant(HWND boite) const
+{
+    if (m_pendant)
+        m_pendant(boite);
+    else if (m_englobante != nullptr)
+        m_englobante->Pendant(boite);
 }
 
 void Programmer(Script script)

@@ -12,7 +12,8 @@
 
 // The boxes shown while the object lives (the innermost one when nested): their texts, and the
 // same after their caption and icon ("Erreur (x) ", "Vidalto (!) "). Each is answered by its
-// default button, after `m_pendant` when set. Neither copied nor moved.
+// default button, after `m_pendant` when set (the innermost one set, when nested). Neither copied
+// nor moved.
 class CBoitesMessage
 {
 public:
@@ -24,6 +25,8 @@ public:
     std::vector<std::string> m_textes, m_vues;
     // Run while a box is shown, before it is answered.
     std::function<void(HWND boite)> m_pendant;
+    // Runs the innermost m_pendant set, from this one out.
+    void Pendant(HWND boite) const;
 
 private:
     CBoitesMessage* m_englobante;

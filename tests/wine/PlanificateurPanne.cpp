@@ -118,7 +118,10 @@ public:
     HRESULT Suivants(ULONG demandes, std::vector<std::wstring>& noms) override
     {
         noms.clear();
-        return Passer("Next", &T::Suivants, demandes, noms);
+        const HRESULT hr = Passer("Next", &T::Suivants, demandes, noms);
+        noms.insert(noms.end(), m_pannes->m_nomsEnPlus.begin(), m_pannes->m_nomsEnPlus.end());
+        m_pannes->m_nomsEnPlus.clear();
+        return hr;
     }
 };
 

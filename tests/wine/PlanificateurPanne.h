@@ -49,6 +49,8 @@ public:
     std::map<std::wstring, std::pair<std::wstring, std::wstring>> m_comptesDonnes, m_comptes;
     // The calls the real scheduler failed itself, by operation (its service may hold a file).
     std::map<std::string, int> m_echecsReels;
+    // Names the enumerator lists besides the store's, with its first batch.
+    std::vector<std::wstring> m_nomsEnPlus;
 
 private:
     std::map<std::pair<std::string, int>, HRESULT> m_echecs; // by operation and its call's rank

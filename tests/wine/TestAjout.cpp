@@ -6,12 +6,11 @@
 #include "OutilsOdbc.h"
 #include "PannesImports.h"
 
-#include "tasks/AccesTache.h"
 #include "tasks/TacheArret.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <tuple>
 
@@ -90,9 +89,8 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
         {quotidien, true, demain, {}},
         {passe, false, demain, {MESSAGE_JAMAIS_DEMARRE}},
     };
-    CFenetreEssai fenetre;
     std::vector<std::string> noms;
-    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+    Demarrer(nullptr, [&](CFenetreEssai& f) {
         const auto octets = [] {
             return OctetsTacheReelle(L"Le_journal_de_20_h") + OctetsTacheReelle(NOM_TACHE_ARRET);
         };
@@ -112,9 +110,11 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
         const std::string avant = octets();
         CBoitesMessage boites;
         Commande(f, IDOK, -1, {Enregistrer(Saisie("Le journal de 20 h"))});
-        EXPECT_EQ(std::make_pair(octets(), boites.m_textes.size()), std::make_pair(avant, std::size_t{1}));
+        EXPECT_EQ(octets(), avant);
+        EXPECT_EQ(boites.m_textes.size(), 1u);
         noms = f.Noms();
-        EXPECT_EQ(LireLignes(f).back()[0] + " " + LireLignes(f).back()[3], "Le_journal_de_20_h.mpg qvcd");
+        EXPECT_THAT(LireLignes(f).back(),
+                    testing::ElementsAre("Le_journal_de_20_h.mpg", testing::_, "", "qvcd", "01:00:00"));
     });
     EXPECT_EQ(noms, (std::vector<std::string>{"Passe", "Quotidien", "Troisieme", "Le_journal_de_20_h"}));
     const TacheLue lue = LireTacheReelle(L"Le_journal_de_20_h");
@@ -138,18 +138,18 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
     EXPECT_EQ(VersEtroit(arret.dossier), dossier);
     EXPECT_EQ(arret.commentaire,
               L"Arr\u00eat de l'ordinateur apr\u00e8s l'enregistrement \u00ab Quotidien \u00bb");
-    EXPECT_EQ(std::make_tuple(arret.indicateurs & TASK_FLAG_DELETE_WHEN_DONE, arret.declencheurs,
-                              arret.declencheur.TriggerType, arret.declencheur.rgFlags),
-              std::make_tuple(DWORD{TASK_FLAG_DELETE_WHEN_DONE}, WORD{1}, TASK_TIME_TRIGGER_ONCE,
-                              DWORD{TASK_TRIGGER_FLAG_KILL_AT_DURATION_END}));
+    EXPECT_EQ(arret.indicateurs & TASK_FLAG_DELETE_WHEN_DONE, DWORD{TASK_FLAG_DELETE_WHEN_DONE});
+    EXPECT_EQ(arret.declencheurs, 1);
+    EXPECT_EQ(arret.declencheur.TriggerType, TASK_TIME_TRIGGER_ONCE);
+    EXPECT_EQ(arret.declencheur.rgFlags, DWORD{TASK_TRIGGER_FLAG_KILL_AT_DURATION_END});
 }
 
 // A failed add is deleted again; the scheduler's service, reading the file, refuses the delete
 // for a moment, and each save of an add with its companion: asked again. When the delete fails for
-// good, the half-made work item it leaves is named to the user. Shutdown.exe is looked for beside
-// the program: in a folder too long to hold its path, or without it, or when the program's path
-// cannot be had, the recording is kept without companion and the user is told. An edit whose work
-// item the service holds for a moment: asked again too.
+// good, the half-made work item it leaves is named to the user by its work item's name. Shutdown.exe is
+// looked for beside the program: in a folder too long to hold its path, or without it, or when the program's
+// path cannot be had, the recording is kept without companion and the user is told. An edit whose work item
+// the service holds for a moment: asked again too.
 TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvable)
 {
     const auto pannes = std::make_shared<CPannes>();
@@ -163,8 +163,8 @@ TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvabl
             pannes->InjecterEchec("SetParameters", E_ACCESSDENIED);
             for (const int rang : {1, 2})
                 pannes->InjecterEchec("Delete", code, rang);
-            Commande(f, IDOK, -1, {Enregistrer(Programme("Occupe"))});
-            EXPECT_EQ(LireTacheReelle(L"Occupe").trouvee, code == E_ACCESSDENIED);
+            Commande(f, IDOK, -1, {Enregistrer(Programme("Occupe un instant"))});
+            EXPECT_EQ(LireTacheReelle(L"Occupe_un_instant").trouvee, code == E_ACCESSDENIED);
         }
         for (const int rang : {1, 3, 5, 7})
             pannes->InjecterEchec("Save", occupe, rang);
@@ -193,12 +193,13 @@ TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvabl
         demiHeure.minutes = "30";
         Commande(f, IDC_EDITER, 0, {Enregistrer(demiHeure), Confirmer("secret")});
     });
-    EXPECT_EQ(r.boites,
-              (std::vector<std::string>{refus, refus, TexteTacheRestee("Occupe"), MESSAGE_ARRET_ABSENT,
-                                        MESSAGE_DOSSIER_ARRET_TROP_LONG, introuvable}));
-    const TacheLue partage = LireTacheReelle(L"Partage");
-    EXPECT_EQ(std::make_pair(partage.declencheurs, pannes->m_comptes.count(L"Partage")),
-              std::make_pair(WORD{1}, std::size_t{1}));
+    const std::string restee =
+        "La tâche planifiée « Occupe_un_instant » n'a pas pu être supprimée : elle reste "
+        "dans les tâches planifiées.\nSupprimez-la là avant d'utiliser ce nom à nouveau.";
+    EXPECT_THAT(r.boites, testing::ElementsAre(refus, refus, restee, MESSAGE_ARRET_ABSENT,
+                                               MESSAGE_DOSSIER_ARRET_TROP_LONG, introuvable));
+    EXPECT_EQ(LireTacheReelle(L"Partage").declencheurs, 1);
+    EXPECT_EQ(pannes->m_comptes.count(L"Partage"), 1u);
     for (const wchar_t* nom : {L"Sans_arret_17", L"Sans_arret_259"})
         EXPECT_TRUE(LireTacheReelle(nom).trouvee) << VersEtroit(nom);
     EXPECT_EQ(LireTacheReelle(L"Sans_arret_0").parametres,
@@ -214,8 +215,8 @@ TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvabl
 TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
 {
     const auto preparer = [] {
-        CreerEnregistrement(L"Autre");
-        CreerEnregistrement(L"Zapping");
+        CreerEnregistrement({L"Autre"});
+        CreerEnregistrement({L"Zapping"});
     };
     // "complete" in the store, "absente", or "partielle": a half-made work item.
     const auto etat = [](const std::wstring& nom, const CPannes& pannes) {
@@ -241,12 +242,12 @@ TEST(AjoutPanne, ChaqueAppelEchoueUneFois)
                 (!panne.operation.empty() && (etats == "complete absente" || etats == "absente absente")))
                 << etats;
             // The rows listed at start-up come in the store's order, a new one at the top.
-            std::vector<std::string> noms = fenetre.Noms();
+            const std::vector<std::string>& noms = fenetre.Noms();
             const bool ajoute = etats.rfind("complete", 0) == 0;
-            std::sort(noms.begin() + (ajoute && !noms.empty() ? 1 : 0), noms.end());
-            const std::vector<std::string> avant = {"Autre", "Zapping"},
-                                           apres = {"Une_panne", "Autre", "Zapping"};
-            EXPECT_EQ(noms, ajoute ? apres : avant);
+            ASSERT_EQ(noms.size(), ajoute ? 3u : 2u);
+            EXPECT_EQ(noms[0] == "Une_panne", ajoute);
+            EXPECT_THAT(std::vector<std::string>(noms.end() - 2, noms.end()),
+                        testing::UnorderedElementsAre("Autre", "Zapping"));
         });
     EXPECT_GE(appels, 22u);
 }

@@ -6,10 +6,8 @@
 
 #include "tasks/Modification.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
 
 namespace
 {
@@ -88,7 +86,7 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
         // The enumerator failing ends the list where it is, without a word.
         {"Next", ACCES_REFUSE, 1, ""},
     };
-    ASSERT_TRUE(CreerEnregistrement(L"Premier") && CreerEnregistrement(L"Second"));
+    ASSERT_TRUE(CreerEnregistrement({L"Premier"}) && CreerEnregistrement({L"Second"}));
     for (const auto& [operation, code, rang, texte] : cas)
     {
         const auto pannes = std::make_shared<CPannes>();
@@ -102,24 +100,20 @@ TEST(Demarrage, UnPlanificateurQuiManqueOuEchoueArreteLeProgrammeAvecSonTexte)
 // the program down. Our recordings are listed with their columns (a comment, cut to the 260-byte
 // buffer; a next run, none for a trigger gone by: a success code other than S_OK), more than one
 // batch of the enumerator whole, each row beside its work item's name; one that cannot be read is
-// reported, or passed over, and the listing goes on. Editing or deleting any row gets an answer,
-// and acts on that row's work item only: a name the code page cannot hold (a full-width J, which
-// it would turn into J) is not listed.
+// reported, or passed over, and the listing goes on; a name too long for the program's buffers is
+// not even opened. Editing or deleting any row gets an answer, and acts on that row's work item
+// only: a name the code page cannot hold (a full-width J, which it would turn into J) is not listed.
 TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
 {
-    // A recording on channel 4 of that length, its parameters padded with blanks to `taille`.
-    const auto creer = [](const std::wstring& nom, const std::wstring& limite = L"60", std::size_t taille = 0,
-                          WORD annee = 0, TASK_TRIGGER_TYPE type = TASK_TIME_TRIGGER_ONCE,
-                          const std::wstring& commentaire = L"") {
-        std::wstring parametres = L" -c3 -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite;
-        parametres.resize(std::max(taille, parametres.size()), L' ');
-        TASK_TRIGGER t = DeclencheurAVenir(type);
-        t.wBeginYear = annee != 0 ? annee : t.wBeginYear;
-        return CreerTacheReelle({nom, L"C:\\TV\\WinTV2K.EXE", parametres, commentaire, t});
-    };
     const std::string prochaine = "14/03/" + std::to_string(DeclencheurAVenir().wBeginYear) + " à 20:45";
-    ASSERT_TRUE(creer(L"ListeB", L"5400", 0, 0, TASK_TIME_TRIGGER_ONCE, L"Journal de 20 h") &&
-                creer(L"ListeD", L"3600", 0, 2001));
+    TASK_TRIGGER passe = DeclencheurAVenir();
+    passe.wBeginYear = 2001;
+    const auto etrange = [](const std::wstring& nom, const std::wstring& limite, std::size_t taille = 0,
+                            TASK_TRIGGER_TYPE type = TASK_TIME_TRIGGER_ONCE) {
+        return CreerEnregistrement({nom, limite, DeclencheurAVenir(type), L"", L"3", taille});
+    };
+    ASSERT_TRUE(CreerEnregistrement({L"ListeB", L"5400", DeclencheurAVenir(), L"Journal de 20 h", L"3"}) &&
+                CreerEnregistrement({L"ListeD", L"3600", passe, L"", L"3"}));
     // Of the foreign work items, only the file name is checked.
     Lignes attendues = {{"ListeB.mpg", prochaine, "Journal de 20 h", "qvcd", "01:30:00"},
                         {"ListeD.mpg", "", "", "qvcd", "01:00:00"},
@@ -134,35 +128,33 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     for (int i = 1000; i < 1300; ++i)
     {
         const std::wstring nom = L"ListeLot" + std::to_wstring(i);
-        ASSERT_TRUE(creer(nom));
+        ASSERT_TRUE(CreerEnregistrement({nom, L"60", DeclencheurAVenir(), L"", L"3"}));
         attendues.push_back({VersEtroit(nom) + ".mpg", prochaine, "", "qvcd", "00:01:00"});
     }
     // Without parameters or trigger, or with more than 259 bytes of parameters, a work item is no
     // recording.
     ASSERT_TRUE(
         CreerTacheReelle({L"ListeEtrangeVide", L"C:\\TV\\WinTV2K.EXE", L"", L"", DeclencheurAVenir()}) &&
-        CreerEnregistrement(L"SansDeclencheur", L"", std::nullopt));
+        CreerEnregistrement({L"SansDeclencheur", L"5400", std::nullopt}));
     for (const std::size_t taille : {259, 260, 10000})
-        ASSERT_TRUE(creer(L"ListeEtrange" + std::to_wstring(taille), L"60", taille));
-    ASSERT_TRUE(creer(L"ListeEtrangeLimite", L"123456789012") && creer(L"ListeJ") && creer(L"Liste\xFF2A") &&
-                creer(L"ListeEtrangeType1", L"60", 0, 0, TASK_TIME_TRIGGER_DAILY) &&
-                creer(L"ListeEtrangeType8", L"60", 0, 0, TASK_EVENT_TRIGGER_AT_LOGON));
+        ASSERT_TRUE(etrange(L"ListeEtrange" + std::to_wstring(taille), L"60", taille));
+    ASSERT_TRUE(etrange(L"ListeEtrangeLimite", L"123456789012") && etrange(L"ListeJ", L"60") &&
+                etrange(L"Liste\xFF2A", L"60") &&
+                etrange(L"ListeEtrangeType1", L"60", 0, TASK_TIME_TRIGGER_DAILY) &&
+                etrange(L"ListeEtrangeType8", L"60", 0, TASK_EVENT_TRIGGER_AT_LOGON));
     for (const wchar_t* nom : {L"ParametresIllisibles", L"ApplicationIllisible", L"CommentaireIllisible"})
-        ASSERT_TRUE(CreerEnregistrement(nom));
-    ASSERT_TRUE(CreerEnregistrement(L"CommentaireLong", std::wstring(300, L'c')));
+        ASSERT_TRUE(CreerEnregistrement({nom}));
+    ASSERT_TRUE(
+        CreerEnregistrement({L"CommentaireLong", L"5400", DeclencheurAVenir(), std::wstring(300, L'c')}));
     const auto pannes = std::make_shared<CPannes>();
     // Wine finds a trigger 0 in a work item saved without one; Windows does not.
     pannes->InjecterEchec("GetTrigger", static_cast<HRESULT>(0x80041309), L"SansDeclencheur");
     pannes->InjecterEchec("GetParameters", ACCES_REFUSE, L"ParametresIllisibles");
     pannes->InjecterEchec("GetApplicationName", INTROUVABLE, L"ApplicationIllisible");
     pannes->InjecterEchec("GetComment", ACCES_REFUSE, L"CommentaireIllisible");
-    // A file the scheduler cannot make sense of stops the program at start-up, as any work item
-    // it cannot open does (the program cannot tell whose it is).
-    std::ofstream("C:\\windows\\tasks\\ListeCorrompue.job", std::ios::binary)
-        << std::string("\x01\0garbage", 9);
-    const Rencontre corrompue = Demarrer(nullptr);
-    DeleteFileA("C:\\windows\\tasks\\ListeCorrompue.job");
-    VerifierFin(corrompue, PHRASE_ADMINISTRATEUR);
+    // Windows keeps names longer than a file name of this host: the enumerator lists one too.
+    const std::wstring tropLong = std::wstring(260, L'n') + L".job";
+    pannes->m_nomsEnPlus.push_back(tropLong);
 
     // The foreign rows are opened for editing when their trigger is once, daily or weekly, and
     // ListeD and ListeB are not once another program rewrote them, after the listing, with
@@ -174,7 +166,7 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
         Cliquer(d, IDCANCEL);
     };
     Rencontre r = Demarrer(pannes, [&](CFenetreEssai& f) {
-        creer(L"ListeD", L"3600", 300, 2001);
+        CreerEnregistrement({L"ListeD", L"3600", passe, L"", L"3", 300});
         CreerTacheReelle({L"ListeB", L"C:\\TV\\WinTV2K.EXE",
                           L" -c3 -ntod -Startr:ListeB.mpg -qvcd -limit:5400", L"", DeclencheurAVenir()});
         for (int i = static_cast<int>(LireLignes(f).size()) - 1; i >= 0; --i)
@@ -186,15 +178,14 @@ TEST(ListeReelle, LesTachesDuMagasinOntToutesUneReponse)
     EXPECT_EQ(r.fin, IDCANCEL);
     for (auto& ligne : r.lignes)
         ligne.resize(ligne[0].rfind("ListeEtrange", 0) == 0 ? 1 : ligne.size());
-    std::sort(r.lignes.begin(), r.lignes.end());
-    std::sort(attendues.begin(), attendues.end());
-    EXPECT_EQ(r.lignes, attendues);
-    std::sort(editees.begin(), editees.end());
-    EXPECT_EQ(editees,
-              (std::vector<std::string>{"ListeEtrange259 0", "ListeEtrangeLimite 0", "ListeEtrangeType1 1"}));
-    std::sort(r.boites.begin(), r.boites.begin() + std::min<std::ptrdiff_t>(2, r.boites.size()));
-    EXPECT_EQ(r.boites, (std::vector<std::string>{"Access denied.\r\n", "File not found.\r\n",
-                                                  MESSAGE_PROGRAMME_ILLISIBLE, MESSAGE_PROGRAMME_ILLISIBLE,
-                                                  MESSAGE_PROGRAMME_ILLISIBLE}));
-    EXPECT_TRUE(r.apres.empty() && LireTacheReelle(L"Liste\xFF2A").trouvee);
+    EXPECT_THAT(r.lignes, testing::UnorderedElementsAreArray(attendues));
+    EXPECT_THAT(editees, testing::UnorderedElementsAre("ListeEtrange259 0", "ListeEtrangeLimite 0",
+                                                       "ListeEtrangeType1 1"));
+    ASSERT_EQ(r.boites.size(), 5u);
+    EXPECT_THAT(std::vector<std::string>(r.boites.begin(), r.boites.begin() + 2),
+                testing::UnorderedElementsAre("Access denied.\r\n", "File not found.\r\n"));
+    EXPECT_THAT(std::vector<std::string>(r.boites.begin() + 2, r.boites.end()),
+                testing::Each(std::string(MESSAGE_PROGRAMME_ILLISIBLE)));
+    EXPECT_TRUE(r.apres.empty());
+    EXPECT_TRUE(LireTacheReelle(L"Liste\xFF2A").trouvee);
 }

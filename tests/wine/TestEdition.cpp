@@ -59,8 +59,13 @@ protected:
         return lignes;
     }
     static bool Actif(HWND d, int id) { return IsWindowEnabled(GetDlgItem(d, id)) != FALSE; }
-    // The end time the editor shows for an instant.
-    static std::string Fin(std::time_t t) { return CTemps(static_cast<std::int32_t>(t)).HeureMinute(); }
+    // "hh:mm" of an instant in local time, by the C library's formatting.
+    static std::string Fin(std::time_t t)
+    {
+        char texte[8];
+        std::strftime(texte, sizeof texte, "%H:%M", std::localtime(&t));
+        return texte;
+    }
     // A picker changed as the user changes it: its value, then its notification.
     static void ChangerSelecteur(HWND d, int id, const SYSTEMTIME& valeur)
     {
@@ -129,12 +134,11 @@ protected:
     }
 };
 
-// A picker's local time as an instant, as the framework reads it (checked natively).
+// A picker's local time as seconds since 1970, by the C library.
 std::time_t Instant(const SYSTEMTIME& l)
 {
-    CTemps instant;
-    CTemps::DepuisLocal(l.wYear, l.wMonth, l.wDay, l.wHour, l.wMinute, l.wSecond, instant);
-    return instant.Secondes();
+    std::tm champs = {l.wSecond, l.wMinute, l.wHour, l.wDay, l.wMonth - 1, l.wYear - 1900, 0, 0, -1};
+    return std::mktime(&champs);
 }
 } // namespace
 
@@ -152,15 +156,11 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
     std::time_t depart = 0;
     SYSTEMTIME heure = {}, date = {};
     // A file name refused, and why.
-    const std::pair<std::string, const char*> interdits[] = {{"a:b", MESSAGE_NOM_INTERDIT},
-                                                             {"x|y", MESSAGE_NOM_INTERDIT},
-                                                             {"..", MESSAGE_NOM_INTERDIT},
-                                                             {"\"a\"", MESSAGE_NOM_INTERDIT},
-                                                             {"a\tb", MESSAGE_NOM_INTERDIT},
-                                                             {"nul", MESSAGE_NOM_RESERVE},
-                                                             {"Com1.x", MESSAGE_NOM_RESERVE},
-                                                             {"SHUTDOWN", MESSAGE_NOM_ARRET},
-                                                             {std::string(221, 'n'), MESSAGE_NOM_TROP_LONG}};
+    // clang-format off
+    const std::pair<std::string, const char*> interdits[] = {
+        {"a:b", MESSAGE_NOM_INTERDIT}, {"a\tb", MESSAGE_NOM_INTERDIT}, {"nul", MESSAGE_NOM_RESERVE},
+        {"SHUTDOWN", MESSAGE_NOM_ARRET}, {std::string(221, 'n'), MESSAGE_NOM_TROP_LONG}};
+    // clang-format on
     std::vector<std::string> refus;
     const auto script = [&](HWND d) {
         depart = Instant(Selecteur(d, IDC_HEURE_DEPART));
@@ -217,8 +217,8 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
             SetDlgItemTextA(d, IDC_FICHIER, nom.c_str());
             Cliquer(d, IDOK);
             const auto selection = SendDlgItemMessageA(d, IDC_FICHIER, EM_GETSEL, 0, 0);
-            EXPECT_TRUE(IsWindowVisible(d) && GetFocus() == GetDlgItem(d, IDC_FICHIER) &&
-                        LOWORD(selection) == 0 && HIWORD(selection) == nom.size())
+            EXPECT_TRUE(GetFocus() == GetDlgItem(d, IDC_FICHIER) && LOWORD(selection) == 0 &&
+                        HIWORD(selection) == nom.size())
                 << nom;
             EXPECT_EQ(Texte(d, {IDC_FICHIER, IDC_MINUTES}), nom + " 1");
             refus.push_back(std::string("Vidalto (!) ") + pourquoi);
@@ -281,6 +281,16 @@ TEST_F(Edition, LOuvertureSelonLaBaseDesChaines)
                 sansTable.find("no such table: hcwChannels") != std::string::npos)
         << sansTable;
     EXPECT_EQ(Ouvrir(trop), std::string("fermé, Erreur (x) ") + MESSAGE_CHEMIN_TROP_LONG);
+
+    // Several databases match: the editor reads the first as the folder lists them, by name, as
+    // Windows does; a backup beside the database comes after it, another database may come before.
+    const std::string plusieurs = essais + "\\plusieurs";
+    std::filesystem::create_directories(plusieurs);
+    CopyFileA((Bases("chaines") + BASE).c_str(), (plusieurs + BASE).c_str(), FALSE);
+    CopyFileA((Bases("vide") + BASE).c_str(), (plusieurs + BASE + ".bak").c_str(), FALSE);
+    EXPECT_EQ(Ouvrir(plusieurs), "12 chaînes, ADD " + plusieurs + BASE);
+    CopyFileA((Bases("vide") + BASE).c_str(), (plusieurs + "\\Ancienne.mdb").c_str(), FALSE);
+    EXPECT_EQ(Ouvrir(plusieurs), "0 chaînes, ADD " + plusieurs + "\\Ancienne.mdb");
 }
 
 namespace
@@ -381,13 +391,10 @@ TEST_F(Edition, LaModificationOuvreLEditeurSurChaqueProgramme)
         t.wEndMonth = 6;
         t.wEndDay = 30;
         t.Type.Weekly = {1, jours};
-        EXPECT_TRUE(CreerTacheReelle(
-            {nom, L"C:\\TV\\WinTV2K.EXE",
-             L" -c" + chaine + L" -ntod -startr:" + nom + L".mpg -qvcd -limit:" + limite, L"", t}));
+        EXPECT_TRUE(CreerEnregistrement({nom, limite, t, L"", chaine}));
     }
     const SYSTEMTIME aujourdhui = Jour();
-    CFenetreEssai fenetre;
-    LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+    Demarrer(nullptr, [&](CFenetreEssai& f) {
         for (const auto& [nomLarge, type, jours, chaine, limite, radio, ligne, valeurs] : cas)
         {
             const std::string nom = VersEtroit(nomLarge);

@@ -1,6 +1,5 @@
-// The main window as the user sees it, over Wine's real Task Scheduler: what its code adds to the
-// resource script (the focus, the list's columns, the icons, the system menu), the Enter key, the
-// clock, the About box, its end before COM's, and a close that comes during a command.
+// The main window over Wine's real Task Scheduler: the Enter key, the clock, the About box, its end
+// before COM's, a close that comes during its start-up or a command, and the session's end.
 
 #include "AideTaches.h"
 
@@ -8,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <thread>
 
@@ -41,73 +41,47 @@ public:
 };
 } // namespace
 
-// The About entry at the end of the system menu opens its box; the clock, which shows today,
-// goes on meanwhile, rewriting its own control only. Enter adds a programme, from the list too,
-// and never ends the window.
-TEST(Fenetre, LesControlesLaBoiteAProposLHorlogeEtEntree)
+// The About entry opens its box; the clock, which shows today, goes on meanwhile, rewriting its own
+// control only. Enter adds a programme, from the list too, and never ends the window.
+TEST(Fenetre, LaBoiteAProposLHorlogeEtEntree)
 {
     CFenetreChamp fenetre;
     int editions = 0;
-    LancerFenetre(fenetre, [&editions](CFenetreEssai& f) {
-        const HWND principale = f.Fenetre(), liste = f.Controle(IDC_LISTE);
-        EXPECT_EQ(GetFocus(), f.Controle(IDOK));
-        // Five columns, each centred and a fifth of the list wide ("|"), and no sixth.
-        RECT client = {};
-        GetClientRect(liste, &client);
-        std::string colonnes;
-        char texte[64] = {};
-        LVCOLUMNA c = {};
-        std::tie(c.mask, c.pszText, c.cchTextMax) =
-            std::make_tuple(LVCF_TEXT | LVCF_FMT | LVCF_WIDTH, texte, 64);
-        for (WPARAM i = 0; SendMessageA(liste, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&c)); ++i)
-            colonnes += texte + std::string(c.fmt == LVCFMT_CENTER && c.cx == client.right / 5 ? "|" : "?");
-        EXPECT_EQ(colonnes, "Nom du programme|Prochain démarrage|Infos du Programme|Enregistrement|Durée|");
-        // Both icons and the one dragged when minimised; the About entry after a separator.
-        const auto icone =
-            reinterpret_cast<LRESULT>(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)));
-        const HMENU menu = GetSystemMenu(principale, FALSE);
-        const int dernier = GetMenuItemCount(menu) - 1;
-        GetMenuStringA(menu, static_cast<UINT>(dernier), texte, sizeof texte, MF_BYPOSITION);
-        EXPECT_EQ(
-            std::make_tuple(SendMessageA(principale, WM_GETICON, ICON_BIG, 0),
-                            SendMessageA(principale, WM_GETICON, ICON_SMALL, 0),
-                            SendMessageA(principale, WM_QUERYDRAGICON, 0, 0), std::string(texte),
-                            GetMenuItemID(menu, dernier),
-                            GetMenuState(menu, static_cast<UINT>(dernier - 1), MF_BYPOSITION) & MF_SEPARATOR),
-            std::make_tuple(icone, icone, icone, "&A propos de Vidalto...", UINT{IDM_APROPOS},
-                            UINT{MF_SEPARATOR}));
-
-        const std::string horloge = TexteFenetre(f.Controle(IDC_HORLOGE));
-        const SYSTEMTIME aujourdhui = Jour();
-        std::snprintf(texte, sizeof texte, " %02u/%02u/%u\n", aujourdhui.wDay, aujourdhui.wMonth,
-                      aujourdhui.wYear);
-        EXPECT_NE(horloge.find(texte), std::string::npos) << horloge;
-        SetWindowTextA(f.Controle(IDC_EDITER), "en cours");
-        std::string aPropos;
-        Programmer([&](HWND boite) {
-            Attendre(1200);
-            aPropos = TexteFenetre(boite) + (GetParent(boite) == principale ? " " : " ? ") +
-                      TexteFenetre(FindWindowExA(boite, nullptr, "Static", "Vidalto version 1.0")) + " " +
-                      TexteFenetre(f.Controle(IDC_EDITER));
-            EXPECT_NE(TexteFenetre(f.Controle(IDC_HORLOGE)), horloge);
-            Cliquer(boite, IDOK);
-        });
-        // The low four bits of a system command are the system's.
-        SendMessageA(principale, WM_SYSCOMMAND, IDM_APROPOS | 0x3, 0);
-        EXPECT_EQ(aPropos, "A propos de Vidalto Vidalto version 1.0 en cours");
-
-        for (const int id : {IDOK, IDC_LISTE})
-        {
-            Programmer([&editions](HWND editeur) {
-                ++editions;
-                Cliquer(editeur, IDCANCEL);
+    Demarrer(
+        nullptr,
+        [&editions](CFenetreEssai& f) {
+            const std::string horloge = TexteFenetre(f.Controle(IDC_HORLOGE));
+            const SYSTEMTIME aujourdhui = Jour();
+            char texte[32];
+            std::snprintf(texte, sizeof texte, " %02u/%02u/%u\n", aujourdhui.wDay, aujourdhui.wMonth,
+                          aujourdhui.wYear);
+            EXPECT_NE(horloge.find(texte), std::string::npos) << horloge;
+            SetWindowTextA(f.Controle(IDC_EDITER), "en cours");
+            std::string aPropos;
+            Programmer([&](HWND boite) {
+                Attendre(1200);
+                aPropos = TexteFenetre(FindWindowExA(boite, nullptr, "Static", "Vidalto version 1.0")) + " " +
+                          TexteFenetre(f.Controle(IDC_EDITER));
+                EXPECT_NE(TexteFenetre(f.Controle(IDC_HORLOGE)), horloge);
+                Cliquer(boite, IDOK);
             });
-            SetFocus(f.Controle(id));
-            PostMessageA(f.Controle(id), WM_KEYDOWN, VK_RETURN, 1);
-            Attendre(300);
-        }
-        EXPECT_TRUE(IsWindowVisible(principale));
-    });
+            // The low four bits of a system command are the system's.
+            SendMessageA(f.Fenetre(), WM_SYSCOMMAND, IDM_APROPOS | 0x3, 0);
+            EXPECT_EQ(aPropos, "Vidalto version 1.0 en cours");
+
+            for (const int id : {IDOK, IDC_LISTE})
+            {
+                Programmer([&editions](HWND editeur) {
+                    ++editions;
+                    Cliquer(editeur, IDCANCEL);
+                });
+                SetFocus(f.Controle(id));
+                PostMessageA(f.Controle(id), WM_KEYDOWN, VK_RETURN, 1);
+                Attendre(300);
+            }
+            EXPECT_TRUE(IsWindowVisible(f.Fenetre()));
+        },
+        &fenetre);
     EXPECT_EQ(editions, 2);
 }
 
@@ -160,33 +134,56 @@ TEST(Fermeture, UneFermeturePendantUneCommandeAttendSaFin)
         SupprimerTachesReelles();
         const auto pannes = std::make_shared<CPannes>();
         pannes->InjecterEchec(panne, E_ACCESSDENIED);
-        CFenetreEssai fenetre;
-        fenetre.m_pannes = pannes;
-        // Posted and dispatched at once, while the dialog or box is open, with another "&Ajouter".
-        const auto fermer = [&fenetre, pendant = pendant](const std::string& ici, const Script& suite) {
-            return [&fenetre, pendant, ici, suite](HWND d) {
-                if (ici == pendant)
-                {
-                    PostMessageA(fenetre.Fenetre(), WM_CLOSE, 0, 0);
-                    PostMessageA(fenetre.Fenetre(), WM_COMMAND, IDOK, 0);
-                    Attendre(0);
-                }
-                if (suite)
-                    suite(d);
-            };
-        };
-        CBoitesMessage boites;
-        boites.m_pendant = fermer("box", {});
+        std::size_t boites = 0;
         bool fermee = false;
-        LancerFenetre(fenetre, [&](CFenetreEssai& f) {
+        Demarrer(pannes, [&, pendant = pendant](CFenetreEssai& f) {
+            // Posted and dispatched at once, while the dialog or box is open, with another "&Ajouter".
+            const auto fermer = [&f, pendant](const std::string& ici, const Script& suite) {
+                return [&f, pendant, ici, suite](HWND d) {
+                    if (ici == pendant)
+                    {
+                        PostMessageA(f.Fenetre(), WM_CLOSE, 0, 0);
+                        PostMessageA(f.Fenetre(), WM_COMMAND, IDOK, 0);
+                        Attendre(0);
+                    }
+                    if (suite)
+                        suite(d);
+                };
+            };
+            CBoitesMessage vues;
+            vues.m_pendant = fermer("box", {});
             Commande(f, IDOK, -1,
                      {fermer("editor", Enregistrer(Saisie("Attente"))), fermer("password", Confirmer())});
             fermee = !IsWindowVisible(f.Fenetre());
+            boites = vues.m_textes.size();
         });
         EXPECT_TRUE(fermee);
         const TacheLue t = LireTacheReelle(L"Attente");
-        EXPECT_EQ(std::make_pair(t.trouvee, !t.parametres.empty()), std::make_pair(ajoute, ajoute));
-        EXPECT_EQ(boites.m_textes.size(), ajoute ? 0u : 1u);
+        EXPECT_EQ(t.trouvee, ajoute);
+        EXPECT_EQ(!t.parametres.empty(), ajoute);
+        EXPECT_EQ(boites, ajoute ? 0u : 1u);
+    }
+}
+
+// A close that comes during a box of the start-up waits for the start-up's end: after the listing's
+// box the listing goes on, then the window closes; after the box that stops the program it still
+// ends with the status 1.
+TEST(Fermeture, UneFermeturePendantLesBoitesDuDemarrage)
+{
+    ASSERT_TRUE(CreerEnregistrement({L"Illisible"}) && CreerEnregistrement({L"Lisible"}));
+    for (const char* panne : {"GetParameters", "Enum"})
+    {
+        const auto pannes = std::make_shared<CPannes>();
+        pannes->InjecterEchec(panne, E_ACCESSDENIED);
+        CBoitesMessage fermer;
+        fermer.m_pendant = [](HWND boite) { PostMessageA(GetWindow(boite, GW_OWNER), WM_CLOSE, 0, 0); };
+        const Rencontre r = Demarrer(pannes);
+        EXPECT_EQ(r.boites.size(), 1u) << panne;
+        EXPECT_EQ(r.fin, std::string(panne) == "Enum" ? CVidaltoDlg::STATUT_ARRET : IDCANCEL) << panne;
+        const auto& journal = pannes->Journal();
+        EXPECT_EQ(std::count(journal.begin(), journal.end(), "Activate"),
+                  std::string(panne) == "Enum" ? 0 : 2)
+            << "each work item listed";
     }
 }
 
@@ -201,7 +198,7 @@ TEST(Fermeture, UneFinDeSessionPendantUneCommandeNeLaisseRienAMoitieFait)
         {
             SCOPED_TRACE(std::to_string(bouton) + " " + pendant);
             SupprimerTachesReelles();
-            CreerEnregistrement(L"Journal");
+            CreerEnregistrement({L"Journal"});
             const std::string octets = OctetsTacheReelle(L"Journal");
             std::vector<std::wstring> alaFin;
             const Rencontre r = Demarrer(nullptr, [&, bouton = bouton, pendant = pendant](CFenetreEssai& f) {

@@ -8,7 +8,7 @@
 void CVidaltoDlg::InsererLigne(CTache& tache, const std::string& nom)
 {
     std::unique_ptr<CDeclencheur> declencheur;
-    if (FAILED(tache.LireDeclencheur(0, declencheur)) || !declencheur)
+    if (FAILED(tache.LireDeclencheur(0, declencheur)))
         return;
     declencheur.reset();
 
