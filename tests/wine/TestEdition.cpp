@@ -134,8 +134,8 @@ protected:
     }
 };
 
-// A picker's local time as seconds since 1970, by the C library.
-std::time_t Instant(const SYSTEMTIME& l)
+// A picker's local time as the C library's time_t, for its own formatting.
+std::time_t TempsC(const SYSTEMTIME& l)
 {
     std::tm champs = {l.wSecond, l.wMinute, l.wHour, l.wDay, l.wMonth - 1, l.wYear - 1900, 0, 0, -1};
     return std::mktime(&champs);
@@ -163,7 +163,7 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
     // clang-format on
     std::vector<std::string> refus;
     const auto script = [&](HWND d) {
-        depart = Instant(Selecteur(d, IDC_HEURE_DEPART));
+        depart = TempsC(Selecteur(d, IDC_HEURE_DEPART));
         EXPECT_TRUE(avant <= depart && depart <= std::time(nullptr)) << depart;
         // An accented label reaches its control in the program's code page.
         EXPECT_EQ(Texte(d, {IDC_GROUPE_PERIODE, IDC_FICHIER, IDC_NOM_PROGRAMME, IDC_MINUTES, IDC_HEURE_FIN}),
@@ -231,12 +231,12 @@ TEST_F(Edition, UnNouveauProgrammeSOuvreAvecSesValeursEtSuitLUtilisateur)
     EXPECT_EQ(
         std::make_tuple(e.m_fichier, e.m_nomProgramme, e.m_minutes, e.m_dureeSecondes, e.m_heureFin,
                         e.m_chaine),
-        std::make_tuple(std::string(220, 'n'), std::string(220, 'n'), "1", 60, Fin(Instant(heure) + 60), 0));
+        std::make_tuple(std::string(220, 'n'), std::string(220, 'n'), "1", 60, Fin(TempsC(heure) + 60), 0));
     EXPECT_EQ(
         std::make_tuple(e.m_uneFois, e.m_toutesLesSemaines, e.m_lundi, e.m_mardi, e.m_vendredi, e.m_arreter),
         std::make_tuple(1, 0, 1, 0, 1, 1));
     EXPECT_EQ(std::make_tuple(e.m_heureDepart.Secondes(), e.m_dateDepart.Secondes(), e.m_dateFin.Secondes()),
-              std::make_tuple(Instant(heure), Instant(date), depart));
+              std::make_tuple(TempsC(heure), TempsC(date), depart));
     // One registration per opening; "&Enregistrer" leaves the data source in place.
     EXPECT_EQ(Journal(), std::vector<std::string>{"ADD " + Bases("chaines") + BASE});
 }
