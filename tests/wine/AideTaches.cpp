@@ -44,6 +44,14 @@ TASK_TRIGGER DeclencheurAVenir(TASK_TRIGGER_TYPE type, WORD heure, WORD minute)
     return t;
 }
 
+TASK_TRIGGER DeclencheurLe(const SYSTEMTIME& debut, TASK_TRIGGER_TYPE type)
+{
+    TASK_TRIGGER t = DeclencheurAVenir(type, debut.wHour, debut.wMinute);
+    std::tie(t.wBeginYear, t.wBeginMonth, t.wBeginDay) =
+        std::make_tuple(debut.wYear, debut.wMonth, debut.wDay);
+    return t;
+}
+
 bool CreerTacheReelle(const TacheEssai& essai)
 {
     SupprimerTacheReelle(essai.nom);

@@ -29,6 +29,8 @@ struct TacheEssai
 // A trigger of that type at hour:minute from 14 March of the coming year (once at 20:45 by default).
 TASK_TRIGGER DeclencheurAVenir(TASK_TRIGGER_TYPE type = TASK_TIME_TRIGGER_ONCE, WORD heure = 20,
                                WORD minute = 45);
+// A trigger of that type at the local date and time of `debut`, to the minute.
+TASK_TRIGGER DeclencheurLe(const SYSTEMTIME& debut, TASK_TRIGGER_TYPE type = TASK_TIME_TRIGGER_ONCE);
 // Writes the work item in the real store, replacing one of that name; false on failure.
 bool CreerTacheReelle(const TacheEssai& tache);
 // A recording as the program writes it: file NOM.mpg on that channel for `limite` seconds, with

@@ -120,10 +120,8 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
     const TacheLue lue = LireTacheReelle(L"Le_journal_de_20_h");
     EXPECT_EQ(lue.application + lue.parametres,
               L"C:\\TV\\WinTV2K.EXE -c3 -ntod -startr:Le_journal_de_20_h.mpg -qvcd -limit:3600");
-    const SYSTEMTIME debut = Jour(mercredi), fin = Jour(mercredi + 30);
-    TASK_TRIGGER attendu = DeclencheurAVenir(TASK_TIME_TRIGGER_WEEKLY);
-    std::tie(attendu.wBeginYear, attendu.wBeginMonth, attendu.wBeginDay) =
-        std::make_tuple(debut.wYear, debut.wMonth, debut.wDay);
+    const SYSTEMTIME fin = Jour(mercredi + 30);
+    TASK_TRIGGER attendu = DeclencheurLe(Jour(mercredi, 20, 45), TASK_TIME_TRIGGER_WEEKLY);
     std::tie(attendu.wEndYear, attendu.wEndMonth, attendu.wEndDay) =
         std::make_tuple(fin.wYear, fin.wMonth, fin.wDay);
     attendu.rgFlags = TASK_TRIGGER_FLAG_HAS_END_DATE;

@@ -39,6 +39,18 @@ public:
             CoUninitialize();
     }
 };
+
+// A command's step `ici` (its dialog or box): `geste` first when the test interrupts it there.
+Script Etape(const std::string& ici, const std::string& pendant, const std::function<void()>& geste,
+             const Script& suite = {})
+{
+    return [=](HWND d) {
+        if (ici == pendant)
+            geste();
+        if (suite)
+            suite(d);
+    };
+}
 } // namespace
 
 // The About entry opens its box; the clock, which shows today, goes on meanwhile, rewriting its own
@@ -138,22 +150,16 @@ TEST(Fermeture, UneFermeturePendantUneCommandeAttendSaFin)
         bool fermee = false;
         Demarrer(pannes, [&, pendant = pendant](CFenetreEssai& f) {
             // Posted and dispatched at once, while the dialog or box is open, with another "&Ajouter".
-            const auto fermer = [&f, pendant](const std::string& ici, const Script& suite) {
-                return [&f, pendant, ici, suite](HWND d) {
-                    if (ici == pendant)
-                    {
-                        PostMessageA(f.Fenetre(), WM_CLOSE, 0, 0);
-                        PostMessageA(f.Fenetre(), WM_COMMAND, IDOK, 0);
-                        Attendre(0);
-                    }
-                    if (suite)
-                        suite(d);
-                };
+            const auto fermer = [&f] {
+                PostMessageA(f.Fenetre(), WM_CLOSE, 0, 0);
+                PostMessageA(f.Fenetre(), WM_COMMAND, IDOK, 0);
+                Attendre(0);
             };
             CBoitesMessage vues;
-            vues.m_pendant = fermer("box", {});
+            vues.m_pendant = Etape("box", pendant, fermer);
             Commande(f, IDOK, -1,
-                     {fermer("editor", Enregistrer(Saisie("Attente"))), fermer("password", Confirmer())});
+                     {Etape("editor", pendant, fermer, Enregistrer(Saisie("Attente"))),
+                      Etape("password", pendant, fermer, Confirmer())});
             fermee = !IsWindowVisible(f.Fenetre());
             boites = vues.m_textes.size();
         });
@@ -202,22 +208,16 @@ TEST(Fermeture, UneFinDeSessionPendantUneCommandeNeLaisseRienAMoitieFait)
             const std::string octets = OctetsTacheReelle(L"Journal");
             std::vector<std::wstring> alaFin;
             const Rencontre r = Demarrer(nullptr, [&, bouton = bouton, pendant = pendant](CFenetreEssai& f) {
-                const auto finir = [&, pendant](const std::string& ici, const Script& suite) {
-                    return [&, pendant, ici, suite](HWND d) {
-                        if (ici == pendant)
-                        {
-                            SendMessageA(f.Fenetre(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
-                            SendMessageA(f.Fenetre(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-                            alaFin = NomsTachesReelles();
-                        }
-                        suite(d);
-                    };
+                const auto finir = [&] {
+                    SendMessageA(f.Fenetre(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+                    SendMessageA(f.Fenetre(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+                    alaFin = NomsTachesReelles();
                 };
                 // Past the session's end, no dialog may open: the password dialog is expected only
                 // when the session ends while it is open.
-                std::vector<Script> scripts = {finir("editor", Enregistrer(Saisie("Fin")))};
+                std::vector<Script> scripts = {Etape("editor", pendant, finir, Enregistrer(Saisie("Fin")))};
                 if (pendant == "password")
-                    scripts.push_back(finir("password", Confirmer()));
+                    scripts.push_back(Etape("password", pendant, finir, Confirmer()));
                 Commande(f, bouton, bouton == IDOK ? -1 : 0, scripts);
             });
             EXPECT_EQ(alaFin, std::vector<std::wstring>{L"Journal"});

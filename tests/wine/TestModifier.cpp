@@ -237,15 +237,11 @@ TEST(Compagnon, UnEnregistrementEnCoursGardeSonArret)
     {
         SCOPED_TRACE(type);
         SupprimerTachesReelles();
-        TASK_TRIGGER t = DeclencheurAVenir(type, d.wHour, d.wMinute);
-        std::tie(t.wBeginYear, t.wBeginMonth, t.wBeginDay) = std::make_tuple(d.wYear, d.wMonth, d.wDay);
+        TASK_TRIGGER t = DeclencheurLe(d, type);
         t.Type.Daily.DaysInterval = 1;
-        TASK_TRIGGER arret = DeclencheurAVenir(TASK_TIME_TRIGGER_ONCE);
-        const SYSTEMTIME fin = DepuisSecondes(depart + 65 * 60);
-        std::tie(arret.wBeginYear, arret.wBeginMonth, arret.wBeginDay, arret.wStartHour, arret.wStartMinute) =
-            std::make_tuple(fin.wYear, fin.wMonth, fin.wDay, fin.wHour, fin.wMinute);
         ASSERT_TRUE(CreerEnregistrement({L"Direct", L"3600", t}) &&
-                    CreerTacheReelle({NOM_TACHE_ARRET, L"", L"", Large(CommentaireArret("Direct")), arret}));
+                    CreerTacheReelle({NOM_TACHE_ARRET, L"", L"", Large(CommentaireArret("Direct")),
+                                      DeclencheurLe(DepuisSecondes(depart + 65 * 60))}));
         const Rencontre r = Demarrer(nullptr, [&saisie = saisie](CFenetreEssai& f) {
             Commande(f, IDC_EDITER, 0, {Enregistrer(saisie), Confirmer()});
         });

@@ -23,6 +23,19 @@ template <typename Lecture> HRESULT CopierTexte(Lecture lecture, std::wstring& r
     return hr;
 }
 
+// What a call handed out, behind its owner; a success without an object is none.
+template <typename Objet, typename Base, typename I>
+HRESULT Confier(HRESULT hr, ComPtr<I>& brut, std::unique_ptr<Base>& objet)
+{
+    objet.reset();
+    if (FAILED(hr))
+        return hr;
+    if (!brut)
+        return E_POINTER;
+    objet = std::make_unique<Objet>(std::move(brut));
+    return hr;
+}
+
 class CDeclencheurCom : public CDeclencheur
 {
 public:
@@ -61,27 +74,13 @@ public:
 
     HRESULT LireDeclencheur(WORD index, std::unique_ptr<CDeclencheur>& declencheur) override
     {
-        declencheur.reset();
         ComPtr<ITaskTrigger> brut;
-        const HRESULT hr = m_tache->GetTrigger(index, &brut);
-        if (FAILED(hr))
-            return hr;
-        if (!brut)
-            return E_POINTER;
-        declencheur = std::make_unique<CDeclencheurCom>(std::move(brut));
-        return hr;
+        return Confier<CDeclencheurCom>(m_tache->GetTrigger(index, &brut), brut, declencheur);
     }
     HRESULT CreerDeclencheur(WORD& index, std::unique_ptr<CDeclencheur>& declencheur) override
     {
-        declencheur.reset();
         ComPtr<ITaskTrigger> brut;
-        const HRESULT hr = m_tache->CreateTrigger(&index, &brut);
-        if (FAILED(hr))
-            return hr;
-        if (!brut)
-            return E_POINTER;
-        declencheur = std::make_unique<CDeclencheurCom>(std::move(brut));
-        return hr;
+        return Confier<CDeclencheurCom>(m_tache->CreateTrigger(&index, &brut), brut, declencheur);
     }
     HRESULT LireParametres(std::wstring& parametres) override
     {
@@ -181,15 +180,8 @@ public:
 
     HRESULT Enumerer(std::unique_ptr<CEnumerateurTaches>& enumerateur) override
     {
-        enumerateur.reset();
         ComPtr<IEnumWorkItems> brut;
-        const HRESULT hr = m_planificateur->Enum(&brut);
-        if (FAILED(hr))
-            return hr;
-        if (!brut)
-            return E_POINTER;
-        enumerateur = std::make_unique<CEnumerateurCom>(std::move(brut));
-        return hr;
+        return Confier<CEnumerateurCom>(m_planificateur->Enum(&brut), brut, enumerateur);
     }
     HRESULT Activer(const wchar_t* nom, std::unique_ptr<CTache>& tache) override
     {
@@ -232,12 +224,9 @@ private:
 
 HRESULT CreerPlanificateurCom(std::unique_ptr<CPlanificateur>& planificateur)
 {
-    planificateur.reset();
     ComPtr<ITaskScheduler> brut;
-    const HRESULT hr = CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
-                                        IID_ITaskScheduler, reinterpret_cast<void**>(brut.GetAddressOf()));
-    if (FAILED(hr))
-        return hr;
-    planificateur = std::make_unique<CPlanificateurCom>(std::move(brut));
-    return hr;
+    return Confier<CPlanificateurCom>(CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
+                                                       IID_ITaskScheduler,
+                                                       reinterpret_cast<void**>(brut.GetAddressOf())),
+                                      brut, planificateur);
 }
