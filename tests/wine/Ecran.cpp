@@ -30,6 +30,30 @@ bool Signaler(const std::string& texte)
     return static_cast<bool>(g_signaler);
 }
 
+// A dialog ends at once when its script or the hook has ended it; one still open a while later
+// would hold its modal loop, and the test, for ever: the test fails, named, and the dialog ends.
+constexpr UINT DELAI_FIN_MS = 10000;
+std::map<UINT_PTR, HWND> g_surveilles;
+
+void CALLBACK VerifierFin(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuterie, DWORD /*heure*/)
+{
+    KillTimer(nullptr, minuterie);
+    const HWND dialogue = g_surveilles[minuterie];
+    g_surveilles.erase(minuterie);
+    if (!IsWindow(dialogue))
+        return;
+    Signaler("the dialog \"" + TexteFenetre(dialogue) + "\" still open " +
+             std::to_string(DELAI_FIN_MS / 1000) + " s after its script, its focus on \"" +
+             TexteFenetre(GetFocus()) + "\"");
+    EndDialog(dialogue, IDCANCEL);
+}
+
+void Surveiller(HWND dialogue)
+{
+    if (IsWindow(dialogue))
+        g_surveilles[SetTimer(nullptr, 0, DELAI_FIN_MS, &VerifierFin)] = dialogue;
+}
+
 // A script runs from a timer's message, that is from the dialog's loop once its queue is empty.
 void CALLBACK LancerScript(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuterie, DWORD /*heure*/)
 {
@@ -41,6 +65,7 @@ void CALLBACK LancerScript(HWND /*fenetre*/, UINT /*message*/, UINT_PTR minuteri
     g_enAttente.erase(attente);
     if (IsWindow(dialogue))
         script(dialogue);
+    Surveiller(dialogue);
 }
 
 void VoirBoite(HWND boite)
@@ -72,7 +97,10 @@ void VoirDialogue(HWND dialogue)
     if (g_scripts.empty())
     {
         if (Signaler("unexpected dialog \"" + TexteFenetre(dialogue) + "\""))
+        {
             PostMessageA(dialogue, WM_COMMAND, IDCANCEL, 0);
+            Surveiller(dialogue);
+        }
         return;
     }
     const UINT_PTR minuterie = SetTimer(nullptr, 0, 1, &LancerScript);
@@ -131,6 +159,9 @@ CCrochetFil::~CCrochetFil()
     UnhookWindowsHookEx(m_crochet);
     g_scripts.clear();
     g_vus.clear();
+    for (const auto& surveille : g_surveilles)
+        KillTimer(nullptr, surveille.first);
+    g_surveilles.clear();
 }
 
 void SignalerImprevus(std::function<void(const std::string&)> signaler)
