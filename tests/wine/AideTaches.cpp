@@ -220,6 +220,14 @@ std::string MomentArret()
     return t.trouvee ? Moment(st) : "";
 }
 
+std::string TexteSysteme(HRESULT code)
+{
+    char texte[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   static_cast<DWORD>(code), 0, texte, sizeof texte, nullptr);
+    return texte;
+}
+
 Script Enregistrer(const Saisie& s)
 {
     return [s](HWND d) {
@@ -393,8 +401,7 @@ ChaqueAppelEchoue(const std::function<void()>& preparer, const std::function<voi
                   const std::function<void(const Panne&, const CPannes&, CFenetreEssai&)>& verifier)
 {
     const HRESULT echec = HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
-    char texteEchec[TAILLE_TAMPON] = {};
-    CVidaltoDlg::TexteErreur(echec, texteEchec, sizeof texteEchec);
+    const std::string texteEchec = TexteSysteme(echec);
     return ChaquePanne(muets, [&](const Panne& panne, const std::shared_ptr<CPannes>& injection) {
         SupprimerTachesReelles();
         preparer();

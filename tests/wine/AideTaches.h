@@ -155,6 +155,9 @@ struct Rencontre
 Rencontre Demarrer(const std::shared_ptr<CPannes>& pannes,
                    const std::function<void(CFenetreEssai&)>& gestes = {}, CFenetreEssai* fenetre = nullptr);
 
+// The system's own text of a failure, which the program's "Erreur" boxes show.
+std::string TexteSysteme(HRESULT code);
+
 // An ASCII text of the scheduler as the program's.
 inline std::string VersEtroit(const std::wstring& texte)
 {

@@ -20,11 +20,8 @@ namespace
 Saisie Programme(const std::string& fichier, bool arreter = false)
 {
     Saisie s(fichier);
-    s.date = s.heure = Jour();
-    s.date->wYear = static_cast<WORD>(s.date->wYear + 1);
-    s.date->wMonth = 3;
-    s.date->wDay = 14;
-    s.heure->wHour = 20;
+    const TASK_TRIGGER t = DeclencheurAVenir();
+    s.date = s.heure = SYSTEMTIME{t.wBeginYear, t.wBeginMonth, 0, t.wBeginDay, 20, 0, 0, 0};
     s.minutes = "60";
     s.chaine = 2;
     s.arreter = arreter;
@@ -78,8 +75,7 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
     passe.date = Jour(-1);
     TASK_TRIGGER passee = DeclencheurAVenir();
     passee.wBeginYear = 2001;
-    char existe[TAILLE_TAMPON] = {};
-    CVidaltoDlg::TexteErreur(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS), existe, sizeof existe);
+    const std::string existe = TexteSysteme(HRESULT_FROM_WIN32(ERROR_FILE_EXISTS));
     const std::string vendredi = Moment(Jour(mercredi + 2, 21, 50)), demain = Moment(Jour(1, 1, 5));
     // The programme, whether the companion is made spent before (its moment gone); the companion
     // then, the boxes.
@@ -152,9 +148,8 @@ TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvabl
 {
     const auto pannes = std::make_shared<CPannes>();
     const HRESULT occupe = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
-    char refus[TAILLE_TAMPON] = {}, introuvable[TAILLE_TAMPON] = {};
-    CVidaltoDlg::TexteErreur(E_ACCESSDENIED, refus, sizeof refus);
-    CVidaltoDlg::TexteErreur(HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND), introuvable, sizeof introuvable);
+    const std::string refus = TexteSysteme(E_ACCESSDENIED),
+                      introuvable = TexteSysteme(HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND));
     const Rencontre r = Demarrer(pannes, [&](CFenetreEssai& f) {
         for (const HRESULT code : {occupe, E_ACCESSDENIED})
         {

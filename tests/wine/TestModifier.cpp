@@ -15,20 +15,6 @@
 
 namespace
 {
-// A "Shutdown" once at hour:minute on the day of the recordings of DeclencheurAVenir().
-bool CreerArret(WORD heure, WORD minute)
-{
-    return CreerTacheReelle(
-        {NOM_TACHE_ARRET, L"", L"", L"", DeclencheurAVenir(TASK_TIME_TRIGGER_ONCE, heure, minute)});
-}
-
-// The row of the recording `nom` in the main window.
-int Ligne(const CFenetreEssai& fenetre, const std::string& nom)
-{
-    const std::vector<std::string>& noms = fenetre.Noms();
-    return static_cast<int>(std::find(noms.begin(), noms.end(), nom) - noms.begin());
-}
-
 // A text of the program's code page for the scheduler.
 std::wstring Large(const std::string& texte)
 {
@@ -62,7 +48,8 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
         const auto preparer = [] {
             for (const wchar_t* nom : {L"A", L"B", L"C"})
                 CreerEnregistrement({nom});
-            CreerArret(22, 20);
+            CreerTacheReelle(
+                {NOM_TACHE_ARRET, L"", L"", L"", DeclencheurAVenir(TASK_TIME_TRIGGER_ONCE, 22, 20)});
         };
         const auto commande = [&](CFenetreEssai& f) {
             Commande(f, bouton);
@@ -207,11 +194,12 @@ TEST(Compagnon, LArretSuitSonEnregistrement)
                     CreerTacheReelle(
                         {NOM_TACHE_ARRET, L"", L"", *nomme ? Large(CommentaireArret(nomme)) : L"", arret}));
         const std::string octets = OctetsTacheReelle(NOM_TACHE_ARRET);
-        const Rencontre r =
-            Demarrer(nullptr, [&, &saisie = saisie, bouton = bouton, cible = cible](CFenetreEssai& f) {
-                Commande(f, bouton, Ligne(f, cible),
-                         {Enregistrer(saisie.value_or(Saisie())), Confirmer("secret")});
-            });
+        const Rencontre r = Demarrer(nullptr, [&, &saisie = saisie, bouton = bouton,
+                                               cible = cible](CFenetreEssai& f) {
+            const auto& noms = f.Noms();
+            Commande(f, bouton, static_cast<int>(std::find(noms.begin(), noms.end(), cible) - noms.begin()),
+                     {Enregistrer(saisie.value_or(Saisie())), Confirmer("secret")});
+        });
         EXPECT_EQ(OctetsTacheReelle(NOM_TACHE_ARRET) == octets ? "intacte" : HeureArret(), attendu);
         EXPECT_EQ(r.boites, boites);
     }

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <new>
 #include <tuple>
@@ -93,67 +92,6 @@ TEST(Passe, LeCompteConfirmeVaAuPlanificateurEtRienDAutre)
     }
 }
 
-namespace
-{
-// The password of the test below, only ever held masked by the test.
-constexpr char CLE = 0x5A;
-constexpr std::array<char, 8> Masquer(const char (&texte)[9])
-{
-    std::array<char, 8> masque = {};
-    for (std::size_t i = 0; i < masque.size(); ++i)
-        masque[i] = static_cast<char>(texte[i] ^ CLE);
-    return masque;
-}
-constexpr std::array<char, 8> MASQUE = Masquer("Zq8!rT4w");
-
-// Whether readable memory of this process holds the masked text, one byte every `pas` (1: in the
-// code page, 2: in UTF-16, whose high bytes are then 0).
-bool EnMemoire(std::size_t pas)
-{
-    MEMORY_BASIC_INFORMATION zone = {};
-    for (auto* adresse = static_cast<const unsigned char*>(nullptr);
-         VirtualQuery(adresse, &zone, sizeof zone) == sizeof zone;
-         adresse = static_cast<const unsigned char*>(zone.BaseAddress) + zone.RegionSize)
-    {
-        const DWORD lisible = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
-                              PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
-        if (zone.State != MEM_COMMIT || (zone.Protect & lisible) == 0 || (zone.Protect & PAGE_GUARD) != 0)
-            continue;
-        const auto* debut = static_cast<const unsigned char*>(zone.BaseAddress);
-        for (std::size_t i = 0; i + MASQUE.size() * pas <= zone.RegionSize; ++i)
-        {
-            std::size_t n = 0;
-            while (n < MASQUE.size() && (debut[i + n * pas] ^ CLE) == static_cast<unsigned char>(MASQUE[n]) &&
-                   (pas == 1 || debut[i + n * pas + 1] == 0))
-                ++n;
-            if (n == MASQUE.size())
-                return true;
-        }
-    }
-    return false;
-}
-} // namespace
-
-// Once an add with its companion is over, no copy of its password is left in the program's memory:
-// neither the password dialog's fields and buffers nor the command's, in the code page or in
-// UTF-16. The password is typed key by key, as the user types it.
-TEST(Passe, AucuneCopieDuMotDePasseNeSurvitALaCommande)
-{
-    Saisie saisie("Secret");
-    saisie.date = Jour(400);
-    saisie.arreter = true;
-    const Script taper = [](HWND d) {
-        for (const int champ : {IDC_MOT_DE_PASSE, IDC_CONFIRMATION})
-            for (const char masque : MASQUE)
-                SendDlgItemMessageA(d, champ, WM_CHAR, static_cast<unsigned char>(masque ^ CLE), 1);
-        Cliquer(d, IDOK);
-    };
-    Demarrer(nullptr, [&](CFenetreEssai& f) { Commande(f, IDOK, -1, {Enregistrer(saisie), taper}); });
-    ASSERT_TRUE(LireTacheReelle(L"Shutdown").trouvee);
-    EXPECT_FALSE(EnMemoire(1)) << "a copy in the code page";
-    EXPECT_FALSE(EnMemoire(2)) << "a copy in UTF-16";
-}
-
 // The password's owner writes it over when it goes.
 TEST(Passe, LeSecretSEffaceEnPartant)
 {
@@ -168,14 +106,4 @@ TEST(Passe, LeSecretSEffaceEnPartant)
     for (std::size_t i = 0; i < sizeof place; ++i)
         nuls += memoire[i] == 0 ? 1 : 0;
     EXPECT_EQ(nuls, sizeof place);
-}
-
-// A text is converted whole or not at all: a password cut short would lock the recording out.
-TEST(Passe, UnTexteQuiNeTientPasEstRefuseEtVide)
-{
-    wchar_t tampon[4] = L"xyz";
-    EXPECT_TRUE(VersLarge("abc", tampon, 4));
-    EXPECT_STREQ(tampon, L"abc");
-    EXPECT_FALSE(VersLarge("abcd", tampon, 4));
-    EXPECT_STREQ(tampon, L"");
 }

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 namespace
 {
 // Long enough for a slow Wine start, short enough that a hung program fails the test soon.
@@ -83,20 +81,6 @@ TEST(Processus, UnInstallateurOdbcACoteDuProgrammeNEstPasCeluiQuIlCharge)
               0);
     RegDeleteKeyA(HKEY_CURRENT_USER, cle);
     DeleteFileA(copie.c_str());
-}
-
-// The program's manifest asks for the common controls 6 and no execution level, which would end the
-// file virtualization a legacy program gets.
-TEST(Processus, SonManifesteNeDemandeAucunNiveauDExecution)
-{
-    const HMODULE module = LoadLibraryExA(CheminDos(VIDALTO_DOSSIER_BUILD "/vidalto.exe").c_str(), nullptr,
-                                          LOAD_LIBRARY_AS_DATAFILE);
-    const HRSRC ressource = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
-    const std::string manifeste(static_cast<const char*>(LockResource(LoadResource(module, ressource))),
-                                SizeofResource(module, ressource));
-    FreeLibrary(module);
-    EXPECT_NE(manifeste.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-    EXPECT_EQ(manifeste.find("<requestedExecutionLevel"), std::string::npos);
 }
 
 // Shutdown.exe as the shutdown companion starts it. The built program ends with the status 0
