@@ -14,6 +14,7 @@
 #include "editor/Edition.h"
 #include "programme/ChaineParametres.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -276,10 +277,9 @@ TEST_F(Edition, LOuvertureSelonLaBaseDesChaines)
     EXPECT_EQ(Ouvrir(Bases("chaines")), "fermé, ADD " + Bases("chaines") + BASE);
     SetEnvironmentVariableA("VIDALTO_CONFIGDSN_REFUSER", nullptr);
     // No database: "DBQ=" stays empty, the driver opens an empty temporary database.
-    const std::string sansTable = Ouvrir(sansBase), debut = "fermé, ADD " + retrait + ", Erreur (x) ";
-    EXPECT_TRUE(sansTable.rfind(debut, 0) == 0 &&
-                sansTable.find("no such table: hcwChannels") != std::string::npos)
-        << sansTable;
+    EXPECT_THAT(Ouvrir(sansBase),
+                testing::AllOf(testing::StartsWith("fermé, ADD " + retrait + ", Erreur (x) "),
+                               testing::HasSubstr("no such table: hcwChannels")));
     EXPECT_EQ(Ouvrir(trop), std::string("fermé, Erreur (x) ") + MESSAGE_CHEMIN_TROP_LONG);
 
     // Several databases match: the editor reads the first as the folder lists them, by name, as

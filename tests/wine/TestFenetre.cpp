@@ -5,9 +5,9 @@
 
 #include "framework/Echange.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <thread>
 
 namespace
@@ -52,8 +52,8 @@ Script Etape(const std::string& ici, const std::string& pendant, const std::func
 }
 } // namespace
 
-// The About entry opens its box; the clock goes on meanwhile, rewriting its own control only. Enter adds a
-// programme, from the list too, and never ends the window.
+// The About entry opens its box; the clock goes on meanwhile, rewriting its own control only.
+// Enter adds a programme, from the list too, and never ends the window.
 TEST(Fenetre, LaBoiteAProposLHorlogeEtEntree)
 {
     CFenetreChamp fenetre;
@@ -179,9 +179,8 @@ TEST(Fermeture, UneFermeturePendantLesBoitesDuDemarrage)
         const Rencontre r = Demarrer(pannes);
         EXPECT_EQ(r.boites.size(), 1u) << panne;
         EXPECT_EQ(r.fin, std::string(panne) == "Enum" ? CVidaltoDlg::STATUT_ARRET : IDCANCEL) << panne;
-        const auto& journal = pannes->Journal();
-        EXPECT_EQ(std::count(journal.begin(), journal.end(), "Activate"),
-                  std::string(panne) == "Enum" ? 0 : 2)
+        EXPECT_THAT(pannes->Journal(),
+                    testing::Contains("Activate").Times(std::string(panne) == "Enum" ? 0 : 2))
             << "each work item listed";
     }
 }

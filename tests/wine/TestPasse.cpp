@@ -7,6 +7,7 @@
 
 #include "mainwindow/Passe.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -102,8 +103,5 @@ TEST(Passe, LeSecretSEffaceEnPartant)
     secret->~CSecret();
     // Read as the memory it was, the object gone.
     const volatile unsigned char* memoire = place;
-    std::size_t nuls = 0;
-    for (std::size_t i = 0; i < sizeof place; ++i)
-        nuls += memoire[i] == 0 ? 1 : 0;
-    EXPECT_EQ(nuls, sizeof place);
+    EXPECT_THAT(std::vector<unsigned char>(memoire, memoire + sizeof place), testing::Each(0));
 }

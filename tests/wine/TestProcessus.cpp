@@ -12,19 +12,14 @@ namespace
 constexpr DWORD DELAI_MS = 15000;
 
 // The program's dialog of that caption once visible (the test process shows none of its own);
-// the test fails, named, when there is none in time.
+// the test fails, named, when there is none in time. Its buttons are clicked by messages posted:
+// a message sent would wait for the other process.
 HWND Fenetre(const char* titre)
 {
     HWND dialogue = nullptr;
     if (!Attendre(DELAI_MS, [&] { return IsWindowVisible(dialogue = FindWindowA("#32770", titre)); }))
         ADD_FAILURE() << "no window \"" << titre << "\" of the program within " << DELAI_MS / 1000 << " s";
     return dialogue;
-}
-
-// A click on a window of the other process, which a message sent would wait for.
-void Poster(HWND dialogue, int bouton)
-{
-    PostMessageA(dialogue, WM_COMMAND, MAKEWPARAM(bouton, BN_CLICKED), 0);
 }
 
 // A program of the build (vidalto.exe unless told), started; its exit status (-1, the test failed,
@@ -56,7 +51,7 @@ long LancerProgramme(const std::function<void()>& gestes, const std::string& pro
 TEST(Processus, SansCleLeProgrammeSArreteAvecSonMessageEtLeStatutUn)
 {
     EcrireCheminTV("", -2);
-    EXPECT_EQ(LancerProgramme([] { Poster(Fenetre("Erreur"), IDOK); }), 1);
+    EXPECT_EQ(LancerProgramme([] { PostMessageA(Fenetre("Erreur"), WM_COMMAND, IDOK, 0); }), 1);
 }
 
 // Wine reads which DLLs a program loads, and whence, from its AppDefaults key (the environment's
@@ -71,16 +66,30 @@ TEST(Processus, UnInstallateurOdbcACoteDuProgrammeNEstPasCeluiQuIlCharge)
     CopyFileA(CheminDos(VIDALTO_DOSSIER_BUILD "/sans-config/odbccp32.dll").c_str(), copie.c_str(), FALSE);
     EXPECT_EQ(LancerProgramme([] {
                   const HWND principale = Fenetre("Vidalto");
-                  Poster(principale, IDOK);
+                  PostMessageA(principale, WM_COMMAND, IDOK, 0);
                   const HWND editeur = Fenetre("Edition du Programme");
                   EXPECT_NE(editeur, nullptr);
-                  Poster(editeur, IDCANCEL);
+                  PostMessageA(editeur, WM_COMMAND, IDCANCEL, 0);
                   Attendre(DELAI_MS, [&] { return IsWindowEnabled(principale) != FALSE; });
                   PostMessageA(principale, WM_CLOSE, 0, 0);
               }),
               0);
     RegDeleteKeyA(HKEY_CURRENT_USER, cle);
     DeleteFileA(copie.c_str());
+}
+
+// The program's manifest asks for no execution level, which would end the file virtualization a
+// legacy program gets, and the Access driver needs under Program Files.
+TEST(Processus, SonManifesteNeDemandeAucunNiveauDExecution)
+{
+    const HMODULE module = LoadLibraryExA(CheminDos(VIDALTO_DOSSIER_BUILD "/vidalto.exe").c_str(), nullptr,
+                                          LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC ressource = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)); // RT_MANIFEST
+    const std::string manifeste(static_cast<const char*>(LockResource(LoadResource(module, ressource))),
+                                SizeofResource(module, ressource));
+    FreeLibrary(module);
+    EXPECT_NE(manifeste.find("<assembly"), std::string::npos) << "no manifest read";
+    EXPECT_EQ(manifeste.find("<requestedExecutionLevel"), std::string::npos);
 }
 
 // Shutdown.exe as the shutdown companion starts it. The built program ends with the status 0
