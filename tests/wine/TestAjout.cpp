@@ -140,10 +140,11 @@ TEST(Ajout, DesEnregistrementsEtLeursCompagnons)
 
 // A failed add is deleted again; the scheduler's service, reading the file, refuses the delete
 // for a moment, and each save of an add with its companion: asked again. When the delete fails for
-// good, the half-made work item it leaves is named to the user by its work item's name. Shutdown.exe is
-// looked for beside the program: in a folder too long to hold its path, or without it, or when the program's
-// path cannot be had, the recording is kept without companion and the user is told. An edit whose work item
-// the service holds for a moment: asked again too.
+// good, the half-made work item it leaves is named to the user by its work item's name.
+// Shutdown.exe is looked for beside the program: in a folder without it, or too long to hold its
+// path, or when the program's path is cut or cannot be had, the recording is kept without
+// companion and the user is told. An edit whose work item the service holds for a moment: asked
+// again too.
 TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvable)
 {
     const auto pannes = std::make_shared<CPannes>();
@@ -165,9 +166,10 @@ TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvabl
         EXPECT_NE(LireTacheReelle(NOM_TACHE_ARRET).application, L"");
         SupprimerTacheReelle(NOM_TACHE_ARRET);
         // The program's path as the system gives it: in a folder without Shutdown.exe, one too long
-        // for it by a character, none.
-        for (const std::string& module : {std::string("C:\\TV\\vidalto.exe"),
-                                          "C:\\" + std::string(244, 'd') + "\\vidalto.exe", std::string()})
+        // for it by a character, one cut by the buffer within a folder's name, none.
+        for (const std::string& module :
+             {std::string("C:\\TV\\vidalto.exe"), "C:\\" + std::string(244, 'd') + "\\vidalto.exe",
+              "C:\\TV\\" + std::string(260, 'd') + "\\vidalto.exe", std::string()})
         {
             g_module = module;
             std::map<std::string, void*> remplacement = {
@@ -190,10 +192,11 @@ TEST(Ajout, UnFichierOccupeUnInstantUneSuppressionRefuseeEtShutdownExeIntrouvabl
         "La tâche planifiée « Occupe_un_instant » n'a pas pu être supprimée : elle reste "
         "dans les tâches planifiées.\nSupprimez-la là avant d'utiliser ce nom à nouveau.";
     EXPECT_THAT(r.boites, testing::ElementsAre(refus, refus, restee, MESSAGE_ARRET_ABSENT,
+                                               MESSAGE_DOSSIER_ARRET_TROP_LONG,
                                                MESSAGE_DOSSIER_ARRET_TROP_LONG, introuvable));
     EXPECT_EQ(LireTacheReelle(L"Partage").declencheurs, 1);
     EXPECT_EQ(pannes->m_comptes.count(L"Partage"), 1u);
-    for (const wchar_t* nom : {L"Sans_arret_17", L"Sans_arret_259"})
+    for (const wchar_t* nom : {L"Sans_arret_17", L"Sans_arret_259", L"Sans_arret_278"})
         EXPECT_TRUE(LireTacheReelle(nom).trouvee) << VersEtroit(nom);
     EXPECT_EQ(LireTacheReelle(L"Sans_arret_0").parametres,
               L" -c3 -ntod -startr:Sans_arret_0.mpg -qvcd -limit:1800");

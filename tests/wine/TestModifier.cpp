@@ -106,10 +106,8 @@ TEST(ModifierPanne, ChaqueAppelEchoueUneFois)
                              operation != "Delete"))
                     << arret;
             // Moved, it runs under the account just confirmed.
-            if (arret == "21:20")
-            {
-                EXPECT_EQ(pannes.m_comptes.at(NOM_TACHE_ARRET).first, L"SALON\\marc");
-            }
+            const std::wstring confirme = L"SALON\\marc";
+            EXPECT_EQ(arret == "21:20" ? pannes.m_comptes.at(NOM_TACHE_ARRET).first : confirme, confirme);
         };
         EXPECT_GE(ChaqueAppelEchoue(preparer, commande, {"GetNextRunTime", "GetComment"}, verifier),
                   bouton == IDC_EDITER ? 18u : 8u);
